@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <stdexcept>
+
+// A file could not be written or read. The message names the file and the reason
+// and can be shown to the clerk as it is.
+class TFileError : public std::runtime_error {
+ public:
+  explicit TFileError(const QString& message);
+  QString message() const;
+};
+
+// Replaces the file with the bytes through a temporary file beside it, so that a
+// crash, a full disk or a kill at any moment leaves either the old file or the
+// new one. Throws TFileError when the write fails; the old file is then untouched.
+void WriteFileAtomically(const QString& path, const QByteArray& bytes);
+
+// The whole content of the file, or nothing when it cannot be read.
+std::optional<QByteArray> ReadWholeFile(const QString& path);
