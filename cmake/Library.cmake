@@ -7,6 +7,8 @@ function(client_library name)
        ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  # Program code converts text explicitly; tests may write plain literals.
+  target_compile_definitions(${name} PRIVATE QT_NO_CAST_FROM_ASCII)
   target_link_libraries(${name} PUBLIC ${ARG_LINKS})
   target_precompile_headers(${name} PRIVATE <QtCore/QString> <QtCore/QByteArray> <QtCore/QList>)
 endfunction()

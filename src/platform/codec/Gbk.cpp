@@ -8,16 +8,11 @@ namespace {
 
 constexpr const char* kCodecName = "GBK";
 
-// Converters keep ICU state; one per thread is reused and reset before each call.
-QStringDecoder& decoder() {
-  thread_local QStringDecoder d(kCodecName, QStringConverter::Flag::Stateless);
-  return d;
-}
+// A fresh converter for every call: a reused one can carry half a character of
+// an earlier, broken input into the next conversion.
+QStringDecoder decoder() { return QStringDecoder(kCodecName, QStringConverter::Flag::Stateless); }
 
-QStringEncoder& encoder() {
-  thread_local QStringEncoder e(kCodecName, QStringConverter::Flag::Stateless);
-  return e;
-}
+QStringEncoder encoder() { return QStringEncoder(kCodecName, QStringConverter::Flag::Stateless); }
 
 bool isAscii(QStringView text) {
   for (QChar c : text)
@@ -28,14 +23,12 @@ bool isAscii(QStringView text) {
 }  // namespace
 
 QString fromGbk(QByteArrayView bytes) {
-  QStringDecoder& d = decoder();
-  d.resetState();
+  QStringDecoder d = decoder();
   return d.decode(bytes);
 }
 
 std::optional<QString> fromGbkStrict(QByteArrayView bytes) {
-  QStringDecoder& d = decoder();
-  d.resetState();
+  QStringDecoder d = decoder();
   QString text = d.decode(bytes);
   if (d.hasError()) return std::nullopt;
   return text;
@@ -43,15 +36,13 @@ std::optional<QString> fromGbkStrict(QByteArrayView bytes) {
 
 QByteArray toGbk(QStringView text) {
   if (isAscii(text)) return text.toLatin1();
-  QStringEncoder& e = encoder();
-  e.resetState();
+  QStringEncoder e = encoder();
   return e.encode(text);
 }
 
 bool fitsGbk(QStringView text) {
   if (isAscii(text)) return true;
-  QStringEncoder& e = encoder();
-  e.resetState();
+  QStringEncoder e = encoder();
   QByteArray ignored = e.encode(text);
   return !e.hasError();
 }

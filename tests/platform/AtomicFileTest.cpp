@@ -1,0 +1,41 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "platform/files/AtomicFile.h"
+#include "support/FileSizeLimit.h"
+#include "support/TempAppDir.h"
+
+namespace {
+
+TEST(AtomicFile, replacesTheFileAndLeavesNoTemporaryBehind) {
+  TempAppDir dir;
+  dir.write("a.txt", "old");
+  WriteFileAtomically(dir.file("a.txt"), "new content");
+  EXPECT_EQ(dir.read("a.txt"), QByteArray("new content"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
+}
+
+TEST(AtomicFile, aWriteThatFailsHalfWayLeavesTheOldFileWhole) {
+  TempAppDir dir;
+  dir.write("a.txt", "old");
+  {
+    FileSizeLimit limit(1000);  // the disk fills up after 1000 bytes
+    EXPECT_THROW(WriteFileAtomically(dir.file("a.txt"), QByteArray(100000, 'x')), TFileError);
+  }
+  EXPECT_EQ(dir.read("a.txt"), QByteArray("old"));
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});
+}
+
+TEST(AtomicFile, anUnwritablePlaceIsReportedWithThePath) {
+  TempAppDir dir;
+  try {
+    WriteFileAtomically(dir.file("missing/a.txt"), "x");
+    FAIL() << "no error";
+  } catch (const TFileError& e) {
+    EXPECT_TRUE(e.message().contains(QStringLiteral("missing/a.txt"))) << e.what();
+  }
+  EXPECT_FALSE(ReadWholeFile(dir.file("missing/a.txt")).has_value());
+}
+
+}  // namespace
