@@ -1,0 +1,6 @@
+#pragma once
+
+class TScreenCatalogue;
+
+// Registers the screens and dialogs that the menu codes open.
+void RegisterScreens(TScreenCatalogue& screens);

@@ -1,0 +1,82 @@
+#include <QDir>
+#include <QFontDatabase>
+#include <QTimer>
+#include <cstdio>
+#include <memory>
+
+#include "app/ClientApplication.h"
+#include "app/ScreenRegistry.h"
+#include "platform/prompts/Prompts.h"
+#include "shell/AppDir.h"
+#include "shell/AppInfo.h"
+#include "shell/CommandGuard.h"
+#include "shell/DataMain.h"
+#include "shell/MainWindow.h"
+
+namespace {
+
+// Chinese text is drawn with a CJK font of simplified glyph forms where one is
+// installed, not with whichever CJK font the font fallback happens to pick.
+void UseSimplifiedChineseFont() {
+  for (const char* family : {"Noto Sans CJK SC", "Source Han Sans SC", "WenQuanYi Micro Hei"}) {
+    if (QFontDatabase::hasFamily(QString::fromUtf8(family))) {
+      QFont font = QApplication::font();
+      font.setFamily(QString::fromUtf8(family));
+      QApplication::setFont(font);
+      return;
+    }
+  }
+}
+
+// "--screenshot FILE": the window is shown at a fixed size, saved as an image
+// once it is laid out, and the program ends.
+QString ScreenshotFile(const QStringList& arguments) {
+  const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
+  return at > 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  TClientApplication app(argc, argv);
+  QApplication::setApplicationName(AppTitle());
+  UseSimplifiedChineseFont();
+
+  QString appDir;
+  try {
+    appDir = ResolveAppDir(QApplication::arguments(), QApplication::applicationDirPath());
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "%s\nusage: b2bclient [--appdir DIR]\n", e.what());
+    return 2;
+  }
+  if (!QDir(appDir).exists()) {
+    Prompts().error(AppTitle(),
+                    QStringLiteral("程序目录 %1 不存在。").arg(QDir::toNativeSeparators(appDir)));
+    return 1;
+  }
+
+  TFormMain formMain(appDir);
+  std::unique_ptr<TDataMain> dataMain;
+  try {
+    dataMain = std::make_unique<TDataMain>(appDir);
+  } catch (...) {
+    ShowCurrentException();
+    return 1;
+  }
+  formMain.SetHelpFile(dataMain->HelpFile());
+  RegisterScreens(formMain.Screens());
+
+  const QString screenshot = ScreenshotFile(QApplication::arguments());
+  if (screenshot.isEmpty()) {
+    formMain.showMaximized();
+  } else {
+    formMain.resize(1280, 800);
+    formMain.show();
+    QTimer::singleShot(500, &formMain, [&formMain, screenshot] {
+      const bool saved = formMain.grab().save(screenshot);
+      if (!saved) std::fprintf(stderr, "cannot write %s\n", qPrintable(screenshot));
+      QApplication::exit(saved ? 0 : 1);
+    });
+  }
+  return app.exec();
+}

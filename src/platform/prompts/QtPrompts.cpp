@@ -1,0 +1,52 @@
+#include "platform/prompts/QtPrompts.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace {
+QWidget* ActiveWindow() {
+  return QApplication::activeWindow();
+}
+}  // namespace
+
+TPrompts::Button TQtPrompts::message(Icon icon, const QString& caption, const QString& text,
+                                     Buttons buttons, Button defaultButton) {
+  QMessageBox box(icon, caption, text, buttons, ActiveWindow());
+  if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
+  return static_cast<Button>(box.exec());
+}
+
+std::optional<QString> TQtPrompts::inputText(const QString& caption, const QString& label,
+                                             const QString& initial) {
+  bool ok = false;
+  const QString text =
+      QInputDialog::getText(ActiveWindow(), caption, label, QLineEdit::Normal, initial, &ok);
+  if (!ok) return std::nullopt;
+  return text;
+}
+
+QString TQtPrompts::openFileName(const QString& caption, const QString& dir,
+                                 const QString& filter) {
+  return QFileDialog::getOpenFileName(ActiveWindow(), caption, dir, filter);
+}
+
+QStringList TQtPrompts::openFileNames(const QString& caption, const QString& dir,
+                                      const QString& filter) {
+  return QFileDialog::getOpenFileNames(ActiveWindow(), caption, dir, filter);
+}
+
+QString TQtPrompts::saveFileName(const QString& caption, const QString& suggestedPath,
+                                 const QString& filter) {
+  return QFileDialog::getSaveFileName(ActiveWindow(), caption, suggestedPath, filter);
+}
+
+int TQtPrompts::runModal(QDialog& dialog) {
+  return dialog.exec();
+}
+
+bool TQtPrompts::openUrl(const QUrl& url) {
+  return QDesktopServices::openUrl(url);
+}

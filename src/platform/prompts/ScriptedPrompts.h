@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QList>
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/prompts/Prompts.h"
+
+// One message box as the program asked for it, with the answer it got.
+struct TScriptedMessage {
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QString caption;
+  QString text;
+  QMessageBox::StandardButtons buttons;
+  QMessageBox::StandardButton answer = QMessageBox::NoButton;
+  bool scripted = false;  // false: the queue was empty and the default was taken
+};
+
+struct TScriptedFileDialog {
+  enum Kind { Open, OpenMany, Save };
+  Kind kind = Open;
+  QString caption;
+  QString path;  // the directory or suggested path the program offered
+  QString filter;
+  QStringList answer;
+  bool scripted = false;
+};
+
+struct TScriptedInput {
+  QString caption;
+  QString label;
+  QString initial;
+  std::optional<QString> answer;
+  bool scripted = false;
+};
+
+struct TScriptedModal {
+  QString objectName;
+  QString windowTitle;
+  int result = 0;
+  bool scripted = false;
+};
+
+// Prompts for tests: answers come from queues that the test fills, one queue per
+// kind of prompt, and every prompt is recorded. Nothing ever blocks: a prompt that
+// finds its queue empty gets the default answer (the default button or Ok, cancel
+// for file and input dialogs, Rejected for modal runs).
+class TScriptedPrompts : public TPrompts {
+ public:
+  using ModalScript = std::function<int(QDialog&)>;
+
+  void answer(Button button);
+  // The next input box returns text; nothing means the box is cancelled.
+  void answerText(std::optional<QString> text);
+  // The next file dialog returns the path (empty: cancelled).
+  void answerFile(const QString& path);
+  void answerFiles(const QStringList& paths);
+  // The next modal run calls the script with the dialog (it may fill the dialog's
+  // fields) and returns what the script returns.
+  void answerModal(ModalScript script);
+  void answerModal(int result);
+  void setOpenUrlResult(bool opened) { openUrlResult_ = opened; }
+
+  const std::vector<TScriptedMessage>& messages() const { return messages_; }
+  QStringList messageTexts() const;
+  // The last message, or an empty record when there was none.
+  TScriptedMessage lastMessage() const;
+  const std::vector<TScriptedFileDialog>& fileDialogs() const { return fileDialogs_; }
+  const std::vector<TScriptedInput>& inputs() const { return inputs_; }
+  const std::vector<TScriptedModal>& modalRuns() const { return modalRuns_; }
+  const QList<QUrl>& openedUrls() const { return openedUrls_; }
+  // Answers queued but not yet used, of all kinds.
+  qsizetype pendingAnswers() const;
+
+  Button message(Icon icon, const QString& caption, const QString& text, Buttons buttons,
+                 Button defaultButton) override;
+  std::optional<QString> inputText(const QString& caption, const QString& label,
+                                   const QString& initial) override;
+  QString openFileName(const QString& caption, const QString& dir, const QString& filter) override;
+  QStringList openFileNames(const QString& caption, const QString& dir,
+                            const QString& filter) override;
+  QString saveFileName(const QString& caption, const QString& suggestedPath,
+                       const QString& filter) override;
+  int runModal(QDialog& dialog) override;
+  bool openUrl(const QUrl& url) override;
+
+ private:
+  QStringList nextFiles(TScriptedFileDialog::Kind kind, const QString& caption, const QString& path,
+                        const QString& filter);
+
+  std::deque<Button> buttonAnswers_;
+  std::deque<std::optional<QString>> textAnswers_;
+  std::deque<QStringList> fileAnswers_;
+  std::deque<ModalScript> modalAnswers_;
+  bool openUrlResult_ = true;
+
+  std::vector<TScriptedMessage> messages_;
+  std::vector<TScriptedFileDialog> fileDialogs_;
+  std::vector<TScriptedInput> inputs_;
+  std::vector<TScriptedModal> modalRuns_;
+  QList<QUrl> openedUrls_;
+};

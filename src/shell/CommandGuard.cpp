@@ -1,0 +1,20 @@
+#include "shell/CommandGuard.h"
+
+#include <exception>
+
+#include "platform/prompts/Prompts.h"
+#include "shell/AppInfo.h"
+
+QString CurrentExceptionMessage() {
+  try {
+    throw;
+  } catch (const std::exception& e) {
+    return QString::fromUtf8(e.what());
+  } catch (...) {
+    return QStringLiteral("发生了未知错误。");
+  }
+}
+
+void ShowCurrentException() {
+  Prompts().error(AppTitle(), CurrentExceptionMessage());
+}

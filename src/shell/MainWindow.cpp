@@ -1,0 +1,307 @@
+#include "shell/MainWindow.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "platform/prompts/Prompts.h"
+#include "shell/AppInfo.h"
+#include "shell/CommandGuard.h"
+#include "shell/IniFile.h"
+#include "shell/MenuActions.h"
+#include "shell/MenuCode.h"
+#include "shell/MenuItem.h"
+#include "shell/MenuSplitter.h"
+#include "shell/WelcomePage.h"
+
+namespace {
+
+constexpr int kMenuPanelWidth = 240;
+
+QString MenuFileDamagedText() {
+  return QStringLiteral("系统菜单文件有误，请重新安装客户端程序！");
+}
+
+}  // namespace
+
+TFormMain::TFormMain(const QString& appDir, QWidget* parent)
+    : QMainWindow(parent),
+      appDir_(appDir),
+      mainPlatV5Path_(QStringLiteral("/NNVX/NECV5B2BMainPlat")),
+      mainPlatV6Path_(QStringLiteral("/NNVX/NECV6B2BMainPlat")),
+      helpFile_(QDir(appDir).filePath(QStringLiteral("param/help.html"))),
+      session_(std::make_shared<TNoSessionControl>()) {
+  setObjectName(QStringLiteral("FormMain"));
+  setWindowTitle(MainWindowCaption());
+  CreateControls();
+  menuPanelWidth_ = kMenuPanelWidth;
+  ReadConfiguration();
+  BuildMenu();
+  UpdateStatus();
+}
+
+TFormMain::~TFormMain() = default;
+
+void TFormMain::CreateControls() {
+  auto* central = new QWidget(this);
+  central->setObjectName(QStringLiteral("pnlMain"));
+  auto* layout = new QVBoxLayout(central);
+  layout->setContentsMargins(4, 4, 4, 0);
+  layout->setSpacing(4);
+
+  pnlTop_ = new QWidget(central);
+  pnlTop_->setObjectName(QStringLiteral("pnlTop"));
+  auto* top = new QHBoxLayout(pnlTop_);
+  top->setContentsMargins(0, 0, 0, 0);
+  AddButton(QStringLiteral("btnEnter"), QStringLiteral("登陆企业网银"), &TFormMain::btnEnterClick);
+  AddButton(QStringLiteral("btnQuitWY"), QStringLiteral("退出企业网银"),
+            &TFormMain::btnQuitWYClick);
+  AddButton(QStringLiteral("btnLinkWY"), QStringLiteral("企业网银链接"),
+            &TFormMain::btnLinkWYClick);
+  AddButton(QStringLiteral("btnOperBook"), QStringLiteral("操作手册"),
+            &TFormMain::btnOperBookClick);
+  AddButton(QStringLiteral("btnExit"), QStringLiteral("退出客户端"), &TFormMain::btnExitClick);
+  top->addStretch();
+  layout->addWidget(pnlTop_);
+
+  splitter_ = new TMenuSplitter(central);
+  splitter_->setObjectName(QStringLiteral("splMenus"));
+
+  pnlMenus_ = new QWidget(splitter_);
+  pnlMenus_->setObjectName(QStringLiteral("pnlMenus"));
+  auto* menus = new QVBoxLayout(pnlMenus_);
+  menus->setContentsMargins(0, 0, 0, 0);
+  treeMenu_ = new QTreeWidget(pnlMenus_);
+  treeMenu_->setObjectName(QStringLiteral("TreeMenu"));
+  treeMenu_->setHeaderHidden(true);
+  treeMenu_->setColumnCount(1);
+  treeMenu_->setSelectionMode(QAbstractItemView::SingleSelection);
+  menus->addWidget(treeMenu_);
+  connect(treeMenu_, &QTreeWidget::itemClicked, this, Guarded([this] { TreeMenuClick(); }));
+
+  pnlWork_ = new QStackedWidget(splitter_);
+  pnlWork_->setObjectName(QStringLiteral("pnlWork"));
+  pnlWork_->addWidget(new TWelcomePage(pnlWork_));
+
+  splitter_->addWidget(pnlMenus_);
+  splitter_->addWidget(pnlWork_);
+  splitter_->setCollapsible(1, false);
+  splitter_->setStretchFactor(0, 0);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({kMenuPanelWidth, 1000});
+  connect(splitter_, &TMenuSplitter::toggleRequested, this, Guarded([this] { ToggleMenuPanel(); }));
+  connect(splitter_, &QSplitter::splitterMoved, this,
+          [this] { splitter_->SetCollapsedLook(IsMenuPanelCollapsed()); });
+  layout->addWidget(splitter_, 1);
+
+  setCentralWidget(central);
+  lblSession_ = new QLabel(this);
+  lblSession_->setObjectName(QStringLiteral("lblSession"));
+  statusBar()->addWidget(lblSession_);
+}
+
+QPushButton* TFormMain::AddButton(const QString& name, const QString& caption,
+                                  void (TFormMain::*command)()) {
+  auto* button = new QPushButton(caption, pnlTop_);
+  button->setObjectName(name);
+  button->setMinimumWidth(112);
+  button->setMinimumHeight(32);
+  pnlTop_->layout()->addWidget(button);
+  connect(button, &QPushButton::clicked, this, Guarded([this, command] { (this->*command)(); }));
+  return button;
+}
+
+void TFormMain::ReadConfiguration() {
+  const TIniFile config(QDir(appDir_).filePath(QStringLiteral("param/ClientSys.ini")));
+  const QString section = QStringLiteral("B2B");
+  serverBaseUrl_ = config.ReadString(section, QStringLiteral("URL"));
+  clientVersionTime_ = config.ReadString(section, QStringLiteral("VerTime"));
+}
+
+void TFormMain::SetSessionControl(std::shared_ptr<TSessionControl> session) {
+  session_ = session ? std::move(session) : std::make_shared<TNoSessionControl>();
+  UpdateStatus();
+}
+
+void TFormMain::UpdateStatus() {
+  const QString state =
+      session_->IsLoggedOn() ? QStringLiteral("已与网银联机") : QStringLiteral("未联机");
+  lblSession_->setText(
+      QStringLiteral("%1    服务器：%2    版本：%3")
+          .arg(state, serverBaseUrl_.isEmpty() ? QStringLiteral("（未设置）") : serverBaseUrl_,
+               clientVersionTime_));
+}
+
+void TFormMain::BuildMenu() {
+  treeMenu_->clear();
+  const TIniFile menuFile(QDir(appDir_).filePath(QStringLiteral("param/Menu.ini")));
+  const QStringList sections = menuFile.Sections();
+  // Without a menu the clerk would face an empty tree and no clue why.
+  if (sections.isEmpty()) Prompts().error(AppTitle(), MenuFileDamagedText());
+
+  for (const QString& section : sections) {
+    auto* node = new QTreeWidgetItem(treeMenu_, QStringList{section});
+    QFont groupFont = node->font(0);
+    groupFont.setBold(true);
+    node->setFont(0, groupFont);
+    for (const QString& key : menuFile.Keys(section))
+      new TMenuTreeItem(node, TMenu{key, ParseMenuCode(menuFile.ReadString(section, key))});
+    if (menuFile.IsDamaged(section)) Prompts().error(AppTitle(), MenuFileDamagedText());
+  }
+  treeMenu_->expandAll();
+}
+
+void TFormMain::TreeMenuClick() {
+  const TMenu* menu = MenuOf(treeMenu_->currentItem());
+  if (!menu) return;
+  RunMenuCode(menu->Code);
+}
+
+void TFormMain::RunMenuCode(qint32 code) {
+  const std::optional<TMenuAction> action = MenuActionFor(code);
+  if (!action) return;
+  if (action->NeedsSession && !EnsureSession()) return;
+  if (action->IsDialog)
+    RunDialog(code);
+  else
+    ShowScreen(code);
+}
+
+bool TFormMain::EnsureSession() {
+  if (!session_->IsLoggedOn()) btnEnterClick();
+  return session_->IsLoggedOn();
+}
+
+void TFormMain::RunDialog(qint32 code) {
+  const std::unique_ptr<QDialog> dialog = screens_.CreateDialog(code, this);
+  Prompts().runModal(*dialog);
+}
+
+QWidget* TFormMain::ScreenInstance(qint32 code) {
+  const std::optional<TMenuAction> action = MenuActionFor(code);
+  if (!action || action->IsDialog) return nullptr;
+  QPointer<QWidget>& slot = screenInstances_[code];
+  if (!slot) {
+    std::unique_ptr<QWidget> screen = screens_.CreateScreen(code);
+    // A screen is hidden when another one replaces it, never destroyed.
+    screen->setAttribute(Qt::WA_DeleteOnClose, false);
+    screen->hide();
+    pnlWork_->addWidget(screen.get());
+    slot = screen.release();
+  }
+  return slot;
+}
+
+bool TFormMain::ShowScreen(qint32 code) {
+  QWidget* screen = ScreenInstance(code);
+  if (!screen || screen == currentScreen_) return false;
+  // A screen may refuse to close (for example when the clerk cancels leaving
+  // unsaved work); it then stays in front.
+  if (currentScreen_ && !currentScreen_->close()) return false;
+  currentScreen_ = screen;
+  pnlWork_->setCurrentWidget(screen);
+  screen->show();
+  return true;
+}
+
+void TFormMain::btnEnterClick() {
+  if (session_->IsLoggedOn()) {
+    Prompts().info(AppTitle(),
+                   QStringLiteral("客户端已与服务器联机，请先退出企业网银再进行登陆操作。"));
+    return;
+  }
+  // The logon dialog is modal, which keeps the window from taking input meanwhile.
+  try {
+    session_->LogOn(this);
+  } catch (...) {
+    UpdateStatus();
+    throw;
+  }
+  UpdateStatus();
+}
+
+void TFormMain::btnQuitWYClick() {
+  if (!session_->IsLoggedOn()) {
+    Prompts().info(AppTitle(), QStringLiteral("未与服务器联机。"));
+    return;
+  }
+  if (!Prompts().ask(QStringLiteral("退出联机"),
+                     QStringLiteral("是否需要断开客户端与网银的连接？")))
+    return;
+  try {
+    session_->LogOff();
+  } catch (...) {
+    UpdateStatus();
+    throw;
+  }
+  UpdateStatus();
+}
+
+void TFormMain::btnLinkWYClick() {
+  if (!Prompts().openUrl(BankSiteUrl()))
+    Prompts().warning(AppTitle(),
+                      QStringLiteral("无法打开企业网银网站 %1。").arg(BankSiteUrl().toString()));
+}
+
+void TFormMain::btnOperBookClick() {
+  if (!QFileInfo::exists(helpFile_)) {
+    Prompts().warning(
+        AppTitle(),
+        QStringLiteral("找不到操作手册文件 %1。").arg(QDir::toNativeSeparators(helpFile_)));
+    return;
+  }
+  if (!Prompts().openUrl(QUrl::fromLocalFile(helpFile_)))
+    Prompts().warning(
+        AppTitle(),
+        QStringLiteral("无法打开操作手册文件 %1。").arg(QDir::toNativeSeparators(helpFile_)));
+}
+
+void TFormMain::btnExitClick() {
+  close();
+}
+
+void TFormMain::ToggleMenuPanel() {
+  const QList<int> sizes = splitter_->sizes();
+  const int total = sizes.value(0) + sizes.value(1);
+  if (IsMenuPanelCollapsed())
+    splitter_->setSizes({menuPanelWidth_, qMax(0, total - menuPanelWidth_)});
+  else
+    splitter_->setSizes({0, total});
+  splitter_->SetCollapsedLook(IsMenuPanelCollapsed());
+}
+
+bool TFormMain::IsMenuPanelCollapsed() const {
+  return splitter_->sizes().value(0) == 0;
+}
+
+int TFormMain::MenuPanelWidth() const {
+  return splitter_->sizes().value(0);
+}
+
+void TFormMain::closeEvent(QCloseEvent* event) {
+  if (closeHook_) {
+    try {
+      closeHook_();
+    } catch (...) {
+      // The work file is replaced atomically, so a failed save leaves the last
+      // saved list intact; the clerk decides whether to leave without this one.
+      const QString text =
+          QStringLiteral("批量制单的工作列表未能保存：\n%1\n\n是否仍然退出客户端？")
+              .arg(CurrentExceptionMessage());
+      if (Prompts().message(QMessageBox::Critical, AppTitle(), text,
+                            QMessageBox::Yes | QMessageBox::No,
+                            QMessageBox::Yes) != QMessageBox::Yes) {
+        event->ignore();
+        return;
+      }
+    }
+  }
+  event->accept();
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include <QHash>
+#include <QMainWindow>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "shell/ScreenCatalogue.h"
+#include "shell/SessionControl.h"
+
+class QLabel;
+class QPushButton;
+class QStackedWidget;
+class QTreeWidget;
+class TMenuSplitter;
+
+// The main window: the menu tree, the work area with one embedded screen at a
+// time, and the five session buttons. It reads param/ClientSys.ini and
+// param/Menu.ini of the program directory when it is created.
+class TFormMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit TFormMain(const QString& appDir, QWidget* parent = nullptr);
+  ~TFormMain() override;
+
+  const QString& AppDir() const { return appDir_; }
+  const QString& ServerBaseUrl() const { return serverBaseUrl_; }
+  const QString& ClientVersionTime() const { return clientVersionTime_; }
+  const QString& MainPlatV5Path() const { return mainPlatV5Path_; }
+  const QString& MainPlatV6Path() const { return mainPlatV6Path_; }
+
+  TScreenCatalogue& Screens() { return screens_; }
+  // The session hooks; without them nobody is logged on and no logon is possible.
+  void SetSessionControl(std::shared_ptr<TSessionControl> session);
+  TSessionControl& Session() const { return *session_; }
+  void SetHelpFile(const QString& path) { helpFile_ = path; }
+  const QString& HelpFile() const { return helpFile_; }
+  // Runs when the window closes, before it goes (the batch editor saves its
+  // working list there).
+  void SetCloseHook(std::function<void()> hook) { closeHook_ = std::move(hook); }
+
+  // The screen now shown in the work area; nullptr before the first one.
+  QWidget* CurrentScreen() const { return currentScreen_; }
+  // The single instance of the screen of a menu code, created on first use and
+  // embedded in the work area but not shown; nullptr for a code without a screen.
+  QWidget* ScreenInstance(qint32 code);
+
+  void BuildMenu();
+  // Shows the screen of a menu code in the work area. False when it is already
+  // the current one, when the current screen refuses to close, or when the code
+  // has no screen.
+  bool ShowScreen(qint32 code);
+  void TreeMenuClick();
+  // What choosing a menu leaf with this code does.
+  void RunMenuCode(qint32 code);
+
+  void btnEnterClick();
+  void btnQuitWYClick();
+  void btnLinkWYClick();
+  void btnOperBookClick();
+  void btnExitClick();
+  void ToggleMenuPanel();
+  bool IsMenuPanelCollapsed() const;
+  int MenuPanelWidth() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateControls();
+  QPushButton* AddButton(const QString& name, const QString& caption, void (TFormMain::*command)());
+  void ReadConfiguration();
+  bool EnsureSession();
+  void RunDialog(qint32 code);
+  void UpdateStatus();
+
+  QString appDir_;
+  QString serverBaseUrl_;
+  QString clientVersionTime_;
+  QString mainPlatV5Path_;
+  QString mainPlatV6Path_;
+  QString helpFile_;
+  int menuPanelWidth_ = 0;
+
+  TScreenCatalogue screens_;
+  std::shared_ptr<TSessionControl> session_;
+  std::function<void()> closeHook_;
+  QHash<qint32, QPointer<QWidget>> screenInstances_;
+  QPointer<QWidget> currentScreen_;
+
+  QWidget* pnlTop_ = nullptr;
+  QWidget* pnlMenus_ = nullptr;
+  QTreeWidget* treeMenu_ = nullptr;
+  QStackedWidget* pnlWork_ = nullptr;
+  TMenuSplitter* splitter_ = nullptr;
+  QLabel* lblSession_ = nullptr;
+};

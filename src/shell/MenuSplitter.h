@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QSplitter>
+#include <QSplitterHandle>
+
+class QToolButton;
+
+// The splitter between the menu panel and the work area. Its strip carries the
+// button that collapses and restores the menu panel, centred vertically.
+class TMenuSplitter : public QSplitter {
+  Q_OBJECT
+ public:
+  explicit TMenuSplitter(QWidget* parent = nullptr);
+  // The toggle button, once the second widget (and with it the strip) is added.
+  QToolButton* ToggleButton() const;
+  void SetCollapsedLook(bool collapsed);
+
+ Q_SIGNALS:
+  void toggleRequested();
+
+ protected:
+  QSplitterHandle* createHandle() override;
+};
+
+class TMenuSplitterHandle : public QSplitterHandle {
+  Q_OBJECT
+ public:
+  TMenuSplitterHandle(Qt::Orientation orientation, TMenuSplitter* parent);
+  QToolButton* Button() const { return button_; }
+
+ private:
+  QToolButton* button_;
+};

@@ -1,0 +1,370 @@
+#include <gtest/gtest.h>
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTest>
+#include <QTreeWidget>
+#include <stdexcept>
+
+#include "platform/codec/Gbk.h"
+#include "platform/files/AtomicFile.h"
+#include "platform/prompts/ScriptedPrompts.h"
+#include "shell/MainWindow.h"
+#include "shell/MenuItem.h"
+#include "shell/PlaceholderScreen.h"
+#include "support/TempAppDir.h"
+
+namespace {
+
+QString Text(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
+
+const char* const kMenuDamaged = "系统菜单文件有误，请重新安装客户端程序！";
+
+// A Menu.ini as shipped: GBK bytes, CR LF line ends.
+QByteArray MenuIni(const char* utf8) {
+  return codec::toGbk(Text(utf8).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+}
+
+class FakeSession : public TSessionControl {
+ public:
+  bool IsLoggedOn() const override { return loggedOn; }
+  bool LogOn(QWidget*) override {
+    ++logOnCalls;
+    if (failure) throw std::runtime_error(failure);
+    loggedOn = logOnSucceeds;
+    return loggedOn;
+  }
+  void LogOff() override {
+    ++logOffCalls;
+    loggedOn = false;
+  }
+
+  bool loggedOn = false;
+  bool logOnSucceeds = false;
+  const char* failure = nullptr;
+  int logOnCalls = 0;
+  int logOffCalls = 0;
+};
+
+// A screen with state of its own that counts how often it was asked to close.
+class ProbeScreen : public QWidget {
+ public:
+  ProbeScreen() : edit(new QLineEdit(this)) {}
+  QLineEdit* edit;
+  int closeRequests = 0;
+  bool refuseClose = false;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override {
+    ++closeRequests;
+    if (refuseClose)
+      event->ignore();
+    else
+      event->accept();
+  }
+};
+
+class MainWindowTest : public testing::Test {
+ protected:
+  MainWindowTest() : scope_(prompts) {
+    dir.write(QStringLiteral("param/ClientSys.ini"),
+              MenuIni("[B2B]\nURL=http://127.0.0.1:8443\nVerTime=20261201\n"));
+  }
+
+  std::unique_ptr<TFormMain> Open(const char* menu) {
+    dir.write(QStringLiteral("param/Menu.ini"), MenuIni(menu));
+    auto form = std::make_unique<TFormMain>(dir.path());
+    session = std::make_shared<FakeSession>();
+    form->SetSessionControl(session);
+    return form;
+  }
+
+  static QTreeWidget* Tree(TFormMain& form) {
+    return form.findChild<QTreeWidget*>(QStringLiteral("TreeMenu"));
+  }
+
+  // Selects the leaf with this text and runs the tree's click command.
+  static void Choose(TFormMain& form, const char* leaf) {
+    const QList<QTreeWidgetItem*> found =
+        Tree(form)->findItems(Text(leaf), Qt::MatchExactly | Qt::MatchRecursive);
+    ASSERT_EQ(found.size(), 1) << leaf;
+    Tree(form)->setCurrentItem(found.first());
+    form.TreeMenuClick();
+  }
+
+  static QString CurrentCaption(const TFormMain& form) {
+    return form.CurrentScreen() ? form.CurrentScreen()->windowTitle() : QString();
+  }
+
+  static QPushButton* Button(TFormMain& form, const char* name) {
+    return form.findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+
+  TempAppDir dir;
+  TScriptedPrompts prompts;
+  std::shared_ptr<FakeSession> session;
+
+ private:
+  TPromptsScope scope_;
+};
+
+}  // namespace
+
+TEST_F(MainWindowTest, menuTreeFollowsTheSectionsAndKeysOfMenuIniInFileOrder) {
+  auto form = Open("; 菜单\n[乙组]\n朱镕基金=3\n浏览=0x0A\n\n[甲组]\n制单=abc\n空值=\n");
+  QTreeWidget* tree = Tree(*form);
+  ASSERT_EQ(tree->topLevelItemCount(), 2);
+  const QTreeWidgetItem* first = tree->topLevelItem(0);
+  const QTreeWidgetItem* second = tree->topLevelItem(1);
+  EXPECT_EQ(first->text(0), Text("乙组"));
+  EXPECT_EQ(second->text(0), Text("甲组"));
+  EXPECT_EQ(MenuOf(first), nullptr);
+  ASSERT_EQ(first->childCount(), 2);
+  ASSERT_EQ(second->childCount(), 2);
+  EXPECT_EQ(MenuOf(first->child(0))->Caption, Text("朱镕基金"));
+  EXPECT_EQ(MenuOf(first->child(0))->Code, 3);
+  EXPECT_EQ(MenuOf(first->child(1))->Code, 10);
+  EXPECT_EQ(MenuOf(second->child(0))->Caption, Text("制单"));
+  EXPECT_EQ(MenuOf(second->child(0))->Code, 0);
+  EXPECT_EQ(MenuOf(second->child(1))->Code, 0);
+  EXPECT_TRUE(prompts.messages().empty());
+
+  EXPECT_EQ(form->windowTitle(), Text("维岭银行网银企业客户端V8.4"));
+  EXPECT_EQ(form->ServerBaseUrl(), Text("http://127.0.0.1:8443"));
+  EXPECT_EQ(form->ClientVersionTime(), Text("20261201"));
+  EXPECT_EQ(form->MainPlatV5Path(), Text("/NNVX/NECV5B2BMainPlat"));
+  EXPECT_EQ(form->MainPlatV6Path(), Text("/NNVX/NECV6B2BMainPlat"));
+  const struct {
+    const char* name;
+    const char* caption;
+  } buttons[] = {{"btnEnter", "登陆企业网银"},
+                 {"btnQuitWY", "退出企业网银"},
+                 {"btnLinkWY", "企业网银链接"},
+                 {"btnOperBook", "操作手册"},
+                 {"btnExit", "退出客户端"}};
+  for (const auto& b : buttons) {
+    ASSERT_NE(Button(*form, b.name), nullptr) << b.name;
+    EXPECT_EQ(Button(*form, b.name)->text(), Text(b.caption));
+  }
+  EXPECT_NE(form->findChild<QStackedWidget*>(QStringLiteral("pnlWork")), nullptr);
+  EXPECT_NE(form->findChild<QWidget*>(QStringLiteral("pnlMenus")), nullptr);
+}
+
+TEST_F(MainWindowTest, damagedSectionIsReportedAndTheRestOfTheMenuStillLoads) {
+  auto form = Open("[转账]\n制单=0\n这一行坏了\n浏览=3\n[名册]\n付款人=9\n");
+  EXPECT_EQ(prompts.messageTexts(), QStringList{Text(kMenuDamaged)});
+  QTreeWidget* tree = Tree(*form);
+  ASSERT_EQ(tree->topLevelItemCount(), 2);
+  EXPECT_EQ(tree->topLevelItem(0)->childCount(), 2);
+  EXPECT_EQ(tree->topLevelItem(1)->childCount(), 1);
+}
+
+TEST_F(MainWindowTest, menuWithoutSectionsGivesAnEmptyTreeAndTheWindowStillWorks) {
+  auto form = Open("; 只有注释\n");
+  EXPECT_EQ(Tree(*form)->topLevelItemCount(), 0);
+  EXPECT_EQ(prompts.messageTexts(), QStringList{Text(kMenuDamaged)});
+  form->TreeMenuClick();
+  EXPECT_EQ(form->CurrentScreen(), nullptr);
+}
+
+TEST_F(MainWindowTest, menuCodesOpenTheirScreensAndUnknownCodesNothing) {
+  auto form = Open("[组]\n文字=abc\n十六进制=0x0A\n未知=99\n");
+  Tree(*form)->setCurrentItem(Tree(*form)->topLevelItem(0));
+  form->TreeMenuClick();
+  EXPECT_EQ(form->CurrentScreen(), nullptr);
+
+  Choose(*form, "未知");
+  EXPECT_EQ(form->CurrentScreen(), nullptr);
+
+  Choose(*form, "文字");
+  ASSERT_NE(qobject_cast<TPlaceholderScreen*>(form->CurrentScreen()), nullptr);
+  EXPECT_EQ(CurrentCaption(*form), Text("批量制单"));
+  EXPECT_EQ(form->CurrentScreen()->findChild<QLabel*>()->text(), Text("批量制单"));
+  EXPECT_EQ(form->CurrentScreen()->parentWidget(),
+            form->findChild<QStackedWidget*>(QStringLiteral("pnlWork")));
+
+  Choose(*form, "十六进制");
+  EXPECT_EQ(CurrentCaption(*form), Text("收款人名册"));
+
+  Choose(*form, "未知");
+  EXPECT_EQ(CurrentCaption(*form), Text("收款人名册"));
+  EXPECT_TRUE(prompts.messages().empty());
+}
+
+TEST_F(MainWindowTest, screensAreKeptAliveAndClosedWhenReplaced) {
+  auto form = Open("[名册]\n付款人=9\n收款人=10\n");
+  QPointer<ProbeScreen> payers;
+  QPointer<ProbeScreen> payees;
+  form->Screens().RegisterScreen(9, Text("付款人名册"), [&payers] {
+    auto screen = std::make_unique<ProbeScreen>();
+    payers = screen.get();
+    return screen;
+  });
+  form->Screens().RegisterScreen(10, Text("收款人名册"), [&payees] {
+    auto screen = std::make_unique<ProbeScreen>();
+    payees = screen.get();
+    return screen;
+  });
+  form->show();
+
+  Choose(*form, "付款人");
+  ASSERT_TRUE(payers);
+  EXPECT_EQ(form->CurrentScreen(), payers.data());
+  payers->edit->setText(Text("未保存的输入"));
+
+  // Choosing the screen that is shown changes nothing.
+  EXPECT_FALSE(form->ShowScreen(9));
+  Choose(*form, "付款人");
+  EXPECT_EQ(payers->closeRequests, 0);
+  EXPECT_TRUE(payers->isVisible());
+
+  Choose(*form, "收款人");
+  EXPECT_EQ(form->CurrentScreen(), payees.data());
+  EXPECT_EQ(payers->closeRequests, 1);
+  ASSERT_TRUE(payers);
+  EXPECT_FALSE(payers->isVisible());
+  EXPECT_TRUE(payees->isVisible());
+
+  ProbeScreen* first = payers.data();
+  Choose(*form, "付款人");
+  EXPECT_EQ(form->CurrentScreen(), first);
+  EXPECT_EQ(payers->edit->text(), Text("未保存的输入"));
+  EXPECT_TRUE(payers->isVisible());
+  EXPECT_EQ(payees->closeRequests, 1);
+
+  // A screen that refuses to close stays in front.
+  payers->refuseClose = true;
+  EXPECT_FALSE(form->ShowScreen(10));
+  EXPECT_EQ(form->CurrentScreen(), first);
+  EXPECT_TRUE(payers->isVisible());
+}
+
+TEST_F(MainWindowTest, sessionCodesLogOnFirstAndOpenNothingWithoutASession) {
+  auto form = Open("[查询]\n明细联机=6\n参数=5\n");
+
+  Choose(*form, "明细联机");
+  EXPECT_EQ(session->logOnCalls, 1);
+  EXPECT_EQ(form->CurrentScreen(), nullptr);
+
+  session->logOnSucceeds = true;
+  Choose(*form, "明细联机");
+  EXPECT_EQ(session->logOnCalls, 2);
+  EXPECT_EQ(CurrentCaption(*form), Text("账户明细联机查询"));
+
+  // Logged on: no second logon; dialogs run modally through the prompts.
+  prompts.answerModal(QDialog::Accepted);
+  Choose(*form, "参数");
+  EXPECT_EQ(session->logOnCalls, 2);
+  ASSERT_EQ(prompts.modalRuns().size(), 1u);
+  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, Text("更新客户端软件参数"));
+  EXPECT_TRUE(prompts.messages().empty());
+}
+
+TEST_F(MainWindowTest, withoutSessionHooksTheLogonTellsTheClerkAndOpensNothing) {
+  auto form = Open("[查询]\n流水联机=7\n");
+  form->SetSessionControl(nullptr);
+  Choose(*form, "流水联机");
+  EXPECT_EQ(form->CurrentScreen(), nullptr);
+  ASSERT_EQ(prompts.messages().size(), 1u);
+  EXPECT_EQ(prompts.lastMessage().caption, Text("登陆企业网银"));
+}
+
+TEST_F(MainWindowTest, sessionButtonsFollowTheSessionState) {
+  auto form = Open("[组]\n制单=0\n");
+
+  form->btnQuitWYClick();
+  EXPECT_EQ(prompts.lastMessage().text, Text("未与服务器联机。"));
+
+  session->loggedOn = true;
+  form->btnEnterClick();
+  EXPECT_EQ(prompts.lastMessage().text,
+            Text("客户端已与服务器联机，请先退出企业网银再进行登陆操作。"));
+  EXPECT_EQ(session->logOnCalls, 0);
+
+  prompts.answer(QMessageBox::No);
+  form->btnQuitWYClick();
+  const TScriptedMessage question = prompts.lastMessage();
+  EXPECT_EQ(question.caption, Text("退出联机"));
+  EXPECT_EQ(question.text, Text("是否需要断开客户端与网银的连接？"));
+  EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_TRUE(session->loggedOn);
+  EXPECT_EQ(session->logOffCalls, 0);
+
+  prompts.answer(QMessageBox::Yes);
+  form->btnQuitWYClick();
+  EXPECT_FALSE(session->loggedOn);
+  EXPECT_EQ(session->logOffCalls, 1);
+  EXPECT_EQ(prompts.pendingAnswers(), 0);
+}
+
+TEST_F(MainWindowTest, anErrorOfAButtonCommandIsShownAndTheWindowGoesOn) {
+  auto form = Open("[组]\n制单=0\n");
+  form->show();
+  session->failure = "网银服务器无响应";
+  QTest::mouseClick(Button(*form, "btnEnter"), Qt::LeftButton);
+  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.lastMessage().text, Text("网银服务器无响应"));
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(form->isEnabled());
+}
+
+TEST_F(MainWindowTest, linkAndManualOpenThroughTheDesktop) {
+  auto form = Open("[组]\n制单=0\n");
+  form->btnLinkWYClick();
+  ASSERT_EQ(prompts.openedUrls().size(), 1);
+  EXPECT_EQ(prompts.openedUrls()[0].scheme(), QStringLiteral("https"));
+  EXPECT_TRUE(prompts.openedUrls()[0].host().endsWith(QStringLiteral(".example")));
+
+  form->btnOperBookClick();
+  EXPECT_EQ(prompts.openedUrls().size(), 1);
+  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Warning);
+  EXPECT_TRUE(prompts.lastMessage().text.contains(QStringLiteral("help.html")));
+
+  dir.write(QStringLiteral("param/help.html"), "<html></html>");
+  form->btnOperBookClick();
+  ASSERT_EQ(prompts.openedUrls().size(), 2);
+  EXPECT_EQ(prompts.openedUrls()[1],
+            QUrl::fromLocalFile(dir.file(QStringLiteral("param/help.html"))));
+}
+
+TEST_F(MainWindowTest, closingRunsTheCloseHookAndAFailedSaveLetsTheClerkChoose) {
+  auto form = Open("[组]\n制单=0\n");
+  int saves = 0;
+  form->SetCloseHook([&saves] { ++saves; });
+  form->show();
+  form->btnExitClick();
+  EXPECT_EQ(saves, 1);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_TRUE(prompts.messages().empty());
+
+  form->SetCloseHook([] { throw TFileError(QStringLiteral("无法写入文件 Batch.txt：磁盘已满")); });
+  form->show();
+  prompts.answer(QMessageBox::No);
+  EXPECT_FALSE(form->close());
+  EXPECT_TRUE(form->isVisible());
+  EXPECT_TRUE(prompts.lastMessage().text.contains(QStringLiteral("磁盘已满")));
+
+  prompts.answer(QMessageBox::Yes);
+  EXPECT_TRUE(form->close());
+  EXPECT_FALSE(form->isVisible());
+}
+
+TEST_F(MainWindowTest, menuPanelToggleCollapsesAndRestoresTheStartWidth) {
+  auto form = Open("[组]\n制单=0\n");
+  form->resize(1000, 700);
+  form->show();
+  const int startWidth = form->MenuPanelWidth();
+  EXPECT_GT(startWidth, 0);
+  form->ToggleMenuPanel();
+  EXPECT_TRUE(form->IsMenuPanelCollapsed());
+  EXPECT_EQ(form->MenuPanelWidth(), 0);
+  form->ToggleMenuPanel();
+  EXPECT_FALSE(form->IsMenuPanelCollapsed());
+  EXPECT_EQ(form->MenuPanelWidth(), startWidth);
+}
