@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
@@ -85,6 +86,7 @@ void TFormMain::CreateControls() {
   treeMenu_->setSelectionMode(QAbstractItemView::SingleSelection);
   menus->addWidget(treeMenu_);
   connect(treeMenu_, &QTreeWidget::itemClicked, this, Guarded([this] { TreeMenuClick(); }));
+  treeMenu_->installEventFilter(this);
 
   pnlWork_ = new QStackedWidget(splitter_);
   pnlWork_->setObjectName(QStringLiteral("pnlWork"));
@@ -156,6 +158,17 @@ void TFormMain::BuildMenu() {
     if (menuFile.IsDamaged(section)) Prompts().error(AppTitle(), MenuFileDamagedText());
   }
   treeMenu_->expandAll();
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == treeMenu_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      Guarded([this] { TreeMenuClick(); })();
+      return true;
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
 }
 
 void TFormMain::TreeMenuClick() {

@@ -66,6 +66,8 @@ class TFormMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // Return or Enter on the menu tree opens the selected leaf, as a click does.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateControls();

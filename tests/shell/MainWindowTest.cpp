@@ -368,3 +368,13 @@ TEST_F(MainWindowTest, menuPanelToggleCollapsesAndRestoresTheStartWidth) {
   EXPECT_FALSE(form->IsMenuPanelCollapsed());
   EXPECT_EQ(form->MenuPanelWidth(), startWidth);
 }
+
+TEST_F(MainWindowTest, returnKeyOnTheTreeOpensTheSelectedLeaf) {
+  auto form = Open("[组]\n收款=10\n");
+  form->show();
+  QTreeWidget* tree = Tree(*form);
+  tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+  tree->setFocus();
+  QTest::keyClick(tree, Qt::Key_Return);
+  EXPECT_EQ(CurrentCaption(*form), Text("收款人名册"));
+}
