@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "certpay/records/CertAddInfo.h"
+#include "certpay/records/CertPayee.h"
+#include "certpay/records/CertPayer.h"
+#include "registers/records/PayInfoBase.h"
+
+// One stored central-finance payment document. It owns its three parts; a part
+// missing from the file stays absent (null).
+class TCertPayInfo : public TPayInfoBase {
+ public:
+  static constexpr const char* kItemNode = "CertPayInfo";
+
+  std::unique_ptr<TCertPayer> Payer;
+  std::unique_ptr<TCertPayee> Payee;
+  std::unique_ptr<TCertAddInfo> AddInfo;
+  QString Amt;  // the amount as typed
+  QString Usge;
+  QString Remark;
+  QString CreditNo;
+
+  // The parts are taken by element name in any order; of two elements with the
+  // same name the last wins.
+  void LoadFromXml(xml::Node item) override;
+  // Writes the parts that are present, then Amt, Usge, Remark and CreditNo.
+  void SaveToXml(xml::Node parent) const override;
+};
