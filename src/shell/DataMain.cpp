@@ -5,6 +5,7 @@
 
 #include "platform/files/AtomicFile.h"
 #include "shell/GridLayout.h"
+#include "xml/RegisterStream.h"
 #include "xml/XmlFiles.h"
 
 namespace {
@@ -82,25 +83,22 @@ void TDataMain::LoadIfPresent(TOwningList<T>& list, const TInfoConfig& config) {
 
 bool TDataMain::ReadRecords(const TInfoConfig& config, TInfoConfig::Factory factory,
                             const RecordSink& sink) const {
-  xml::Document doc;
-  if (!xml::LoadRegisterFile(ListFile(config), doc)) return false;
-  const xml::Node root = doc.document_element();
-  if (!root || QString::fromUtf8(root.name()) != config.RootNode) return true;
+  const QByteArray rootName = config.RootNode.toUtf8();
   const QByteArray itemName = config.ItemNode.toUtf8();
-  for (const xml::Node child : root.children(itemName.constData())) {
-    if (child.type() != pugi::node_element) continue;
-    std::unique_ptr<TPayInfoBase> record = factory();
-    record->LoadFromXml(child);
-    sink(std::move(record));
-  }
-  return true;
+  bool rootMatches = false;
+  return xml::StreamRegisterFile(
+      ListFile(config), [&](const char* root) { rootMatches = rootName == root; },
+      [&](xml::Node child) {
+        if (!rootMatches || itemName != child.name()) return;
+        std::unique_ptr<TPayInfoBase> record = factory();
+        record->LoadFromXml(child);
+        sink(std::move(record));
+      });
 }
 
-void TDataMain::WriteRecords(const TInfoConfig& config, const RecordWriter& writer) const {
-  xml::Document doc;
-  const xml::Node root = doc.append_child(config.RootNode.toUtf8().constData());
-  writer(root);
-  xml::SaveRegisterFile(doc, ListFile(config));
+void TDataMain::WriteRecords(const TInfoConfig& config, qsizetype count,
+                             const RecordWriter& writer) const {
+  xml::SaveRegisterFile(ListFile(config), config.RootNode.toUtf8().constData(), count, writer);
 }
 
 bool TDataMain::MergePayees(TOwningList<TPayeeInfo>& list, const TInfoConfig& config) const {

@@ -91,11 +91,12 @@ class TDataMain {
 
  private:
   using RecordSink = std::function<void(std::unique_ptr<TPayInfoBase>)>;
-  using RecordWriter = std::function<void(xml::Node root)>;
+  // Appends record i under the root element.
+  using RecordWriter = std::function<void(qsizetype i, xml::Node root)>;
 
   bool ReadRecords(const TInfoConfig& config, TInfoConfig::Factory factory,
                    const RecordSink& sink) const;
-  void WriteRecords(const TInfoConfig& config, const RecordWriter& writer) const;
+  void WriteRecords(const TInfoConfig& config, qsizetype count, const RecordWriter& writer) const;
   template <class T>
   void LoadIfPresent(TOwningList<T>& list, const TInfoConfig& config);
 
@@ -117,7 +118,6 @@ bool TDataMain::LoadList(TOwningList<T>& list, const TInfoConfig& config) const 
 
 template <class T>
 void TDataMain::SaveList(const TOwningList<T>& list, const TInfoConfig& config) const {
-  WriteRecords(config, [&list](xml::Node root) {
-    for (const T& record : list) record.SaveToXml(root);
-  });
+  WriteRecords(config, list.Count(),
+               [&list](qsizetype i, xml::Node root) { list[i].SaveToXml(root); });
 }

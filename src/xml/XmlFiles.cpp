@@ -1,70 +1,21 @@
 #include "xml/XmlFiles.h"
 
 #include <QRegularExpression>
-#include <sstream>
 
 #include "platform/codec/Gbk.h"
 #include "platform/files/AtomicFile.h"
+#include "xml/XmlFormat.h"
 
 namespace xml {
 namespace {
 
-// Blanks that are an element's only content are its text ("   " reads as empty
-// text, not as a missing one); blanks between elements are layout.
-constexpr unsigned kParseFlags = pugi::parse_default | pugi::parse_ws_pcdata_single;
-
-const QByteArray kRegisterDeclaration =
-    QByteArrayLiteral("<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>");
-
-QByteArray SaveToUtf8(const Document& doc, unsigned flags, const char* indent) {
-  std::ostringstream out;
-  doc.save(out, indent, flags | pugi::format_no_declaration, pugi::encoding_utf8);
-  const std::string text = out.str();
-  return QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// GBK bytes of markup text. A character GBK cannot hold becomes a character
-// reference instead of a "?", so that nothing is lost; the system's own files
-// only carry such characters in element text and attribute values.
-QByteArray MarkupToGbk(const QString& markup) {
-  if (codec::fitsGbk(markup)) return codec::toGbk(markup);
-  QByteArray out;
-  out.reserve(markup.size() * 2);
-  for (qsizetype i = 0; i < markup.size();) {
-    const qsizetype step =
-        markup[i].isHighSurrogate() && i + 1 < markup.size() && markup[i + 1].isLowSurrogate() ? 2
-                                                                                              : 1;
-    const QStringView ch = QStringView(markup).mid(i, step);
-    if (codec::fitsGbk(ch)) {
-      out += codec::toGbk(ch);
-    } else {
-      const char32_t code = step == 2 ? QChar::surrogateToUcs4(ch[0], ch[1]) : ch[0].unicode();
-      out += "&#x" + QByteArray::number(static_cast<uint>(code), 16).toUpper() + ';';
-    }
-    i += step;
-  }
-  return out;
-}
-
-bool ParseUtf8(const QByteArray& utf8, Document& doc) {
-  doc.reset();
-  const pugi::xml_parse_result result =
-      doc.load_buffer(utf8.constData(), static_cast<size_t>(utf8.size()), kParseFlags,
-                      pugi::encoding_utf8);
-  if (!result) {
-    doc.reset();
-    return false;
-  }
-  return true;
-}
-
 bool ParseGbk(const QByteArray& bytes, Document& doc) {
-  const std::optional<QString> text = codec::fromGbkStrict(bytes);
-  if (!text) {
+  const std::optional<QByteArray> utf8 = codec::gbkToUtf8Strict(bytes);
+  if (!utf8) {
     doc.reset();
     return false;
   }
-  return ParseUtf8(text->toUtf8(), doc);
+  return ParseUtf8Fragment(std::string_view(utf8->constData(), size_t(utf8->size())), doc);
 }
 
 // The encoding named by the XML declaration at the start of the bytes, if any.
@@ -82,10 +33,10 @@ QByteArray DeclaredEncoding(const QByteArray& bytes) {
 }  // namespace
 
 QByteArray RegisterFileBytes(const Document& doc) {
-  const QByteArray compact = SaveToUtf8(doc, pugi::format_raw, "");
-  QByteArray out = kRegisterDeclaration;
-  out += "\r\n";
-  out += MarkupToGbk(QString::fromUtf8(compact));
+  StringWriter markup;
+  doc.save(markup, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
+  QByteArray out = RegisterDeclarationLine();
+  AppendMarkupAsGbk(out, markup.text);
   out += "\r\n";
   return out;
 }
@@ -106,7 +57,11 @@ bool LoadRegisterFile(const QString& path, Document& doc) {
 }
 
 QByteArray LibraryFileBytes(const Document& doc, bool indent) {
-  return indent ? SaveToUtf8(doc, pugi::format_indent, "  ") : SaveToUtf8(doc, pugi::format_raw, "");
+  StringWriter markup;
+  doc.save(markup, indent ? "  " : "",
+           (indent ? pugi::format_indent : pugi::format_raw) | pugi::format_no_declaration,
+           pugi::encoding_utf8);
+  return QByteArray(markup.text.data(), qsizetype(markup.text.size()));
 }
 
 void SaveLibraryFile(const Document& doc, const QString& path, bool indent) {
@@ -117,15 +72,9 @@ bool ParseLibraryBytes(const QByteArray& bytes, Document& doc) {
   const QByteArray encoding = DeclaredEncoding(bytes);
   if (encoding == "GB2312" || encoding == "GBK" || encoding == "GB18030" || encoding == "CP936")
     return ParseGbk(bytes, doc);
-  doc.reset();
-  // Anything else is UTF-8, or UTF-16 recognised by pugixml from its byte-order mark.
-  const pugi::xml_parse_result result = doc.load_buffer(
-      bytes.constData(), static_cast<size_t>(bytes.size()), kParseFlags, pugi::encoding_auto);
-  if (!result) {
-    doc.reset();
-    return false;
-  }
-  return true;
+  // Anything else is UTF-8, or UTF-16 recognised by its byte-order mark.
+  return ParseUtf8Fragment(std::string_view(bytes.constData(), size_t(bytes.size())), doc,
+                           pugi::encoding_auto);
 }
 
 bool LoadLibraryFile(const QString& path, Document& doc) {

@@ -1,5 +1,6 @@
 #include "xml/XmlNodes.h"
 
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <stdexcept>
@@ -26,6 +27,24 @@ Node RequireParent(Node parent) {
 
 bool IsControlOrSpace(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
+// Short values (flags, codes, currency) repeat throughout a register: one copy
+// of each is shared instead of allocating it for every record.
+QString SharedShortText(const char* utf8, qsizetype size) {
+  constexpr qsizetype kMaxBytes = 8;
+  if (size == 0 || size > kMaxBytes) return QString::fromUtf8(utf8, size);
+  struct Slot {
+    quint64 key = 0;
+    qsizetype size = 0;
+    QString text;
+  };
+  thread_local std::array<Slot, 1024> slots;
+  quint64 key = 0;
+  std::memcpy(&key, utf8, size_t(size));
+  Slot& slot = slots[(key * 0x9E3779B97F4A7C15ull) >> 54];
+  if (slot.size != size || slot.key != key) slot = {key, size, QString::fromUtf8(utf8, size)};
+  return slot.text;
+}
+
 // UTF-8 text trimmed of white space and control characters; multi-byte
 // characters never start with a byte <= 0x20, so trimming bytes is safe.
 QString TrimmedUtf8(const char* text) {
@@ -33,7 +52,7 @@ QString TrimmedUtf8(const char* text) {
   const char* end = text + std::strlen(text);
   while (begin < end && IsControlOrSpace(*begin)) ++begin;
   while (end > begin && IsControlOrSpace(end[-1])) --end;
-  return QString::fromUtf8(begin, end - begin);
+  return SharedShortText(begin, end - begin);
 }
 
 // The first text (or CDATA) node directly under the element.
@@ -41,6 +60,13 @@ Node FirstTextNode(Node element) {
   for (Node child = element.first_child(); child; child = child.next_sibling())
     if (child.type() == pugi::node_pcdata || child.type() == pugi::node_cdata) return child;
   return {};
+}
+
+QString ElementText(Node element, const QString& defaultValue) {
+  if (!element) return defaultValue;
+  Node text = FirstTextNode(element);
+  if (!text) return defaultValue;
+  return TrimmedUtf8(text.value());
 }
 
 }  // namespace
@@ -71,11 +97,20 @@ Node EnsureNode(Node parent, const char* name) {
 }
 
 QString GetNodeTextStr(Node parent, const char* name, const QString& defaultValue) {
-  Node element = SelectNode(parent, name);
-  if (!element) return defaultValue;
-  Node text = FirstTextNode(element);
-  if (!text) return defaultValue;
-  return TrimmedUtf8(text.value());
+  return ElementText(SelectNode(parent, name), defaultValue);
+}
+
+QString TFieldReader::Str(const char* name, const QString& defaultValue) {
+  while (next_ && next_.type() != pugi::node_element) next_ = next_.next_sibling();
+  if (inOrder_ && next_ && std::strcmp(next_.name(), name) == 0 &&
+      std::strcmp(item_.name(), name) != 0) {
+    const Node found = next_;
+    next_ = next_.next_sibling();
+    return ElementText(found, defaultValue);
+  }
+  const Node found = SelectNode(item_, name);
+  if (found) inOrder_ = false;  // elements were passed over unread
+  return ElementText(found, defaultValue);
 }
 
 qint64 GetNodeTextInt(Node parent, const char* name, qint64 defaultValue) {

@@ -37,6 +37,22 @@ qint64 GetNodeTextInt(Node parent, const char* name, qint64 defaultValue = 0);
 // GetNodeTextStr read as a number with "." as decimal point whatever the locale.
 double GetNodeTextReal(Node parent, const char* name, double defaultValue = 0);
 
+// Reads the fields of one item element with GetNodeTextStr's results, fast when
+// the fields stand in the order they are asked for: each lookup first tries the
+// element after the one found last. Ask for each name at most once.
+class TFieldReader {
+ public:
+  explicit TFieldReader(Node item) : item_(item), next_(item.first_child()) {}
+  QString Str(const char* name, const QString& defaultValue = {});
+
+ private:
+  Node item_;
+  Node next_;
+  // Every element before next_ was found for an earlier, other name, so none of
+  // them can be the first of the name asked now.
+  bool inOrder_ = true;
+};
+
 // EnsureNode, then the element's text nodes are replaced by one with the value.
 // Throws std::invalid_argument when the parent is null.
 void SetNodeTextStr(Node parent, const char* name, const QString& value);

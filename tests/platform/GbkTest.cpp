@@ -37,3 +37,46 @@ TEST(Gbk, countsAndCutsBytesWithoutSplittingACharacter) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Gbk, everyDoubleByteCharacterReadsAndWritesBackTheSameBytes) {
+  int valid = 0;
+  for (int lead = 0x81; lead <= 0xFE; ++lead) {
+    for (int trail = 0x40; trail <= 0xFE; ++trail) {
+      QByteArray pair;
+      pair.append(char(lead)).append(char(trail));
+      const std::optional<QString> text = codec::fromGbkStrict(pair);
+      if (!text) continue;
+      ++valid;
+      ASSERT_EQ(text->size(), 1) << pair.toHex().constData();
+      ASSERT_EQ(codec::toGbk(*text), pair) << pair.toHex().constData();
+      ASSERT_EQ(codec::gbkToUtf8Strict(pair), text->toUtf8()) << pair.toHex().constData();
+    }
+  }
+  // Code page 936 as the platform maps it, user-defined areas included.
+  EXPECT_EQ(valid, 23940);
+}
+
+TEST(Gbk, utf8ConvertsStraightToGbkAndBack) {
+  const QString text = U("账户 Account 镕€");
+  const QByteArray utf8 = text.toUtf8() + "\xf0\x9f\x98\x80" + "\xff";  // an emoji, a bad byte
+  QByteArray gbk("head:");
+  QList<char32_t> unmappable;
+  codec::appendUtf8AsGbk(gbk, std::string_view(utf8.constData(), size_t(utf8.size())),
+                         [&unmappable](QByteArray& out, char32_t code) {
+                           unmappable.append(code);
+                           out += "<?>";
+                         });
+  EXPECT_EQ(gbk, "head:" + codec::toGbk(text) + "<?><?>");
+  EXPECT_EQ(unmappable, (QList<char32_t>{0x1F600, 0xFFFD}));
+  EXPECT_EQ(codec::gbkToUtf8Strict(codec::toGbk(text)), text.toUtf8());
+  EXPECT_FALSE(codec::gbkToUtf8Strict(QByteArray("abcdefgh\x81", 9)).has_value());
+  QByteArray kept("kept");
+  EXPECT_FALSE(codec::appendGbkAsUtf8Strict(kept, QByteArray("\x81\x20", 2)));
+  EXPECT_EQ(kept, QByteArray("kept"));
+  EXPECT_TRUE(codec::isValidGbk(codec::toGbk(text)));
+  EXPECT_FALSE(codec::isValidGbk(QByteArray("0123456789\xd6", 11)));
+}
+
+}  // namespace

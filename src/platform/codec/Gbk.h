@@ -4,12 +4,14 @@
 #include <QByteArrayView>
 #include <QString>
 #include <QStringView>
+#include <functional>
 #include <optional>
+#include <string_view>
 
 // The one place where text crosses between QString and the bytes of files,
-// request bodies and replies. The system code page is GBK (code page 936); the
-// codec named "GB2312" is never used, because it cannot hold the GBK extension
-// characters.
+// request bodies and replies. The system code page is GBK (code page 936, as the
+// platform's converter named "GBK" maps it); the one named "GB2312" is never
+// used, because it cannot hold the GBK extension characters.
 namespace codec {
 
 // GBK bytes to text; a byte sequence that is not GBK becomes U+FFFD.
@@ -18,8 +20,23 @@ QString fromGbk(QByteArrayView bytes);
 // GBK bytes to text, or nothing when any byte sequence is not valid GBK.
 std::optional<QString> fromGbkStrict(QByteArrayView bytes);
 
+// GBK bytes straight to UTF-8, or nothing when any byte sequence is not valid GBK.
+std::optional<QByteArray> gbkToUtf8Strict(QByteArrayView bytes);
+
+// Appends the UTF-8 form of GBK bytes to out; false, with out as it was, when
+// any byte sequence is not valid GBK.
+bool appendGbkAsUtf8Strict(QByteArray& out, QByteArrayView bytes);
+
+// True when every byte sequence is valid GBK.
+bool isValidGbk(QByteArrayView bytes);
+
 // Text to GBK bytes; a character GBK cannot hold becomes "?".
 QByteArray toGbk(QStringView text);
+
+// Appends the GBK bytes of UTF-8 text to out; for a character GBK cannot hold,
+// unmappable appends what stands in for it.
+void appendUtf8AsGbk(QByteArray& out, std::string_view utf8,
+                     const std::function<void(QByteArray&, char32_t)>& unmappable);
 
 // True when every character of the text has a GBK form.
 bool fitsGbk(QStringView text);

@@ -7,17 +7,33 @@ TFileError::TFileError(const QString& message) : std::runtime_error(message.toSt
 
 QString TFileError::message() const { return QString::fromStdString(what()); }
 
-void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
+TAtomicFileWriter::TAtomicFileWriter(const QString& path)
+    : path_(path), file_(std::make_unique<QSaveFile>(path)) {
   // Never fall back to writing the target in place: that is what can leave half a file.
-  file.setDirectWriteFallback(false);
-  if (!file.open(QIODevice::WriteOnly))
-    throw TFileError(QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString()));
-  if (file.write(bytes) != bytes.size() || !file.commit()) {
-    const QString reason = file.errorString();
-    file.cancelWriting();
-    throw TFileError(QStringLiteral("无法写入文件 %1：%2").arg(path, reason));
-  }
+  file_->setDirectWriteFallback(false);
+  if (!file_->open(QIODevice::WriteOnly)) Fail();
+}
+
+TAtomicFileWriter::~TAtomicFileWriter() = default;  // an uncommitted file is discarded
+
+void TAtomicFileWriter::Write(QByteArrayView bytes) {
+  if (file_->write(bytes.data(), bytes.size()) != bytes.size()) Fail();
+}
+
+void TAtomicFileWriter::Commit() {
+  if (!file_->commit()) Fail();
+}
+
+void TAtomicFileWriter::Fail() {
+  const QString reason = file_->errorString();
+  file_->cancelWriting();
+  throw TFileError(QStringLiteral("无法写入文件 %1：%2").arg(path_, reason));
+}
+
+void WriteFileAtomically(const QString& path, const QByteArray& bytes) {
+  TAtomicFileWriter writer(path);
+  writer.Write(bytes);
+  writer.Commit();
 }
 
 std::optional<QByteArray> ReadWholeFile(const QString& path) {

@@ -1,9 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <memory>
 #include <optional>
 #include <stdexcept>
+
+class QSaveFile;
 
 // A file could not be written or read. The message names the file and the reason
 // and can be shown to the clerk as it is.
@@ -11,6 +15,25 @@ class TFileError : public std::runtime_error {
  public:
   explicit TFileError(const QString& message);
   QString message() const;
+};
+
+// Writes a file piece by piece through a temporary file beside it, which
+// replaces the old file only at Commit. Until then, and when anything fails, the
+// old file stays as it was. Failures throw TFileError.
+class TAtomicFileWriter {
+ public:
+  explicit TAtomicFileWriter(const QString& path);
+  ~TAtomicFileWriter();
+  TAtomicFileWriter(const TAtomicFileWriter&) = delete;
+  TAtomicFileWriter& operator=(const TAtomicFileWriter&) = delete;
+
+  void Write(QByteArrayView bytes);
+  void Commit();
+
+ private:
+  [[noreturn]] void Fail();
+  QString path_;
+  std::unique_ptr<QSaveFile> file_;
 };
 
 // Replaces the file with the bytes through a temporary file beside it, so that a

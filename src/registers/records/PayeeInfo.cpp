@@ -25,7 +25,8 @@ constexpr Field kFields[] = {
 }  // namespace
 
 void TPayeeInfo::LoadFromXml(xml::Node item) {
-  for (const Field& field : kFields) this->*field.member = xml::GetNodeTextStr(item, field.name);
+  xml::TFieldReader fields(item);
+  for (const Field& field : kFields) this->*field.member = fields.Str(field.name);
 }
 
 void TPayeeInfo::SaveToXml(xml::Node parent) const {

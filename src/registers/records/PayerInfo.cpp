@@ -1,23 +1,24 @@
 #include "registers/records/PayerInfo.h"
 
 void TPayerInfo::LoadFromXml(xml::Node item) {
-  PayAccNo = xml::GetNodeTextStr(item, "PayAccNo");
-  PayAccName = xml::GetNodeTextStr(item, "PayAccName");
-  BranchName = xml::GetNodeTextStr(item, "BranchName");
-  BranchCode = xml::GetNodeTextStr(item, "BranchCode");
-  CounterName = xml::GetNodeTextStr(item, "CounterName");
-  CounterNo = xml::GetNodeTextStr(item, "CounterNo");
-  UbankNo = xml::GetNodeTextStr(item, "UbankNo");
-  Status = xml::GetNodeTextStr(item, "Status");
-  ExchangeNo = xml::GetNodeTextStr(item, "ExchangeNo");
-  SortId = xml::GetNodeTextStr(item, "SortId");
-  RightType = xml::GetNodeTextStr(item, "RightType");
-  AccOrder = xml::GetNodeTextStr(item, "AccOrder");
+  xml::TFieldReader fields(item);
+  PayAccNo = fields.Str("PayAccNo");
+  PayAccName = fields.Str("PayAccName");
+  BranchName = fields.Str("BranchName");
+  BranchCode = fields.Str("BranchCode");
+  CounterName = fields.Str("CounterName");
+  CounterNo = fields.Str("CounterNo");
+  UbankNo = fields.Str("UbankNo");
+  Status = fields.Str("Status");
+  ExchangeNo = fields.Str("ExchangeNo");
+  SortId = fields.Str("SortId");
+  RightType = fields.Str("RightType");
+  AccOrder = fields.Str("AccOrder");
   // Parsed as decimal text, not through double, so that 0.00005 rounds to even exactly.
-  Balance = TAmount::parse(xml::GetNodeTextStr(item, "Balance")).value_or(TAmount());
-  BalanceDate = xml::GetNodeTextStr(item, "BalanceDate");
-  CurType = xml::GetNodeTextStr(item, "CurType");
-  AccAlias = xml::GetNodeTextStr(item, "AccAlias");
+  Balance = TAmount::parse(fields.Str("Balance")).value_or(TAmount());
+  BalanceDate = fields.Str("BalanceDate");
+  CurType = fields.Str("CurType");
+  AccAlias = fields.Str("AccAlias");
 }
 
 void TPayerInfo::SaveToXml(xml::Node parent) const {
