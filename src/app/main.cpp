@@ -30,6 +30,14 @@ void UseSimplifiedChineseFont() {
 
 // "--screenshot FILE": the window is shown at a fixed size, saved as an image
 // once it is laid out, and the program ends.
+QString DamagedFileNotice(const QString& path, const QString& copy) {
+  const QString file = QDir::toNativeSeparators(path);
+  if (copy.isEmpty())
+    return QStringLiteral("文件 %1 已损坏，无法读取，该名册暂为空。请先备份此文件，再修改名册。").arg(file);
+  return QStringLiteral("文件 %1 已损坏，无法读取，该名册暂为空。原文件已另存为 %2。")
+      .arg(file, QDir::toNativeSeparators(copy));
+}
+
 QString ScreenshotFile(const QStringList& arguments) {
   const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
   return at > 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
@@ -64,6 +72,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   formMain.SetHelpFile(dataMain->HelpFile());
+  for (const TDataMain::TDamagedFile& damaged : dataMain->DamagedFiles())
+    Prompts().warning(QStringLiteral("系统提示"), DamagedFileNotice(damaged.Path, damaged.Copy));
   RegisterScreens(formMain.Screens());
 
   const QString screenshot = ScreenshotFile(QApplication::arguments());

@@ -1,6 +1,7 @@
 #include "shell/DataMain.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "platform/files/AtomicFile.h"
@@ -40,9 +41,9 @@ TDataMain::TDataMain(const QString& appDir) : appDir_(WithSlash(QDir(appDir).abs
     if (!QFileInfo(root.filePath(name)).isDir()) root.mkdir(name);
   }
 
-  LoadList(Payers, InfoConfigs::Payers());
-  LoadList(Payees, InfoConfigs::Payees());
-  LoadList(LocalPayees, InfoConfigs::LocalPayees());
+  LoadRegister(Payers, InfoConfigs::Payers());
+  LoadRegister(Payees, InfoConfigs::Payees());
+  LoadRegister(LocalPayees, InfoConfigs::LocalPayees());
   LoadUsages();
   LastPayerAccount.clear();
   LoadIfPresent(CertPayers, InfoConfigs::CertPayers());
@@ -78,7 +79,19 @@ QString TDataMain::ListFile(const TInfoConfig& config) const {
 template <class T>
 void TDataMain::LoadIfPresent(TOwningList<T>& list, const TInfoConfig& config) {
   list.Clear();
-  if (QFileInfo::exists(ListFile(config))) LoadList(list, config);
+  if (QFileInfo::exists(ListFile(config))) LoadRegister(list, config);
+}
+
+template <class T>
+void TDataMain::LoadRegister(TOwningList<T>& list, const TInfoConfig& config) {
+  const QString path = ListFile(config);
+  if (LoadList(list, config) || !QFileInfo::exists(path)) return;
+  // The register starts empty, and the next save would replace the file: keep
+  // the damaged one aside so that nothing the clerk had is lost.
+  QString copy = path + QStringLiteral(".damaged");
+  for (int n = 2; QFileInfo::exists(copy); ++n) copy = path + QStringLiteral(".damaged%1").arg(n);
+  if (QFile::copy(path, copy)) DamagedFiles_.append({path, copy});
+  else DamagedFiles_.append({path, QString()});
 }
 
 bool TDataMain::ReadRecords(const TInfoConfig& config, TInfoConfig::Factory factory,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -43,6 +44,14 @@ class TDataMain {
   TOwningList<TCertPayInfo> CertPayInfos;
   // Account of the payer of the document most recently added in the batch editor.
   QString LastPayerAccount;
+
+  // A register file found at start that could not be read: it was copied to
+  // Copy (empty when even the copy failed) before anything could overwrite it.
+  struct TDamagedFile {
+    QString Path;
+    QString Copy;
+  };
+  const QList<TDamagedFile>& DamagedFiles() const { return DamagedFiles_; }
 
   // Replaces the list by the records of the descriptor's file. False, with the
   // list empty, when the file is missing, unreadable, not GBK or not well-formed;
@@ -99,8 +108,11 @@ class TDataMain {
   void WriteRecords(const TInfoConfig& config, qsizetype count, const RecordWriter& writer) const;
   template <class T>
   void LoadIfPresent(TOwningList<T>& list, const TInfoConfig& config);
+  template <class T>
+  void LoadRegister(TOwningList<T>& list, const TInfoConfig& config);
 
   QString appDir_;
+  QList<TDamagedFile> DamagedFiles_;
 };
 
 template <class T>

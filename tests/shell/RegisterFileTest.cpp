@@ -114,3 +114,22 @@ TEST(RegisterFile, unreadableRegisterFilesLoadAsEmpty) {
 }
 
 }  // namespace
+
+TEST(RegisterFile, aDamagedRegisterFoundAtStartIsKeptAsideBeforeAnythingOverwritesIt) {
+  TempAppDir dir;
+  const QByteArray damaged = kDeclaration + "<AccountList><PayeeList><RcvAccNo>1</RcvAcc";
+  dir.write("param/Payee.xml", damaged);
+  dir.write("param/Payee.xml.damaged", "an older copy");
+  dir.write("param/Payer.xml", kDeclaration + "<AccountList></AccountList>\r\n");
+
+  TDataMain data(dir.path());
+  EXPECT_TRUE(data.Payees.IsEmpty());
+  ASSERT_EQ(data.DamagedFiles().size(), 1);
+  EXPECT_EQ(data.DamagedFiles()[0].Path, dir.file("param/Payee.xml"));
+  EXPECT_EQ(data.DamagedFiles()[0].Copy, dir.file("param/Payee.xml.damaged2"));
+  EXPECT_EQ(dir.read("param/Payee.xml.damaged2"), damaged);
+  EXPECT_EQ(dir.read("param/Payee.xml.damaged"), QByteArray("an older copy"));
+
+  data.SaveList(data.Payees, InfoConfigs::Payees());
+  EXPECT_EQ(dir.read("param/Payee.xml.damaged2"), damaged);
+}
