@@ -207,14 +207,8 @@ bool StreamParsedDocument(const QByteArray& bytes, const std::function<void(cons
 bool StreamRegisterBytes(const QByteArray& bytes, const std::function<void(const char*)>& onRoot,
                          const std::function<void(Node)>& onChild) {
   TextWindow window(bytes);
-  switch (StreamGbk(window, onRoot, onChild)) {
-    case Outcome::Done:
-      return true;
-    case Outcome::Broken:
-      return false;
-    case Outcome::Unusual:
-      break;
-  }
+  const Outcome outcome = StreamGbk(window, onRoot, onChild);
+  if (outcome != Outcome::Unusual) return outcome == Outcome::Done;
   return StreamParsedDocument(bytes, onRoot, onChild);
 }
 
@@ -223,14 +217,8 @@ bool StreamRegisterFile(const QString& path, const std::function<void(const char
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) return false;
   TextWindow window(file);
-  switch (StreamGbk(window, onRoot, onChild)) {
-    case Outcome::Done:
-      return true;
-    case Outcome::Broken:
-      return false;
-    case Outcome::Unusual:
-      break;
-  }
+  const Outcome outcome = StreamGbk(window, onRoot, onChild);
+  if (outcome != Outcome::Unusual) return outcome == Outcome::Done;
   const std::optional<QByteArray> bytes = ReadWholeFile(path);
   return bytes && StreamParsedDocument(*bytes, onRoot, onChild);
 }
