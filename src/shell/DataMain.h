@@ -6,6 +6,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "platform/spreadsheet/Spreadsheet.h"
 #include "shell/InfoConfig.h"
 #include "shell/OwningList.h"
 #include "shell/UsageList.h"
@@ -91,6 +92,16 @@ class TDataMain {
   static bool AddCertPayee(TOwningList<TCertPayee>& list, std::unique_ptr<TCertPayee>& record);
   static bool AddCertAddInfo(TOwningList<TCertAddInfo>& list,
                              std::unique_ptr<TCertAddInfo>& record);
+
+  // Replaces the list by the payees of the descriptor's workbook: one per row
+  // whose first cell is not empty, the eighteen fields from columns 1 to 18,
+  // a row repeating an earlier account number and name left out; reading stops
+  // after 50 blank rows in a row. When the spreadsheet component cannot start it
+  // says "Excel may not be installed"; other failures end the import quietly
+  // with the payees read so far.
+  void ImportPayeesFromExcel(TOwningList<TPayeeInfo>& list, const TInfoConfig& config) const;
+  // Starts the spreadsheet component; replaceable for tests.
+  std::function<std::unique_ptr<TSpreadsheetApp>()> StartSpreadsheet = &TSpreadsheetApp::Start;
 
   // Column widths of a grid in "Grid.xml", stored under the key. The key must be
   // an XML name (std::invalid_argument otherwise). Loading ignores every error;

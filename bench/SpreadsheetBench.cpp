@@ -1,0 +1,106 @@
+#include <benchmark/benchmark.h>
+#include <xlsxwriter.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "platform/spreadsheet/Spreadsheet.h"
+#include "platform/spreadsheet/XlsFormat.h"
+#include "platform/spreadsheet/XlsxFormat.h"
+
+// Reading and writing a worksheet of 100,000 rows by 10 text columns, in both
+// formats, and libxlsxwriter writing the same cells on its own (the floor for
+// our .xlsx writer). The files stay in SPREADSHEET_BENCH_DIR for the peers.
+namespace {
+
+constexpr int kRows = 100000;
+constexpr int kColumns = 10;
+
+QString Dir() {
+  const QString dir = qEnvironmentVariable("SPREADSHEET_BENCH_DIR", QDir::tempPath());
+  QDir().mkpath(dir);
+  return dir;
+}
+
+QString CellText(int row, int column) {
+  static const char* const kWords[] = {"维岭", "华兴", "鑫源", "恒通", "瑞丰", "珺喆"};
+  if (column == 0) return QStringLiteral("\t6222%1").arg(qint64(row) * 7919 % 1000000000000, 12, 10, QLatin1Char('0'));
+  if (column % 3 == 1) return QString::fromUtf8(kWords[(row + column) % 6]) + QStringLiteral("公司%1").arg(row % 977);
+  return QString::number((row * 31 + column * 17) % 100000) + QStringLiteral(".25");
+}
+
+const TWorkbookData& Sheet() {
+  static const TWorkbookData book = [] {
+    TWorkbookData b;
+    b.Sheets.push_back(TSheetData{QStringLiteral("Sheet1"), {}});
+    b.Sheets[0].Rows.resize(kRows);
+    for (int r = 0; r < kRows; ++r)
+      for (int c = 0; c < kColumns; ++c) b.Sheets[0].Rows[size_t(r)].append(CellText(r, c));
+    return b;
+  }();
+  return book;
+}
+
+QString File(const char* name) { return Dir() + u'/' + QString::fromLatin1(name); }
+
+void WriteXls(benchmark::State& state) {
+  for (auto _ : state) WriteWorkbookFile(Sheet(), File("bench.xls"));
+}
+
+void WriteXlsx(benchmark::State& state) {
+  for (auto _ : state) WriteWorkbookFile(Sheet(), File("bench.xlsx"));
+}
+
+// libxlsxwriter alone, constant memory, the same UTF-8 texts prepared beforehand.
+void WriteXlsxLibraryAlone(benchmark::State& state) {
+  std::vector<QByteArray> utf8;
+  utf8.reserve(size_t(kRows) * kColumns);
+  for (const QStringList& row : Sheet().Sheets[0].Rows)
+    for (const QString& cell : row) utf8.push_back(cell.toUtf8());
+  const QByteArray path = File("bench-library.xlsx").toUtf8();
+  for (auto _ : state) {
+    lxw_workbook_options options = {};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* workbook = workbook_new_opt(path.constData(), &options);
+    lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
+    for (int r = 0; r < kRows; ++r)
+      for (int c = 0; c < kColumns; ++c)
+        worksheet_write_string(worksheet, lxw_row_t(r), lxw_col_t(c),
+                               utf8[size_t(r) * kColumns + size_t(c)].constData(), nullptr);
+    if (workbook_close(workbook) != LXW_NO_ERROR) state.SkipWithError("libxlsxwriter failed");
+  }
+}
+
+void ReadXls(benchmark::State& state) {
+  if (!QFileInfo::exists(File("bench.xls"))) WriteWorkbookFile(Sheet(), File("bench.xls"));
+  for (auto _ : state) {
+    const TWorkbookData book = ReadWorkbookFile(File("bench.xls"));
+    if (book.Sheets.at(0).RowCount() != kRows) state.SkipWithError("wrong row count");
+  }
+}
+
+void ReadXlsx(benchmark::State& state) {
+  if (!QFileInfo::exists(File("bench.xlsx"))) WriteWorkbookFile(Sheet(), File("bench.xlsx"));
+  for (auto _ : state) {
+    const TWorkbookData book = ReadWorkbookFile(File("bench.xlsx"));
+    if (book.Sheets.at(0).RowCount() != kRows) state.SkipWithError("wrong row count");
+  }
+}
+
+BENCHMARK(WriteXls)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WriteXlsx)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(WriteXlsxLibraryAlone)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ReadXls)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ReadXlsx)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,89 @@
+#include "platform/spreadsheet/XlsxPackage.h"
+
+#include <zip.h>
+
+#include <QDir>
+#include <QFile>
+#include <algorithm>
+
+namespace spreadsheet {
+
+TXlsxPackage::TXlsxPackage(const QString& path, const TXlsxLimits& limits)
+    : path_(path), limits_(limits) {
+  int error = 0;
+  zip_ = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+  if (!zip_) {
+    switch (error) {
+      case ZIP_ER_NOENT:
+        Fail(QStringLiteral("文件不存在。"));
+      case ZIP_ER_OPEN:
+      case ZIP_ER_READ:
+      case ZIP_ER_SEEK:
+        Fail(QStringLiteral("文件无法读取。"));
+      case ZIP_ER_MEMORY:
+        Fail(QStringLiteral("内存不足。"));
+      default:
+        Fail(QStringLiteral("文件已损坏或不是有效的 .xlsx 工作簿。"));
+    }
+  }
+  const zip_int64_t entries = zip_get_num_entries(zip_, 0);
+  if (entries < 0 || entries > limits_.Entries)
+    Fail(QStringLiteral("文件包含的部件过多，不是有效的工作簿。"));
+}
+
+TXlsxPackage::~TXlsxPackage() {
+  if (zip_) zip_discard(zip_);
+}
+
+void TXlsxPackage::Fail(const QString& reason) const {
+  throw TSpreadsheetError(
+      QStringLiteral("无法读取工作簿 %1：%2").arg(QDir::toNativeSeparators(path_), reason));
+}
+
+std::optional<TXlsxPart> TXlsxPackage::Read(const std::string& name) {
+  const zip_int64_t index = zip_name_locate(zip_, name.c_str(), 0);
+  if (index < 0) return std::nullopt;
+  const QString damaged =
+      QStringLiteral("文件已损坏（部件 %1）。").arg(QString::fromStdString(name));
+  const uint64_t limit = std::min(limits_.BytesPerPart,
+                                  limits_.BytesInTotal - std::min(inflated_, limits_.BytesInTotal));
+  // The declared size only sets the first allocation, never beyond the limit.
+  constexpr size_t kChunk = 256 * 1024;
+  size_t capacity = kChunk;
+  zip_stat_t stat;
+  if (zip_stat_index(zip_, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
+    capacity = size_t(std::min<uint64_t>(stat.size, limit)) + kChunk;
+  TXlsxPart part;
+  part.Bytes.reset(static_cast<char*>(std::malloc(capacity)));
+  if (!part.Bytes) Fail(QStringLiteral("内存不足。"));
+  zip_file_t* file = zip_fopen_index(zip_, zip_uint64_t(index), 0);
+  if (!file) Fail(damaged);
+  for (;;) {
+    if (capacity - part.Size < kChunk) {
+      capacity *= 2;
+      char* grown = static_cast<char*>(std::realloc(part.Bytes.get(), capacity));
+      if (!grown) {
+        zip_fclose(file);
+        Fail(QStringLiteral("内存不足。"));
+      }
+      part.Bytes.release();
+      part.Bytes.reset(grown);
+    }
+    const zip_int64_t got = zip_fread(file, part.end(), kChunk);
+    if (got < 0) {
+      zip_fclose(file);
+      Fail(damaged);
+    }
+    part.Size += size_t(got);
+    if (part.Size > limit) {
+      zip_fclose(file);
+      Fail(QStringLiteral("某个部件解压后超出工作簿的合理大小。"));
+    }
+    if (got == 0) break;
+  }
+  zip_fclose(file);
+  inflated_ += part.Size;
+  return part;
+}
+
+}  // namespace spreadsheet

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/spreadsheet/WorkbookData.h"
+
+typedef struct zip zip_t;
+
+namespace spreadsheet {
+
+// How much an .xlsx package may inflate to before it is refused as hostile.
+struct TXlsxLimits {
+  uint64_t BytesPerPart = 512ull << 20;
+  uint64_t BytesInTotal = 1ull << 30;
+  int64_t Entries = 10000;
+};
+
+// The inflated bytes of one part.
+struct TXlsxPart {
+  std::unique_ptr<char, void (*)(void*)> Bytes{nullptr, &std::free};
+  size_t Size = 0;
+  char* begin() const { return Bytes.get(); }
+  char* end() const { return Bytes.get() + Size; }
+};
+
+// The parts of an .xlsx package (a zip archive), read under TXlsxLimits that
+// count the bytes actually inflated. Errors throw TSpreadsheetError with a
+// message that names the file.
+class TXlsxPackage {
+ public:
+  TXlsxPackage(const QString& path, const TXlsxLimits& limits);
+  ~TXlsxPackage();
+  TXlsxPackage(const TXlsxPackage&) = delete;
+  TXlsxPackage& operator=(const TXlsxPackage&) = delete;
+
+  // The inflated part, or nothing when the package has no such part.
+  std::optional<TXlsxPart> Read(const std::string& name);
+  [[noreturn]] void Fail(const QString& reason) const;
+
+ private:
+  QString path_;
+  TXlsxLimits limits_;
+  zip_t* zip_ = nullptr;
+  uint64_t inflated_ = 0;
+};
+
+// ReadXlsx with other limits, for tests.
+TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits);
+
+}  // namespace spreadsheet

@@ -1,0 +1,331 @@
+#include <QDir>
+#include <charconv>
+#include <cstring>
+#include <map>
+#include <pugixml.hpp>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "platform/spreadsheet/NumberText.h"
+#include "platform/spreadsheet/XlsxFormat.h"
+#include "platform/spreadsheet/XlsxPackage.h"
+#include "platform/spreadsheet/XlsxXmlScanner.h"
+
+namespace spreadsheet {
+
+namespace {
+
+constexpr int kMaxRows = 1048576;
+constexpr int kMaxColumns = 16384;
+
+using EToken = TXlsxXmlScanner::EToken;
+
+std::string_view LocalName(const char* name) {
+  const char* colon = std::strrchr(name, ':');
+  return colon ? colon + 1 : name;
+}
+
+int HexDigit(QChar c) {
+  const char16_t u = c.unicode();
+  if (u >= '0' && u <= '9') return u - '0';
+  if (u >= 'a' && u <= 'f') return u - 'a' + 10;
+  if (u >= 'A' && u <= 'F') return u - 'A' + 10;
+  return -1;
+}
+
+// Text as a spreadsheet shows it: _xHHHH_ stands for the UTF-16 unit HHHH.
+QString TextOf(const std::string& utf8) {
+  QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
+  if (utf8.find("_x") == std::string::npos) return text;
+  QString decoded;
+  decoded.reserve(text.size());
+  qsizetype i = 0;
+  while (i < text.size()) {
+    if (i + 7 <= text.size() && text[i] == u'_' && text[i + 1] == u'x' && text[i + 6] == u'_') {
+      int code = 0;
+      bool hex = true;
+      for (int k = 2; k < 6 && hex; ++k) {
+        const int digit = HexDigit(text[i + k]);
+        hex = digit >= 0;
+        code = code * 16 + digit;
+      }
+      if (hex) {
+        decoded += QChar(char16_t(code));
+        i += 7;
+        continue;
+      }
+    }
+    decoded += text[i++];
+  }
+  return decoded;
+}
+
+// "AB12" as column 27 and row 11 (from 0); false when it is no cell reference
+// inside the sheet limits. A reference without digits leaves the row as it is.
+bool ParseReference(const std::string& ref, int& row, int& column) {
+  size_t i = 0;
+  int col = 0;
+  while (i < ref.size() && ref[i] >= 'A' && ref[i] <= 'Z' && col <= kMaxColumns)
+    col = col * 26 + (ref[i++] - 'A' + 1);
+  if (i == 0 || col > kMaxColumns) return false;
+  if (i < ref.size()) {
+    int r = 0;
+    const auto [end, error] = std::from_chars(ref.data() + i, ref.data() + ref.size(), r);
+    if (error != std::errc() || end != ref.data() + ref.size() || r < 1 || r > kMaxRows)
+      return false;
+    row = r - 1;
+  }
+  column = col - 1;
+  return true;
+}
+
+std::vector<QString> ParseSharedStrings(const TXlsxPart& xml) {
+  std::vector<QString> strings;
+  TXlsxXmlScanner scanner(xml.begin(), xml.end());
+  std::string text;
+  bool inItem = false, inText = false;
+  int phoneticDepth = 0;
+  for (EToken token; (token = scanner.Next()) != EToken::End;) {
+    if (token == EToken::Text) {
+      if (inItem && inText && phoneticDepth == 0) scanner.AppendText(text);
+      continue;
+    }
+    const std::string_view name = scanner.Name();
+    const bool start = token == EToken::StartElement;
+    if (name == "si") {
+      inItem = start;
+      if (start)
+        text.clear();
+      else
+        strings.push_back(TextOf(text));
+    } else if (name == "t") {
+      inText = start;
+    } else if (name == "rPh") {
+      phoneticDepth += start ? 1 : -1;
+    }
+  }
+  return strings;
+}
+
+class TSheetParser {
+ public:
+  TSheetParser(TXlsxPackage& package, const std::vector<QString>* sharedStrings)
+      : package_(package), sharedStrings_(sharedStrings) {}
+
+  void Parse(const TXlsxPart& xml, TSheetData& sheet) {
+    TXlsxXmlScanner scanner(xml.begin(), xml.end());
+    for (EToken token; (token = scanner.Next()) != EToken::End;) {
+      if (token == EToken::Text) {
+        if (inCell_ && (inValue_ || (inInline_ && inText_ && phoneticDepth_ == 0)))
+          scanner.AppendText(inValue_ ? value_ : inlineText_);
+      } else if (token == EToken::StartElement) {
+        Start(scanner);
+      } else {
+        End(scanner.Name(), sheet);
+      }
+    }
+  }
+
+ private:
+  void Start(const TXlsxXmlScanner& scanner) {
+    const std::string_view name = scanner.Name();
+    if (inCell_) {
+      if (name == "v")
+        inValue_ = true;
+      else if (name == "is")
+        inInline_ = true;
+      else if (name == "t")
+        inText_ = true;
+      else if (name == "rPh")
+        ++phoneticDepth_;
+    } else if (name == "row") {
+      if (scanner.Attribute("r", attribute_)) {
+        int r = 0;
+        const auto [end, error] =
+            std::from_chars(attribute_.data(), attribute_.data() + attribute_.size(), r);
+        if (error != std::errc() || r < 1 || r > kMaxRows) Damaged();
+        row_ = r - 1;
+      } else if (++row_ >= kMaxRows) {
+        Damaged();
+      }
+      column_ = -1;
+    } else if (name == "c") {
+      inCell_ = true;
+      inValue_ = inInline_ = inText_ = false;
+      phoneticDepth_ = 0;
+      value_.clear();
+      inlineText_.clear();
+      if (!scanner.Attribute("t", type_)) type_.clear();
+      if (scanner.Attribute("r", attribute_)) {
+        if (!ParseReference(attribute_, row_, column_)) Damaged();
+      } else if (++column_ >= kMaxColumns) {
+        Damaged();
+      }
+      if (row_ < 0) row_ = 0;
+    }
+  }
+
+  void End(std::string_view name, TSheetData& sheet) {
+    if (!inCell_) return;
+    if (name == "v")
+      inValue_ = false;
+    else if (name == "is")
+      inInline_ = false;
+    else if (name == "t")
+      inText_ = false;
+    else if (name == "rPh")
+      --phoneticDepth_;
+    else if (name == "c") {
+      inCell_ = false;
+      QString text = CellText();
+      if (!text.isEmpty()) Place(sheet, std::move(text));
+    }
+  }
+
+  // Rows usually hold as many cells as the one before, so that one's width
+  // saves growing each row cell by cell. Rows are held in full up to their
+  // last cell, so a few cells far to the right on many rows would take far
+  // more memory than the file suggests: the slots are bounded by the cells.
+  void Place(TSheetData& sheet, QString&& text) {
+    if (size_t(row_) >= sheet.Rows.size()) sheet.Rows.resize(size_t(row_) + 1);
+    QStringList& cells = sheet.Rows[size_t(row_)];
+    if (cells.isEmpty()) cells.reserve(lastWidth_);
+    ++cells_;
+    if (cells.size() <= column_) {
+      slots_ += uint64_t(column_ + 1 - cells.size());
+      if (slots_ > kSlotsAlways + kSlotsPerCell * cells_)
+        package_.Fail(QStringLiteral("工作表的单元格分布过于稀疏，无法读取。"));
+      cells.resize(column_ + 1);
+    }
+    cells[column_] = std::move(text);
+    lastWidth_ = cells.size();
+  }
+
+  QString CellText() {
+    if (type_ == "inlineStr") return TextOf(inlineText_);
+    if (value_.empty()) return {};
+    if (type_ == "s") {
+      if (!sharedStrings_) package_.Fail(QStringLiteral("单元格引用的共享字符串表不存在。"));
+      size_t index = 0;
+      const auto [end, error] =
+          std::from_chars(value_.data(), value_.data() + value_.size(), index);
+      if (error != std::errc() || index >= sharedStrings_->size())
+        package_.Fail(QStringLiteral("单元格引用的共享字符串不存在。"));
+      return (*sharedStrings_)[index];
+    }
+    if (type_ == "b") return QLatin1String(value_ == "0" ? "FALSE" : "TRUE");
+    if (type_.empty() || type_ == "n") {
+      double number = 0;
+      const char* begin = value_.data();
+      const char* end = begin + value_.size();
+      while (begin < end && (*begin == ' ' || *begin == '+')) ++begin;
+      const auto [stop, error] = std::from_chars(begin, end, number);
+      if (error == std::errc() && stop == end) return GeneralNumberText(number);
+    }
+    return TextOf(value_);  // "str", "e", dates and anything unknown as written
+  }
+
+  [[noreturn]] void Damaged() {
+    package_.Fail(
+        QStringLiteral("工作表中有超出 1,048,576 行、16,384 列范围的单元格，或单元格引用已损坏。"));
+  }
+
+  TXlsxPackage& package_;
+  const std::vector<QString>* sharedStrings_;
+  int row_ = -1;
+  int column_ = -1;
+  bool inCell_ = false, inValue_ = false, inInline_ = false, inText_ = false;
+  int phoneticDepth_ = 0;
+  qsizetype lastWidth_ = 0;
+  static constexpr uint64_t kSlotsAlways = 4u << 20, kSlotsPerCell = 256;
+  uint64_t slots_ = 0, cells_ = 0;
+  std::string attribute_, type_, value_, inlineText_;
+};
+
+// A relationship target as a part name: relative to xl/, or absolute with a
+// leading "/".
+std::string PartName(const char* target) {
+  const QString path = QString::fromUtf8(target);
+  const QString full = path.startsWith(u'/') ? path.mid(1) : QStringLiteral("xl/") + path;
+  return QDir::cleanPath(full).toStdString();
+}
+
+struct TSheetEntry {
+  QString Name;
+  std::string Part;
+};
+
+void LoadXml(TXlsxPackage& package, TXlsxPart& part, pugi::xml_document& document) {
+  if (!document.load_buffer_inplace(part.begin(), part.Size))
+    package.Fail(QStringLiteral("某个部件不是格式正确的 XML。"));
+}
+
+std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedStringsPart) {
+  std::optional<TXlsxPart> workbookXml = package.Read("xl/workbook.xml");
+  std::optional<TXlsxPart> relsXml = package.Read("xl/_rels/workbook.xml.rels");
+  if (!workbookXml || !relsXml) package.Fail(QStringLiteral("不是有效的 .xlsx 工作簿。"));
+  pugi::xml_document workbook, rels;
+  LoadXml(package, *workbookXml, workbook);
+  LoadXml(package, *relsXml, rels);
+
+  std::map<std::string, std::string> targets;
+  for (pugi::xml_node node : rels.document_element().children()) {
+    if (LocalName(node.name()) != "Relationship") continue;
+    const std::string part = PartName(node.attribute("Target").value());
+    targets[node.attribute("Id").value()] = part;
+    const std::string_view type = node.attribute("Type").value();
+    if (type.size() >= 14 && type.substr(type.size() - 14) == "/sharedStrings")
+      sharedStringsPart = part;
+  }
+
+  std::vector<TSheetEntry> sheets;
+  for (pugi::xml_node section : workbook.document_element().children()) {
+    if (LocalName(section.name()) != "sheets") continue;
+    for (pugi::xml_node sheet : section.children()) {
+      if (LocalName(sheet.name()) != "sheet") continue;
+      std::string id;
+      for (pugi::xml_attribute attribute : sheet.attributes())
+        if (std::strchr(attribute.name(), ':') && LocalName(attribute.name()) == "id")
+          id = attribute.value();
+      const auto target = targets.find(id);
+      if (target == targets.end()) package.Fail(QStringLiteral("某个工作表缺少数据部件。"));
+      sheets.push_back({QString::fromUtf8(sheet.attribute("name").value()), target->second});
+    }
+  }
+  if (sheets.empty()) package.Fail(QStringLiteral("工作簿中没有工作表。"));
+  return sheets;
+}
+
+}  // namespace
+
+TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits) {
+  TXlsxPackage package(path, limits);
+  std::string sharedStringsPart = "xl/sharedStrings.xml";
+  const std::vector<TSheetEntry> sheets = FindSheets(package, sharedStringsPart);
+
+  TWorkbookData workbook;
+  try {
+    std::optional<std::vector<QString>> sharedStrings;
+    if (std::optional<TXlsxPart> xml = package.Read(sharedStringsPart))
+      sharedStrings = ParseSharedStrings(*xml);
+    for (const TSheetEntry& entry : sheets) {
+      std::optional<TXlsxPart> xml = package.Read(entry.Part);
+      if (!xml) package.Fail(QStringLiteral("工作表 %1 缺失。").arg(entry.Name));
+      TSheetData sheet;
+      sheet.Name = entry.Name;
+      TSheetParser(package, sharedStrings ? &*sharedStrings : nullptr).Parse(*xml, sheet);
+      xml.reset();
+      workbook.Sheets.push_back(std::move(sheet));
+    }
+  } catch (const TXlsxXmlScanner::TMalformed&) {
+    package.Fail(QStringLiteral("某个部件不是格式正确的 XML。"));
+  }
+  return workbook;
+}
+
+TWorkbookData ReadXlsx(const QString& path) {
+  return ReadXlsxWithLimits(path, TXlsxLimits());
+}
+
+}  // namespace spreadsheet

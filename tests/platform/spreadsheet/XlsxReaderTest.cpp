@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+
+#include "XlsxTestFiles.h"
+#include "platform/spreadsheet/XlsxFormat.h"
+#include "platform/spreadsheet/XlsxPackage.h"
+
+namespace {
+
+using spreadsheet::ReadXlsx;
+using xlsxtest::Grid;
+using xlsxtest::Package;
+using xlsxtest::WriteZip;
+
+const std::string kSharedStrings =
+    R"(<sst xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" count="4" uniqueCount="4">)"
+    R"(<si><t>plain</t></si>)"
+    R"(<si><r><rPr><b/></rPr><t>王</t></r><r><t xml:space="preserve"> 珺</t></r>)"
+    R"(<rPh sb="0" eb="1"><t>オウ</t></rPh><phoneticPr fontId="1"/></si>)"
+    R"(<si/>)"
+    R"(<si><t>a_x000D_b &amp; _x005F_x0041_</t></si></sst>)";
+
+TEST(XlsxReader, readsCellsOfEveryKindFromHandWrittenParts) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("hand.xlsx");
+  xlsxtest::TParts parts = Package({
+      {"First",
+       // No dimension; rows and cells partly without r attributes.
+       R"(<sheetData><row r="1"><c r="A1" t="s"><v>0</v></c><c t="s"><v>1</v></c>)"
+       R"(<c r="D1" t="s"><v>2</v></c><c t="s"><v>3</v></c></row>)"
+       R"(<row><c t="inlineStr"><is><t>inline</t></is></c>)"
+       R"(<c t="inlineStr"><is><r><t>run</t></r><r><t>s</t></r><rPh><t>x</t></rPh></is></c></row>)"
+       R"(<row r="5"><c r="B5"><v>12345678901234</v></c><c><v>0.5</v></c><c t="n"><v>1E-3</v></c>)"
+       R"(<c t="b"><v>1</v></c><c t="b"><v>0</v></c><c t="e"><v>#DIV/0!</v></c>)"
+       R"(<c><f>B5+1</f><v>12345678901235</v></c><c t="str"><f>"a"&amp;"b"</f><v>ab</v></c>)"
+       R"(<c r="XFD5" t="inlineStr"><is><t>last column</t></is></c></row>)"
+       R"(<row><c><v>7</v></c></row></sheetData>)"},
+      {"第二",
+       R"(<dimension ref="A1:Z999"/><sheetData><row r="2"><c r="C2"><v>3</v></c></row></sheetData>)"},
+      {"Third", "<sheetData/>"},
+  });
+  parts.emplace_back("xl/sharedStrings.xml", kSharedStrings);
+  WriteZip(path, parts);
+
+  const TWorkbookData workbook = ReadXlsx(path);
+  ASSERT_EQ(workbook.Sheets.size(), 3u);
+  EXPECT_EQ(workbook.Sheets[0].Name, QString("First"));
+  EXPECT_EQ(workbook.Sheets[1].Name, QString::fromUtf8("第二"));
+  EXPECT_EQ(workbook.Sheets[2].Name, QString("Third"));
+  const TSheetData& first = workbook.Sheets[0];
+  EXPECT_EQ(first.Cell(0, 0), QString("plain"));
+  EXPECT_EQ(first.Cell(0, 1), QString::fromUtf8("王 珺"));
+  EXPECT_EQ(first.Cell(0, 2), QString());
+  EXPECT_EQ(first.Cell(0, 3), QString());
+  EXPECT_EQ(first.Cell(0, 4), QString("a\rb & _x0041_"));
+  EXPECT_EQ(first.Cell(1, 0), QString("inline"));
+  EXPECT_EQ(first.Cell(1, 1), QString("runs"));
+  const QStringList row5{"",        "12345678901234", "0.5", "0.001", "TRUE", "FALSE",
+                         "#DIV/0!", "12345678901235", "ab"};
+  for (int c = 0; c < row5.size(); ++c) EXPECT_EQ(first.Cell(4, c), row5[c]) << c;
+  EXPECT_EQ(first.Cell(4, 16383), QString("last column"));
+  EXPECT_EQ(first.Cell(5, 0), QString("7"));
+  EXPECT_EQ(first.RowCount(), 6);
+  EXPECT_EQ(Grid(workbook.Sheets[1]), QString("||\n||3"));
+  EXPECT_EQ(workbook.Sheets[2].RowCount(), 0);
+}
+
+TEST(XlsxReader, readsWhatOpenpyxlWrote) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("peer.xlsx");
+  xlsxtest::RunPython(
+      "import sys, openpyxl\n"
+      "wb = openpyxl.Workbook()\n"
+      "ws = wb.active\n"
+      "ws.title = '名单'\n"
+      "ws.append(['王珺', 12345678901234, 0.5, True, False])\n"
+      "ws.append([None, '012345678901234567890', None, '\\t李喆'])\n"
+      "ws['A4'] = 'line\\r\\nbreak'\n"
+      "wb.create_sheet('Second')['B2'] = -1234.5\n"
+      "wb.save(sys.argv[1])\n",
+      {path});
+  const TWorkbookData workbook = ReadXlsx(path);
+  ASSERT_EQ(workbook.Sheets.size(), 2u);
+  EXPECT_EQ(workbook.Sheets[0].Name, QString::fromUtf8("名单"));
+  EXPECT_EQ(Grid(workbook.Sheets[0]), QString::fromUtf8("王珺|12345678901234|0.5|TRUE|FALSE\n"
+                                                        "|012345678901234567890||\t李喆|\n"
+                                                        "||||\n"
+                                                        "line\r\nbreak||||"));
+  EXPECT_EQ(workbook.Sheets[1].Name, QString("Second"));
+  EXPECT_EQ(Grid(workbook.Sheets[1]), QString("|\n|-1234.5"));
+}
+
+void ExpectRefused(const QString& path, const char* reason,
+                   const spreadsheet::TXlsxLimits& limits = {}) {
+  try {
+    spreadsheet::ReadXlsxWithLimits(path, limits);
+    ADD_FAILURE() << "read " << path.toStdString();
+  } catch (const TSpreadsheetError& error) {
+    EXPECT_TRUE(error.message().startsWith(QString::fromUtf8("无法读取工作簿 ") + path +
+                                           QString::fromUtf8("：")) &&
+                error.message().contains(QString::fromUtf8(reason)))
+        << error.message().toStdString();
+  }
+}
+
+TEST(XlsxReader, refusesDamagedAndHostileFiles) {
+  QTemporaryDir dir;
+  const auto file = [&](const char* name, const QByteArray& bytes) {
+    QFile out(dir.filePath(name));
+    EXPECT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(bytes);
+    return out.fileName();
+  };
+  ExpectRefused(dir.filePath("missing.xlsx"), "文件不存在");
+  ExpectRefused(file("empty.xlsx", {}), "不是有效的 .xlsx 工作簿");
+  QByteArray noise(4096, 0);
+  for (char& byte : noise) byte = char(QRandomGenerator::global()->generate());
+  ExpectRefused(file("noise.xlsx", noise), "不是有效的 .xlsx 工作簿");
+  ExpectRefused(file("truncated.xlsx", "PK\x03\x04" + noise), "不是有效的 .xlsx 工作簿");
+
+  const QString noWorkbook = dir.filePath("noworkbook.xlsx");
+  WriteZip(noWorkbook,
+           {{"[Content_Types].xml", "<Types/>"}, {"xl/worksheets/sheet1.xml", "<worksheet/>"}});
+  ExpectRefused(noWorkbook, "不是有效的 .xlsx 工作簿");
+
+  const QString noSharedStrings = dir.filePath("nosst.xlsx");
+  WriteZip(noSharedStrings,
+           Package({{"S", R"(<sheetData><row><c t="s"><v>0</v></c></row></sheetData>)"}}));
+  ExpectRefused(noSharedStrings, "共享字符串表不存在");
+
+  const QString badIndex = dir.filePath("badindex.xlsx");
+  xlsxtest::TParts parts =
+      Package({{"S", R"(<sheetData><row><c t="s"><v>4</v></c></row></sheetData>)"}});
+  parts.emplace_back("xl/sharedStrings.xml", kSharedStrings);
+  WriteZip(badIndex, parts);
+  ExpectRefused(badIndex, "共享字符串不存在");
+
+  for (const char* sheet : {R"(<sheetData><row r="1048577"><c><v>1</v></c></row></sheetData>)",
+                            R"(<sheetData><row><c r="XFE1"><v>1</v></c></row></sheetData>)"}) {
+    const QString outside = dir.filePath("outside.xlsx");
+    WriteZip(outside, Package({{"S", sheet}}));
+    ExpectRefused(outside, "超出 1,048,576 行");
+  }
+
+  // A cell in the last column of each row would take thousands of times its
+  // size in memory.
+  std::string thin = "<sheetData>";
+  for (int r = 1; r <= 300; ++r)
+    thin += "<row><c r=\"XFD" + std::to_string(r) + "\"><v>1</v></c></row>";
+  const QString thinFile = dir.filePath("thin.xlsx");
+  WriteZip(thinFile, Package({{"S", thin + "</sheetData>"}}));
+  ExpectRefused(thinFile, "过于稀疏");
+
+  const QString malformed = dir.filePath("malformed.xlsx");
+  WriteZip(malformed, Package({{"S", R"(<sheetData><row><c t="s)"}}));
+  ExpectRefused(malformed, "不是格式正确的 XML");
+
+  // A few kilobytes that inflate to 8 MB, past lowered limits.
+  const QString bomb = dir.filePath("bomb.xlsx");
+  WriteZip(bomb, Package({{"S", "<sheetData>" + std::string(8 << 20, ' ') + "</sheetData>"}}));
+  EXPECT_LT(QFileInfo(bomb).size(), 40 * 1024);
+  spreadsheet::TXlsxLimits limits;
+  limits.BytesPerPart = 2 << 20;
+  ExpectRefused(bomb, "超出工作簿的合理大小", limits);
+  limits = {};
+  limits.BytesInTotal = 4 << 20;
+  ExpectRefused(bomb, "超出工作簿的合理大小", limits);
+  limits = {};
+  limits.Entries = 2;
+  ExpectRefused(bomb, "部件过多", limits);
+  EXPECT_EQ(ReadXlsx(bomb).Sheets.size(), 1u);
+}
+
+}  // namespace
