@@ -13,5 +13,5 @@ QString GeneralNumberText(double value) {
     result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
   else
     result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-  return QString::fromLatin1(buffer, result.ptr - buffer);
+  return QString::fromLatin1(buffer, result.ptr - buffer).toUpper();  // 1E-05, as shown
 }

@@ -169,6 +169,8 @@ struct TGridBudget {
   }
 };
 
+constexpr qsizetype kRowReserveLimit = 65536;
+
 class TSheetReader {
  public:
   TSheetReader(const std::vector<QString>& strings, TGridBudget& budget)
@@ -176,6 +178,11 @@ class TSheetReader {
 
   void Read(QByteArrayView stream, qsizetype begin, qsizetype end, TSheetData& sheet) {
     sheet_ = &sheet;
+    // Room for the rows the sheet's records can hold at most (a cell record
+    // takes at least ten bytes), so that the row list is not moved as it grows.
+    sheet.Rows.reserve(size_t(std::min<qsizetype>((end - begin) / 10, kRowReserveLimit)));
+    budget_.RowSlots += qsizetype(sheet.Rows.capacity());
+    budget_.Check();
     TRecordCursor cursor(stream, begin, end);
     if (cursor.Next().Id != kBof) ThrowDamaged();
     // Embedded charts are substreams of their own, from BOF to EOF.

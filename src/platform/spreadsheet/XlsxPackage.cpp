@@ -40,12 +40,12 @@ void TXlsxPackage::Fail(const QString& reason) const {
       QStringLiteral("无法读取工作簿 %1：%2").arg(QDir::toNativeSeparators(path_), reason));
 }
 
-std::optional<TXlsxPart> TXlsxPackage::Read(const std::string& name) {
+std::optional<TXlsxPart> TXlsxPackage::Read(const std::string& name, bool asTree) {
   const zip_int64_t index = zip_name_locate(zip_, name.c_str(), 0);
   if (index < 0) return std::nullopt;
   const QString damaged =
       QStringLiteral("文件已损坏（部件 %1）。").arg(QString::fromStdString(name));
-  const uint64_t limit = std::min(limits_.BytesPerPart,
+  const uint64_t limit = std::min(asTree ? limits_.BytesPerTreePart : limits_.BytesPerPart,
                                   limits_.BytesInTotal - std::min(inflated_, limits_.BytesInTotal));
   // The declared size only sets the first allocation, never beyond the limit.
   constexpr size_t kChunk = 256 * 1024;

@@ -18,6 +18,9 @@ struct TXlsxLimits {
   uint64_t BytesPerPart = 512ull << 20;
   uint64_t BytesInTotal = 1ull << 30;
   int64_t Entries = 10000;
+  // The workbook and its relationships are read into a tree, which takes
+  // several times their size: they are held to much less.
+  uint64_t BytesPerTreePart = 16ull << 20;
 };
 
 // The inflated bytes of one part.
@@ -39,7 +42,7 @@ class TXlsxPackage {
   TXlsxPackage& operator=(const TXlsxPackage&) = delete;
 
   // The inflated part, or nothing when the package has no such part.
-  std::optional<TXlsxPart> Read(const std::string& name);
+  std::optional<TXlsxPart> Read(const std::string& name, bool asTree = false);
   [[noreturn]] void Fail(const QString& reason) const;
 
  private:

@@ -203,7 +203,7 @@ class TSheetParser {
   }
 
   QString CellText() {
-    if (type_ == "inlineStr") return TextOf(inlineText_);
+    if (type_ == "inlineStr" && !inlineText_.empty()) return TextOf(inlineText_);
     if (value_.empty()) return {};
     if (type_ == "s") {
       if (!sharedStrings_) package_.Fail(QStringLiteral("单元格引用的共享字符串表不存在。"));
@@ -262,8 +262,8 @@ void LoadXml(TXlsxPackage& package, TXlsxPart& part, pugi::xml_document& documen
 }
 
 std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedStringsPart) {
-  std::optional<TXlsxPart> workbookXml = package.Read("xl/workbook.xml");
-  std::optional<TXlsxPart> relsXml = package.Read("xl/_rels/workbook.xml.rels");
+  std::optional<TXlsxPart> workbookXml = package.Read("xl/workbook.xml", true);
+  std::optional<TXlsxPart> relsXml = package.Read("xl/_rels/workbook.xml.rels", true);
   if (!workbookXml || !relsXml) package.Fail(QStringLiteral("不是有效的 .xlsx 工作簿。"));
   pugi::xml_document workbook, rels;
   LoadXml(package, *workbookXml, workbook);

@@ -13,6 +13,8 @@ TEST(NumberText, readsAsASpreadsheetShowsAGeneralNumber) {
   EXPECT_EQ(GeneralNumberText(0.1 + 0.2), QString("0.3"));
   EXPECT_EQ(GeneralNumberText(100), QString("100"));
   EXPECT_EQ(GeneralNumberText(0), QString("0"));
+  EXPECT_EQ(GeneralNumberText(0.00001), QString("1E-05"));
+  EXPECT_EQ(GeneralNumberText(1e20), QString("1E+20"));
 }
 
 TEST(SheetData, usedRangeEndsAtTheLastNonEmptyCell) {

@@ -169,6 +169,9 @@ TEST(XlsxReader, refusesDamagedAndHostileFiles) {
   limits.BytesInTotal = 4 << 20;
   ExpectRefused(bomb, "超出工作簿的合理大小", limits);
   limits = {};
+  limits.BytesPerTreePart = 100;
+  ExpectRefused(bomb, "超出工作簿的合理大小", limits);
+  limits = {};
   limits.Entries = 2;
   ExpectRefused(bomb, "部件过多", limits);
   EXPECT_EQ(ReadXlsx(bomb).Sheets.size(), 1u);
