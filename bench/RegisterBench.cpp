@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <array>
 
+#include "platform/process/HugePages.h"
 #include "shell/DataMain.h"
 
 // Loading and saving a payee register of 100,000 entries with the kind of
@@ -139,6 +140,7 @@ BENCHMARK(SavePayeeRegister)->Name("SaveList")->Unit(benchmark::kMillisecond)->U
 }  // namespace
 
 int main(int argc, char** argv) {
+  RestartWithHugePageHeap(argv);  // the program runs this way too
   QCoreApplication app(argc, argv);
   if (app.arguments().contains(QStringLiteral("--write-register"))) {
     WriteRegisterIfMissing();

@@ -6,6 +6,7 @@
 
 #include "app/ClientApplication.h"
 #include "app/ScreenRegistry.h"
+#include "platform/process/HugePages.h"
 #include "platform/prompts/Prompts.h"
 #include "shell/AppDir.h"
 #include "shell/AppInfo.h"
@@ -46,6 +47,7 @@ QString ScreenshotFile(const QStringList& arguments) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  RestartWithHugePageHeap(argv);
   TClientApplication app(argc, argv);
   QApplication::setApplicationName(AppTitle());
   UseSimplifiedChineseFont();
