@@ -1,0 +1,6 @@
+#include "session/SessionUser.h"
+
+TUSER& SessionUser() {
+  static TUSER user;
+  return user;
+}
