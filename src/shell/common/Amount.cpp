@@ -75,8 +75,9 @@ std::optional<TAmount> TAmount::parse(QStringView input) {
     // Digits that sit entirely below the cut are preceded by implied zeros.
     units = keep >= 0 ? RoundHalfEven(units, dropped) : 0;
   }
-  if (units > kMaxUnits) return std::nullopt;
-  return TAmount(negative ? -static_cast<qint64>(units) : static_cast<qint64>(units));
+  // The lowest value has no positive counterpart, so a negative may go one further.
+  if (units > kMaxUnits + (negative ? 1 : 0)) return std::nullopt;
+  return TAmount(static_cast<qint64>(negative ? -units : units));
 }
 
 QString TAmount::toText() const {

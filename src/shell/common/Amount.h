@@ -18,7 +18,7 @@ class TAmount {
   // Decimal text with "." as decimal point, an optional sign and optional
   // exponent ("1234.5", "-0.00005", "1e3"); surrounding blanks are ignored. Digits
   // past the fourth decimal are rounded half to even. Nothing when the text is
-  // not a number or the value does not fit.
+  // not a number (only ASCII digits count) or the value does not fit.
   static std::optional<TAmount> parse(QStringView text);
 
   constexpr qint64 units() const { return units_; }

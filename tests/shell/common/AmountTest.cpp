@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "shell/common/Amount.h"
 
 namespace {
@@ -59,6 +61,48 @@ TEST(Amount, showsTwoDecimalsWithSeparators) {
   EXPECT_EQ(TAmount::fromUnits(50).toDisplay(), QStringLiteral("0.01"));
   EXPECT_EQ(TAmount::fromUnits(-49).toDisplay(), QStringLiteral("0.00"));
   EXPECT_EQ(TAmount::fromUnits(-1000000).toDisplay(), QStringLiteral("-100.00"));
+}
+
+TEST(Amount, readsHostileTextWithoutCrashingAndWithAClearResult) {
+  struct Case {
+    const char* text;
+    std::optional<qint64> units;
+  };
+  const Case cases[] = {
+      {"1e5", 1000000000},
+      {"١٢", std::nullopt},  // digits of another script
+      {"１２", std::nullopt},
+      {"--1", std::nullopt},
+      {"+-1", std::nullopt},
+      {"12345678901234567890", std::nullopt},
+      {"0.00005", 0},
+      {"0.00015", 2},
+      {"-0.00005", 0},
+      {"", std::nullopt},
+      {" ", std::nullopt},
+      {"\t\n", std::nullopt},
+      {"1.2.3", std::nullopt},
+      {"+", std::nullopt},
+      {".", std::nullopt},
+      {"1 2", std::nullopt},
+      {"1e-100000", 0},
+      {"1e100000", std::nullopt},
+      {"1e99999999999999999999", std::nullopt},
+      {"0.000000000000000000000000000001", 0},
+      {"00000000000000000000000000000012.5", 125000},
+      {"922337203685477.58075", std::nullopt},
+      {"-922337203685477.5808", std::numeric_limits<qint64>::min()},
+      {"-922337203685477.5809", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto amount = TAmount::parse(QString::fromUtf8(c.text));
+    ASSERT_EQ(amount.has_value(), c.units.has_value()) << c.text;
+    if (amount) {
+      EXPECT_EQ(amount->units(), *c.units) << c.text;
+    }
+  }
+  const TAmount lowest = TAmount::fromUnits(std::numeric_limits<qint64>::min());
+  EXPECT_EQ(TAmount::parse(lowest.toText()), lowest);
 }
 
 }  // namespace
