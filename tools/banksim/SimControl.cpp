@@ -1,0 +1,66 @@
+// The control interface under "/__sim/": tests read the request log, set faults
+// and change settings. Its requests are not recorded.
+#include "SimServer.h"
+
+namespace {
+
+TSimReply PlainReply(int status, const QString& text) {
+  TSimReply reply;
+  reply.Status = status;
+  reply.ContentType = "text/plain; charset=UTF-8";
+  reply.Body = text.toUtf8();
+  return reply;
+}
+
+TSimReply Done() {
+  return PlainReply(200, QStringLiteral("OK"));
+}
+
+}  // namespace
+
+TSimReply TSimServer::Control(const TLoggedRequest& request) {
+  const QByteArray command = request.Method + ' ' + request.Path;
+  if (command == "GET /__sim/requests") {
+    TSimReply reply = PlainReply(200, {});
+    reply.ContentType = "application/json";
+    reply.Body = log_.ToJson();
+    return reply;
+  }
+  if (command == "POST /__sim/requests/clear") {
+    log_.Clear();
+    return Done();
+  }
+  if (command == "POST /__sim/fault") {
+    QString error;
+    const std::optional<TFault> fault = TFault::FromForm(TFormFields(request.Body), error);
+    if (!fault) return PlainReply(400, error);
+    faults_.Add(*fault);
+    return Done();
+  }
+  if (command == "POST /__sim/fault/clear") {
+    faults_.Clear();
+    return Done();
+  }
+  if (command == "POST /__sim/config") return Configure(TFormFields(request.Body));
+  return PlainReply(404, QStringLiteral("unknown control request ") + QString::fromLatin1(command));
+}
+
+TSimReply TSimServer::Configure(const TFormFields& settings) {
+  std::lock_guard lock(mutex_);
+  for (const auto& [key, bytes] : settings.All()) {
+    const QString value = QString::fromUtf8(bytes);
+    if (key == "encoding" && (value == QLatin1String("GBK") || value == QLatin1String("UTF-8"))) {
+      encoding_ = value == QLatin1String("GBK") ? TReplyEncoding::Gbk : TReplyEncoding::Utf8;
+    } else if (key == "versionTime") {
+      data_.VersionTime = value;
+    } else if (key == "announce") {
+      data_.AnnounceShow = value;
+    } else if (key == "announceMsg") {
+      data_.AnnounceMessage = value;
+    } else {
+      return PlainReply(400,
+                        QStringLiteral("bad setting %1=%2").arg(QString::fromUtf8(key), value));
+    }
+  }
+  return Done();
+}

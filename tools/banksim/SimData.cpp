@@ -1,0 +1,112 @@
+#include "SimData.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <stdexcept>
+
+namespace {
+
+[[noreturn]] void Fail(const QString& fileName, const QString& what) {
+  throw std::runtime_error(QStringLiteral("%1: %2").arg(fileName, what).toStdString());
+}
+
+QString RequiredString(const QJsonObject& object, const char* key, const QString& fileName) {
+  const QJsonValue value = object.value(QLatin1String(key));
+  if (!value.isString()) {
+    Fail(fileName, QStringLiteral("\"%1\" is missing or not a string").arg(QLatin1String(key)));
+  }
+  return value.toString();
+}
+
+TSimOperator ReadOperator(const QJsonObject& object, const QString& fileName) {
+  TSimOperator op;
+  op.Id = RequiredString(object, "id", fileName);
+  op.Name = object.value(QLatin1String("name")).toString();
+  op.Password = RequiredString(object, "password", fileName);
+  op.OpenType = object.value(QLatin1String("openType")).toString(QStringLiteral("0"));
+  return op;
+}
+
+TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
+  TSimCustomer customer;
+  customer.Id = RequiredString(object, "id", fileName);
+  customer.Name = object.value(QLatin1String("name")).toString();
+  customer.TradeType = object.value(QLatin1String("tradeType")).toInt(0);
+  customer.AgentType = object.value(QLatin1String("agentType")).toInt(0);
+  for (const QJsonValue& op : object.value(QLatin1String("operators")).toArray()) {
+    customer.Operators.append(ReadOperator(op.toObject(), fileName));
+  }
+  return customer;
+}
+
+TSimDownload ReadDownload(const QJsonObject& object, const QString& fileName) {
+  TSimDownload download;
+  download.Path = RequiredString(object, "path", fileName);
+  download.ContentType = object.value(QLatin1String("contentType"))
+                             .toString(QStringLiteral("application/octet-stream"))
+                             .toLatin1();
+  const auto decoded =
+      QByteArray::fromBase64Encoding(RequiredString(object, "base64", fileName).toLatin1(),
+                                     QByteArray::AbortOnBase64DecodingErrors);
+  if (!decoded) Fail(fileName, QStringLiteral("bad base64 of download \"%1\"").arg(download.Path));
+  download.Content = *decoded;
+  return download;
+}
+
+TSimData ParseSimData(const QByteArray& json, const QString& fileName) {
+  QJsonParseError error;
+  const QJsonDocument document = QJsonDocument::fromJson(json, &error);
+  if (error.error != QJsonParseError::NoError) {
+    Fail(fileName, QStringLiteral("%1 at offset %2").arg(error.errorString()).arg(error.offset));
+  }
+  if (!document.isObject()) Fail(fileName, QStringLiteral("the top level is not an object"));
+  const QJsonObject root = document.object();
+  TSimData data;
+  data.VersionTime = root.value(QLatin1String("versionTime")).toString();
+  data.ClientPackage = root.value(QLatin1String("clientPackage")).toString();
+  const QJsonObject announcement = root.value(QLatin1String("announcement")).toObject();
+  data.AnnounceShow = announcement.value(QLatin1String("show")).toString(QStringLiteral("0"));
+  data.AnnounceMessage = announcement.value(QLatin1String("message")).toString();
+  for (const QJsonValue& download : root.value(QLatin1String("downloads")).toArray()) {
+    data.Downloads.append(ReadDownload(download.toObject(), fileName));
+  }
+  for (const QJsonValue& customer : root.value(QLatin1String("customers")).toArray()) {
+    data.Customers.append(ReadCustomer(customer.toObject(), fileName));
+  }
+  return data;
+}
+
+}  // namespace
+
+const TSimOperator* TSimCustomer::FindOperator(const QString& id) const {
+  for (const TSimOperator& op : Operators) {
+    if (op.Id == id) return &op;
+  }
+  return nullptr;
+}
+
+const TSimCustomer* TSimData::FindCustomer(const QString& id) const {
+  for (const TSimCustomer& customer : Customers) {
+    if (customer.Id == id) return &customer;
+  }
+  return nullptr;
+}
+
+const TSimDownload* TSimData::FindDownload(const QString& path) const {
+  for (const TSimDownload& download : Downloads) {
+    if (download.Path == path) return &download;
+  }
+  return nullptr;
+}
+
+TSimData LoadSimData(const QString& fileName) {
+  QFile file(fileName);
+  if (!file.open(QIODevice::ReadOnly)) Fail(fileName, file.errorString());
+  return ParseSimData(file.readAll(), fileName);
+}
+
+TSimData DemoSimData() {
+  return LoadSimData(QStringLiteral(":/banksim/demo.json"));
+}

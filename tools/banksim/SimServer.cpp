@@ -1,0 +1,157 @@
+#include "SimServer.h"
+
+#include <chrono>
+#include <cstdio>
+#include <thread>
+
+#include "Transactions.h"
+
+namespace {
+
+constexpr int kWorkerThreads = 32;
+constexpr char kControlPrefix[] = "/__sim/";
+
+QByteArray Bytes(const std::string& text) {
+  return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+bool IsAddedByServer(const std::string& header) {
+  return header == "REMOTE_ADDR" || header == "REMOTE_PORT" || header == "LOCAL_ADDR" ||
+         header == "LOCAL_PORT";
+}
+
+TLoggedRequest ToLogged(const httplib::Request& request) {
+  TLoggedRequest logged;
+  logged.Method = Bytes(request.method);
+  const QByteArray target = Bytes(request.target);
+  const qsizetype question = target.indexOf('?');
+  logged.Path = question < 0 ? target : target.left(question);
+  logged.Query = question < 0 ? QByteArray() : target.mid(question + 1);
+  for (const auto& [name, value] : request.headers) {
+    if (!IsAddedByServer(name)) logged.Headers.append({Bytes(name), Bytes(value)});
+  }
+  logged.Body = Bytes(request.body);
+  return logged;
+}
+
+TFormFields FormOf(const TLoggedRequest& request) {
+  if (request.Method == "GET") return TFormFields(request.Query);
+  // A field of the body wins over one of the query.
+  return TFormFields(request.Body + '&' + request.Query);
+}
+
+void Write(const TSimReply& reply, httplib::Response& response) {
+  response.status = reply.Status;
+  for (const auto& [name, value] : reply.Headers) {
+    response.set_header(name.toStdString(), value.toStdString());
+  }
+  response.set_content(reply.Body.constData(), size_t(reply.Body.size()),
+                       reply.ContentType.constData());
+}
+
+// Sends the headers of a reply and then closes the connection without its body.
+void WriteDropped(httplib::Response& response) {
+  response.status = 200;
+  response.set_content_provider(size_t(1024), "text/xml; charset=GBK",
+                                [](size_t, size_t, httplib::DataSink&) { return false; });
+}
+
+TSimReply NotFound() {
+  return HtmlReply(404, QStringLiteral("<html><head><title>404 Not Found</title></head>"
+                                       "<body><h1>404 Not Found</h1></body></html>"));
+}
+
+}  // namespace
+
+TSimServer::TSimServer(TSimData data, bool verbose) : verbose_(verbose), data_(std::move(data)) {
+  server_.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
+  const auto handler = [this](const httplib::Request& request, httplib::Response& response) {
+    Handle(request, response);
+  };
+  server_.Get(".*", handler);
+  server_.Post(".*", handler);
+  server_.Put(".*", handler);
+  server_.Delete(".*", handler);
+  server_.Patch(".*", handler);
+  server_.Options(".*", handler);
+}
+
+int TSimServer::Bind(int port) {
+  if (port == 0) return server_.bind_to_any_port("127.0.0.1");
+  return server_.bind_to_port("127.0.0.1", port) ? port : -1;
+}
+
+bool TSimServer::Listen() {
+  return server_.listen_after_bind();
+}
+
+void TSimServer::Handle(const httplib::Request& request, httplib::Response& response) {
+  const TLoggedRequest logged = ToLogged(request);
+  if (logged.Path.startsWith(kControlPrefix)) {
+    Write(Control(logged), response);
+    return;
+  }
+  log_.Add(logged);
+  const QByteArray txCode = FormOf(logged).Bytes("TXCODE");
+  if (verbose_) {
+    std::fprintf(stderr, "%s %s %s\n", logged.Method.constData(), logged.Path.constData(),
+                 txCode.constData());
+  }
+  const std::optional<TFault> fault = faults_.Take(txCode);
+  if (fault && fault->Mode == QLatin1String("drop")) {
+    WriteDropped(response);
+    return;
+  }
+  if (fault && fault->Mode == QLatin1String("slow")) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(fault->DelayMs));
+  } else if (fault) {
+    std::lock_guard lock(mutex_);
+    Write(FaultReply(*fault, encoding_), response);
+    return;
+  }
+  Write(Answer(logged), response);
+}
+
+TSimReply TSimServer::Answer(const TLoggedRequest& request) {
+  std::lock_guard lock(mutex_);
+  if (TransactionPaths().contains(request.Path)) {
+    if (request.Method == "POST" || (request.Method == "GET" && !request.Query.isEmpty())) {
+      return BankRequest(request);
+    }
+    return NotFound();
+  }
+  if (request.Method == "GET") return Download(request.Path);
+  return NotFound();
+}
+
+TSimReply TSimServer::BankRequest(const TLoggedRequest& request) {
+  const TFormFields form = FormOf(request);
+  TTxContext tx{request, form, data_, sessions_, encoding_};
+  const TTransaction* transaction = FindTransaction(form.Bytes("TXCODE"));
+  if (!transaction) return tx.Error(QStringLiteral("EBLN9999"), QStringLiteral("交易码不支持"));
+  if (!transaction->Paths.contains(request.Path)) {
+    return tx.Error(QStringLiteral("EBLN9998"), QStringLiteral("交易码与访问路径不符"));
+  }
+  if (transaction->NeedsSession) {
+    const TSimSession* session = sessions_.Find(form.Text("SKEY"));
+    if (!session || session->CustomerId != form.Text("CUSTOMERID") ||
+        session->UserId != form.Text("USERID")) {
+      return tx.Error(QStringLiteral("EBLN0003"), QStringLiteral("会话已失效，请重新登录"));
+    }
+    tx.Session = session;
+  }
+  return transaction->Handler(tx);
+}
+
+TSimReply TSimServer::Download(const QByteArray& path) {
+  const QString relative = QString::fromUtf8(QByteArray::fromPercentEncoding(path.mid(1)));
+  const TSimDownload* download = data_.FindDownload(relative);
+  if (!download) return NotFound();
+  TSimReply reply;
+  reply.ContentType = download->ContentType;
+  reply.Body = download->Content;
+  const QString fileName = relative.section(QLatin1Char('/'), -1);
+  reply.Headers.append(
+      {"Content-Disposition", "attachment; filename=\"" + fileName.toUtf8() + '"'});
+  return reply;
+}

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <httplib.h>
+
+#include <QByteArray>
+#include <mutex>
+
+#include "Faults.h"
+#include "Reply.h"
+#include "RequestLog.h"
+#include "Sessions.h"
+#include "SimData.h"
+
+// The simulated bank on one loopback port: the bank's paths, the downloadable
+// files, and the control interface under "/__sim/" for tests.
+class TSimServer {
+ public:
+  TSimServer(TSimData data, bool verbose);
+  // Binds 127.0.0.1:port (0: a free port) and returns the port, or -1.
+  int Bind(int port);
+  // Serves until the process ends.
+  bool Listen();
+
+ private:
+  void Handle(const httplib::Request& request, httplib::Response& response);
+  TSimReply Answer(const TLoggedRequest& request);
+  TSimReply BankRequest(const TLoggedRequest& request);
+  TSimReply Download(const QByteArray& path);
+  // The control interface (SimControl.cpp).
+  TSimReply Control(const TLoggedRequest& request);
+  TSimReply Configure(const TFormFields& settings);
+
+  httplib::Server server_;
+  const bool verbose_;
+  TRequestLog log_;
+  TFaults faults_;
+  std::mutex mutex_;  // guards what follows
+  TSimData data_;
+  TSessions sessions_;
+  TReplyEncoding encoding_ = TReplyEncoding::Gbk;
+};

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <functional>
+
+#include "FormFields.h"
+#include "Reply.h"
+#include "RequestLog.h"
+#include "Sessions.h"
+#include "SimData.h"
+
+inline constexpr char kMainPlatV5Path[] = "/NNVX/NECV5B2BMainPlat";
+inline constexpr char kMainPlatV6Path[] = "/NNVX/NECV6B2BMainPlat";
+
+// Everything a transaction may read or change. The server holds its lock while a
+// transaction runs.
+struct TTxContext {
+  const TLoggedRequest& Request;  // path, headers and body as received
+  const TFormFields& Form;
+  TSimData& Data;
+  TSessions& Sessions;
+  TReplyEncoding Encoding;
+  // The caller's session; set for every code that needs one.
+  const TSimSession* Session = nullptr;
+
+  TSimReply Xml(const TXmlElement& root) const { return XmlReply(root, Encoding); }
+  TSimReply Error(const QString& code, const QString& message) const {
+    return ErrorReply(code, message, Encoding);
+  }
+};
+
+using TTxHandler = std::function<TSimReply(TTxContext&)>;
+
+struct TTransaction {
+  QByteArray Code;
+  QList<QByteArray> Paths;  // the paths the code is accepted on
+  bool NeedsSession = true;
+  TTxHandler Handler;
+};
+
+// The table of transaction codes. Each code registers itself from its own file:
+//   const TTxRegistration kLogon{{"690101", {kMainPlatV5Path}, false, Logon}};
+const TTransaction* FindTransaction(const QByteArray& code);
+// Every path that some transaction is accepted on.
+QList<QByteArray> TransactionPaths();
+
+struct TTxRegistration {
+  explicit TTxRegistration(TTransaction transaction);
+};
