@@ -1,13 +1,15 @@
 #include <QDir>
 #include <QFontDatabase>
-#include <QTimer>
 #include <cstdio>
 #include <memory>
 
 #include "app/ClientApplication.h"
 #include "app/ScreenRegistry.h"
+#include "app/Screenshots.h"
 #include "platform/process/HugePages.h"
 #include "platform/prompts/Prompts.h"
+#include "session/BankSession.h"
+#include "session/TempWbFm.h"
 #include "shell/AppDir.h"
 #include "shell/AppInfo.h"
 #include "shell/CommandGuard.h"
@@ -29,19 +31,13 @@ void UseSimplifiedChineseFont() {
   }
 }
 
-// "--screenshot FILE": the window is shown at a fixed size, saved as an image
-// once it is laid out, and the program ends.
 QString DamagedFileNotice(const QString& path, const QString& copy) {
   const QString file = QDir::toNativeSeparators(path);
   if (copy.isEmpty())
-    return QStringLiteral("文件 %1 已损坏，无法读取，该名册暂为空。请先备份此文件，再修改名册。").arg(file);
+    return QStringLiteral("文件 %1 已损坏，无法读取，该名册暂为空。请先备份此文件，再修改名册。")
+        .arg(file);
   return QStringLiteral("文件 %1 已损坏，无法读取，该名册暂为空。原文件已另存为 %2。")
       .arg(file, QDir::toNativeSeparators(copy));
-}
-
-QString ScreenshotFile(const QStringList& arguments) {
-  const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
-  return at > 0 && at + 1 < arguments.size() ? arguments[at + 1] : QString();
 }
 
 }  // namespace
@@ -78,17 +74,17 @@ int main(int argc, char** argv) {
     Prompts().warning(QStringLiteral("系统提示"), DamagedFileNotice(damaged.Path, damaged.Copy));
   RegisterScreens(formMain.Screens());
 
-  const QString screenshot = ScreenshotFile(QApplication::arguments());
-  if (screenshot.isEmpty()) {
+  // The session browser lives for the whole run; every exchange goes through it.
+  TTempWbFm browser;
+  const auto session = std::make_shared<TBankSession>(
+      TServerConfig{formMain.ServerBaseUrl(), formMain.ClientVersionTime(),
+                    QDir(appDir).filePath(QStringLiteral("param/ClientSys.ini"))});
+  formMain.SetSessionControl(session);
+
+  const TScreenshotOptions screenshots = ParseScreenshotOptions(QApplication::arguments());
+  if (screenshots.Any())
+    TakeScreenshots(formMain, *session, screenshots);
+  else
     formMain.showMaximized();
-  } else {
-    formMain.resize(1280, 800);
-    formMain.show();
-    QTimer::singleShot(500, &formMain, [&formMain, screenshot] {
-      const bool saved = formMain.grab().save(screenshot);
-      if (!saved) std::fprintf(stderr, "cannot write %s\n", qPrintable(screenshot));
-      QApplication::exit(saved ? 0 : 1);
-    });
-  }
   return app.exec();
 }

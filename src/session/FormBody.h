@@ -8,7 +8,8 @@ struct TUSER;
 // Builds a form request body: "key=value" pairs joined by "&", in the order added.
 // Values go as GBK bytes (or UTF-8 with AddUtf8) without further encoding, except
 // that "%", "&", "=" and "+" are percent-encoded so that a value can never cut or
-// change the body. Keys are plain ASCII.
+// change the body. Keys are plain ASCII. A character that GBK cannot hold goes
+// as "?", as the system code page writes it.
 class TFormBody {
  public:
   TFormBody& Add(const char* key, const QString& value);

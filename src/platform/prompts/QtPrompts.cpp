@@ -10,11 +10,19 @@ namespace {
 QWidget* ActiveWindow() {
   return QApplication::activeWindow();
 }
+
+// Server messages break lines with a bare carriage return, which a label does not
+// show as a line break.
+QString WithLineBreaks(QString text) {
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
 }  // namespace
 
 TPrompts::Button TQtPrompts::message(Icon icon, const QString& caption, const QString& text,
                                      Buttons buttons, Button defaultButton) {
-  QMessageBox box(icon, caption, text, buttons, ActiveWindow());
+  QMessageBox box(icon, caption, WithLineBreaks(text), buttons, ActiveWindow());
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   return static_cast<Button>(box.exec());
 }

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class TBankSession;
+class TFormMain;
+
+// What the pictures of the documentation need, from the command line:
+//   --screenshot FILE               the main window
+//   --screenshot-logon FILE         the logon dialog, filled
+//   --screenshot-announcement FILE  the announcement window shown after the logon
+//   --logon CUST OPER               log on first, with the password taken from the
+//                                   environment variable B2B_DEMO_PASSWORD
+// Every prompt is answered with its default meanwhile, so nothing waits for a clerk.
+struct TScreenshotOptions {
+  QString MainWindowFile;
+  QString LogonDialogFile;
+  QString AnnouncementFile;
+  QString CustId;
+  QString OperId;
+
+  bool Any() const {
+    return !MainWindowFile.isEmpty() || !LogonDialogFile.isEmpty() || !AnnouncementFile.isEmpty();
+  }
+  bool LogsOn() const { return !CustId.isEmpty(); }
+};
+
+TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments);
+
+// Shows the main window at a fixed size, takes the pictures once it is laid out
+// and ends the program (exit code 1 when a picture or the logon failed).
+void TakeScreenshots(TFormMain& formMain, TBankSession& session, const TScreenshotOptions& options);

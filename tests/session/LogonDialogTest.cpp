@@ -1,0 +1,142 @@
+#include <QApplication>
+#include <QTimer>
+
+#include "SessionFixture.h"
+#include "shell/AppInfo.h"
+#include "shell/IniFile.h"
+
+namespace {
+
+class LogonDialogTest : public SessionFixture {
+ protected:
+  void ExpectRefused(TfmLogon& dialog, const char* message, const char* focusField) {
+    EXPECT_EQ(prompts.lastMessage().caption, "提示") << message;
+    EXPECT_EQ(prompts.lastMessage().text, QString::fromUtf8(message));
+    EXPECT_EQ(dialog.focusWidget(), Field(dialog, focusField)) << message;
+    EXPECT_TRUE(Button(dialog, "btnLogin")->isEnabled());
+    EXPECT_TRUE(Button(dialog, "btnCancel")->isEnabled());
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  }
+};
+
+TEST_F(LogonDialogTest, showsItsControlsFilledFromClientSysIni) {
+  WriteClientSysIni("CUST_ID=3100067890\r\nOPER_ID=001\r\n");
+  TfmLogon dialog(Config());
+  EXPECT_EQ(dialog.objectName(), "fmLogon");
+  EXPECT_EQ(dialog.windowTitle(), "网上银行单位客户登录");
+  EXPECT_EQ(Field(dialog, "edtCustId")->text(), "3100067890");
+  EXPECT_EQ(Field(dialog, "EdtOperId")->text(), "001");
+  EXPECT_EQ(Field(dialog, "edtCustId")->maxLength(), 21);
+  EXPECT_EQ(Field(dialog, "EdtOperId")->maxLength(), 6);
+  EXPECT_EQ(Field(dialog, "edtLogpwd")->echoMode(), QLineEdit::Password);
+  EXPECT_EQ(Button(dialog, "btnLogin")->text(), "登录");
+  EXPECT_TRUE(Button(dialog, "btnLogin")->isDefault());
+  EXPECT_EQ(Button(dialog, "btnCancel")->text(), "取消");
+  EXPECT_EQ(dialog.focusWidget(), Field(dialog, "edtCustId"));
+}
+
+TEST_F(LogonDialogTest, eachFieldCheckStopsWithItsMessageAndFocusAndSendsNothing) {
+  TfmLogon dialog(Config());
+  TypeAndLogin(dialog, "  ", "001", "a12345");
+  ExpectRefused(dialog, "客户号不能为空，请输入。", "edtCustId");
+  EXPECT_EQ(Field(dialog, "edtCustId")->text(), "");
+
+  TypeAndLogin(dialog, "3100012345", "", "a12345");
+  ExpectRefused(dialog, "操作号不能为空，请输入。", "EdtOperId");
+
+  TypeAndLogin(dialog, "3100012345", "001", "");
+  ExpectRefused(dialog, "密码不能为空，请输入。", "edtLogpwd");
+
+  for (const char* password : {"a1234", "a123456789012"}) {
+    TypeAndLogin(dialog, "3100012345", "001", password);
+    ExpectRefused(dialog, "密码必须大于6位，小于12位。", "edtLogpwd");
+    EXPECT_EQ(Field(dialog, "edtLogpwd")->text(), "") << password;
+  }
+  EXPECT_EQ(prompts.messages().size(), 5u);
+  EXPECT_TRUE(sim.Requests().isEmpty());
+}
+
+TEST_F(LogonDialogTest, passwordsOfSixAndTwelveCharactersAreSentAndARefusalKeepsTheDialogUsable) {
+  TfmLogon dialog(Config());
+  TypeAndLogin(dialog, "3100012345", "001", "a123456789ab");
+  ASSERT_EQ(RequestsOf("690101").size(), 1);
+  EXPECT_EQ(RequestsOf("690101")[0].Field("LOG_PWD"), "a123456789ab");
+  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.lastMessage().caption, AppTitle());
+  EXPECT_EQ(prompts.lastMessage().text, "信息提示\r\r登录密码错误。(EBLN0002)");
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_TRUE(Button(dialog, "btnLogin")->isEnabled());
+  EXPECT_TRUE(Button(dialog, "btnCancel")->isEnabled());
+
+  sim.SetFault("drop", 0);
+  TypeAndLogin(dialog, "3100012345", "001", "a12345");
+  sim.ClearFault();
+  EXPECT_EQ(prompts.lastMessage().text,
+            "返回信息为服务器暂时不能访问,原因可能是网银服务器忙或网络故障,请稍后再试!");
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+
+  TypeAndLogin(dialog, "  3100012345  ", "001", "a12345");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(RequestsOf("690101").last().Field("CUSTOMERID"), "3100012345");
+  EXPECT_TRUE(SessionUser().LoggedOn);
+}
+
+TEST_F(LogonDialogTest, successClosesTheDialogClearsItAndRemembersCustomerAndOperator) {
+  WriteClientSysIni("CUST_ID=3100067890\r\nOPER_ID=009\r\n");
+  TfmLogon dialog(Config());
+  TypeAndLogin(dialog, " 3100012345 ", "001", "a12345");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(Field(dialog, "edtCustId")->text(), "");
+  EXPECT_EQ(Field(dialog, "EdtOperId")->text(), "");
+  EXPECT_EQ(Field(dialog, "edtLogpwd")->text(), "");
+  EXPECT_EQ(prompts.messageTexts(), QStringList{"登录成功！"});
+  EXPECT_EQ(RequestsOf("6P0010").size(), 1);
+
+  const TIniFile ini(Config().ClientSysIni);
+  EXPECT_EQ(ini.ReadString("B2B", "CUST_ID"), "3100012345");
+  EXPECT_EQ(ini.ReadString("B2B", "OPER_ID"), "001");
+  EXPECT_EQ(ini.ReadString("B2B", "VerTime"), "20261201");
+}
+
+TEST_F(LogonDialogTest, announcementIsShownModallyAfterTheLogon) {
+  sim.Configure("announce", " 1 ");
+  TfmLogon dialog(Config());
+  prompts.answerModal(QDialog::Accepted);
+  TypeAndLogin(dialog, "3100012345", "001", "a12345");
+  ASSERT_EQ(prompts.modalRuns().size(), 1u);
+  EXPECT_EQ(prompts.modalRuns()[0].objectName, "FormShowUpdateMsg");
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST_F(LogonDialogTest, cannotBeClosedWhileTheLogonRuns) {
+  sim.SetFault("slow", 1, {{"delay_ms", "600"}});
+  TfmLogon dialog(Config());
+  dialog.show();
+  bool stillOpen = false;
+  bool buttonsDisabled = false;
+  QTimer::singleShot(200, &dialog, [&] {
+    dialog.close();
+    dialog.reject();
+    stillOpen = dialog.isVisible() && dialog.IsLoggingOn();
+    buttonsDisabled =
+        !Button(dialog, "btnLogin")->isEnabled() && !Button(dialog, "btnCancel")->isEnabled();
+  });
+  TypeAndLogin(dialog, "3100012345", "001", "a12345");
+  EXPECT_TRUE(stillOpen);
+  EXPECT_TRUE(buttonsDisabled);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_FALSE(dialog.isVisible());
+}
+
+TEST_F(LogonDialogTest, cancelClearsTheFields) {
+  TfmLogon dialog(Config());
+  Field(dialog, "edtCustId")->setText("3100012345");
+  Field(dialog, "edtLogpwd")->setText("a12345");
+  Button(dialog, "btnCancel")->click();
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
+  EXPECT_EQ(Field(dialog, "edtCustId")->text(), "");
+  EXPECT_EQ(Field(dialog, "edtLogpwd")->text(), "");
+  EXPECT_TRUE(sim.Requests().isEmpty());
+}
+
+}  // namespace
