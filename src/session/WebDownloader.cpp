@@ -5,6 +5,7 @@
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
+#include <cstring>
 
 #include "platform/codec/Gbk.h"
 #include "platform/files/AtomicFile.h"
@@ -41,8 +42,39 @@ QNetworkRequest MakeRequest(const QUrl& url, const QString& headers) {
 // status of the server (404, 503, ...) is a reply like any other.
 bool ConnectionFailed(const QNetworkReply& reply) {
   const QNetworkReply::NetworkError error = reply.error();
+  // A connection closed before the reply started, with a body that may not be
+  // sent again, ends as a re-send error.
+  if (error == QNetworkReply::ContentReSendError) return true;
   return error != QNetworkReply::NoError && error < QNetworkReply::ContentAccessDenied;
 }
+
+// The body of a POST, readable once. The network stack buffers a body it may
+// send again, and it silently sends it again when a connection closes before the
+// reply starts; a payment must never go twice, so the body cannot be rewound.
+class TOneShotBody : public QIODevice {
+ public:
+  TOneShotBody(const QByteArray& bytes, QObject* parent) : QIODevice(parent), bytes_(bytes) {
+    open(QIODevice::ReadOnly);
+  }
+  bool isSequential() const override { return true; }
+  bool reset() override { return false; }
+  qint64 bytesAvailable() const override {
+    return bytes_.size() - at_ + QIODevice::bytesAvailable();
+  }
+
+ protected:
+  qint64 readData(char* data, qint64 maxSize) override {
+    const qint64 n = std::min<qint64>(maxSize, bytes_.size() - at_);
+    std::memcpy(data, bytes_.constData() + at_, size_t(n));
+    at_ += n;
+    return n;
+  }
+  qint64 writeData(const char*, qint64) override { return -1; }
+
+ private:
+  QByteArray bytes_;
+  qint64 at_ = 0;
+};
 
 bool IsFileReply(const QNetworkReply& reply) {
   const int status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
@@ -76,8 +108,17 @@ void TWebDownloader::Exchange(const QUrl& url, const QByteArray& body, const QSt
   if (!browser_) return;
   QNetworkAccessManager& network = browser_->Network();
   const QNetworkRequest request = MakeRequest(url, headers);
-  QPointer<QNetworkReply> reply =
-      body.isEmpty() ? network.get(request) : network.post(request, body);
+  QPointer<QNetworkReply> reply;
+  if (body.isEmpty()) {
+    reply = network.get(request);
+  } else {
+    QNetworkRequest post = request;
+    post.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
+    post.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
+    auto* device = new TOneShotBody(body, nullptr);
+    reply = network.post(post, device);
+    device->setParent(reply);
+  }
 
   // The local loop keeps every event of the program flowing while it waits.
   QEventLoop loop;

@@ -322,3 +322,26 @@ TEST_F(Transport, PageStillArrivingAtTheLimitKeepsWhatCame) {
   EXPECT_EQ(downloader.GetReplyText(), QStringLiteral("<p>维"));
   EXPECT_TRUE(prompts.fileDialogs().empty());
 }
+
+// A server that reads each request and closes the connection without a byte of
+// reply: the network stack would otherwise send the same POST a second time.
+TEST_F(Transport, PostClosedWithoutReplyIsNeverSentTwice) {
+  QTcpServer server;
+  ASSERT_TRUE(server.listen(QHostAddress::LocalHost));
+  int posts = 0;
+  QObject::connect(&server, &QTcpServer::newConnection, [&] {
+    while (QTcpSocket* socket = server.nextPendingConnection()) {
+      QObject::connect(socket, &QTcpSocket::readyRead, socket, [&posts, socket] {
+        const QByteArray bytes = socket->readAll();
+        posts += int(bytes.count("POST /"));
+        if (bytes.endsWith("AMOUNT=100")) socket->abort();
+      });
+    }
+  });
+  RSend2Srv srv;
+  srv.Url = QStringLiteral("http://127.0.0.1:%1/pay").arg(server.serverPort());
+  srv.Headers = QStringLiteral("Content-Type: application/x-www-form-urlencoded");
+  srv.PostData = "TXCODE=NN1310&AMOUNT=100";
+  EXPECT_THROW(TGetData::Send(srv), EResponseError);
+  EXPECT_EQ(posts, 1);
+}
