@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr char kV5[] = "/NNVX/NECV5B2BMainPlat";
 const QByteArray kLogonBody =
     "PT_LANGUAGE=CN&CUSTOMERID=3100012345&USERID=001&LOG_PWD=a12345&TXCODE=690101";
 

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr char kV5[] = "/NNVX/NECV5B2BMainPlat";
-
 TEST(BankSimRequestLog, KeepsTheExactBytesOfEveryBankRequest) {
   TBankSim sim;
   TSimClient client(sim.Port());

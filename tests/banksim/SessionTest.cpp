@@ -5,9 +5,6 @@
 
 namespace {
 
-constexpr char kV5[] = "/NNVX/NECV5B2BMainPlat";
-constexpr char kV6[] = "/NNVX/NECV6B2BMainPlat";
-
 TEST(BankSimSession, LaterRequestsNeedTheLiveSessionOfTheirOperator) {
   TBankSim sim;
   TSimClient client(sim.Port());

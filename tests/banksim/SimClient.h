@@ -6,6 +6,10 @@
 #include <QString>
 
 // Plain HTTP to a running simulator, and what the tests read from its replies.
+// The two request paths of the bank.
+constexpr char kV5[] = "/NNVX/NECV5B2BMainPlat";
+constexpr char kV6[] = "/NNVX/NECV6B2BMainPlat";
+
 struct TSimReplyData {
   int Status = 0;  // 0: no reply (the connection failed)
   QByteArray ContentType;
