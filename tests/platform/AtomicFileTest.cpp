@@ -22,6 +22,8 @@ TEST(AtomicFile, aWriteThatFailsHalfWayLeavesTheOldFileWhole) {
   {
     FileSizeLimit limit(1000);  // the disk fills up after 1000 bytes
     EXPECT_THROW(WriteFileAtomically(dir.file("a.txt"), QByteArray(100000, 'x')), TFileError);
+    // A file small enough to stay in the write buffer until the end.
+    EXPECT_THROW(WriteFileAtomically(dir.file("a.txt"), QByteArray(1500, 'y')), TFileError);
   }
   EXPECT_EQ(dir.read("a.txt"), QByteArray("old"));
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.txt")});

@@ -21,6 +21,9 @@ void TAtomicFileWriter::Write(QByteArrayView bytes) {
 }
 
 void TAtomicFileWriter::Commit() {
+  // Small writes wait in the file's buffer, and commit() renames the file even
+  // when writing out that buffer fails (a full disk): flush first and check.
+  if (!file_->flush()) Fail();
   if (!file_->commit()) Fail();
 }
 
