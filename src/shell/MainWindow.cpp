@@ -197,6 +197,10 @@ void TFormMain::RunDialog(qint32 code) {
   Prompts().runModal(*dialog);
 }
 
+QRect TFormMain::WorkAreaRect() const {
+  return QRect(pnlWork_->mapToGlobal(QPoint(0, 0)), pnlWork_->size());
+}
+
 QWidget* TFormMain::ScreenInstance(qint32 code) {
   const std::optional<TMenuAction> action = MenuActionFor(code);
   if (!action || action->IsDialog) return nullptr;

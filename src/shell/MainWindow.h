@@ -40,6 +40,9 @@ class TFormMain : public QMainWindow {
   // working list there).
   void SetCloseHook(std::function<void()> hook) { closeHook_ = std::move(hook); }
 
+  // The work area in which the screens are shown, in global coordinates.
+  QRect WorkAreaRect() const;
+
   // The screen now shown in the work area; nullptr before the first one.
   QWidget* CurrentScreen() const { return currentScreen_; }
   // The single instance of the screen of a menu code, created on first use and
