@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <optional>
+
+// The bank distributes its other-bank code tables as "|"-separated GBK text
+// files; these functions turn each of them into the XML table the program reads.
+namespace codetables {
+
+enum class TCodeFile { Area, Bank, Branch };
+
+// "AREACODE.TXT", "OTHERBANKCODE.TXT", "UBANKCODE.TXT"
+QString SourceFileName(TCodeFile kind);
+// "AreaPeov.xml", "OtherBank.xml", "UBank.xml"
+QString TableFileName(TCodeFile kind);
+
+// The table file's bytes for the text file's bytes; nothing when the text is empty, not
+// valid GBK, or a line breaks the format: an area or bank line with a field too
+// many, or a value that would make the table unreadable (a code containing '"',
+// '<' or '&', a name containing "]]>").
+std::optional<QByteArray> ConvertCodeFile(TCodeFile kind, QByteArrayView text);
+
+// Reads sourcePath, converts it and replaces paramDir/TableFileName(kind)
+// atomically. False on any failure; the old table is then untouched. The old
+// table need not exist or be readable.
+bool UpdateCodeTable(TCodeFile kind, const QString& sourcePath, const QString& paramDir);
+
+}  // namespace codetables

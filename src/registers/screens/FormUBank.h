@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include "registers/codetables/CodeFileConversion.h"
+
+class QRadioButton;
+
+// Converts the other-bank code files the clerk downloaded into the tables in the
+// param directory, one file per "确定". It stays open so that the three files can
+// be converted in turn.
+class TFormUBank : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFormUBank(const QString& paramDir, QWidget* parent = nullptr);
+
+  // Asks for the chosen kind of code file, converts it and says how it went.
+  void btnOkClick();
+
+ private:
+  void CreateControls();
+  codetables::TCodeFile ChosenFile() const;
+
+  QString paramDir_;
+  QRadioButton* rbArea_ = nullptr;
+  QRadioButton* rbBank_ = nullptr;
+  QRadioButton* rbBranch_ = nullptr;
+};

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "platform/codec/Gbk.h"
+#include "platform/prompts/ScriptedPrompts.h"
+#include "registers/screens/FormUBank.h"
+#include "support/TempAppDir.h"
+
+namespace {
+
+const char* const kDone = "文件已更新完成！";
+const char* const kBadFile = "文件格式有误，请重新下载更新文件！";
+
+class FormUBankTest : public testing::Test {
+ protected:
+  FormUBankTest() : scope(prompts), form(app.file("param")) {
+    QDir().mkpath(app.file("param"));
+    app.write("AREACODE.TXT", Gbk("浙江省|杭州市|3310|\r\n"));
+    app.write("OTHERBANKCODE.TXT", Gbk("华东商业银行|321|\r\n"));
+    app.write("in/ubankcode.txt", Gbk("321|3310|西湖支行|321331000016|\r\n"));
+    app.write("UBANKCODE.TXT.bak", Gbk("321|3310|西湖支行|321331000016|\r\n"));
+    form.show();
+  }
+
+  static QByteArray Gbk(const char* utf8) { return codec::toGbk(QString::fromUtf8(utf8)); }
+
+  // Chooses the kind of file, answers the file dialog with the path (empty:
+  // cancelled) and presses "确定".
+  void Update(const char* choice, const QString& path) {
+    auto* button = form.findChild<QRadioButton*>(choice);
+    ASSERT_NE(button, nullptr) << choice;
+    button->click();
+    prompts.answerFile(path);
+    QTest::mouseClick(form.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
+  }
+
+  // The last message must be the one given, captioned "系统提示", with the icon.
+  void ExpectMessage(QMessageBox::Icon icon, const char* text) {
+    const TScriptedMessage message = prompts.lastMessage();
+    EXPECT_EQ(message.icon, icon);
+    EXPECT_EQ(message.caption, "系统提示");
+    EXPECT_EQ(message.text, QString::fromUtf8(text));
+  }
+
+  TempAppDir app;
+  TScriptedPrompts prompts;
+  TPromptsScope scope;
+  TFormUBank form;
+};
+
+TEST_F(FormUBankTest, showsTheNoticeAndTheAreaFileChosen) {
+  EXPECT_EQ(form.windowTitle(), "他行信息文件更新");
+  EXPECT_EQ(form.findChild<QLabel*>("lblNotice")->text(),
+            "友好提示：\n"
+            "\n"
+            "  ① 更新文件请到维行企业网银服务管理_更新客户端软\n"
+            "       件参数下下载。\n"
+            "\n"
+            "  ② 下载后的更新文件文件为zhlhh_unload.tar.gz压缩文件，\n"
+            "       请先使用WinRar或WinZip等解压缩工具进行解压，以\n"
+            "       便更新。\n"
+            "\n"
+            "  ③ 更新文件时需同时更新以下三个文件。");
+  EXPECT_EQ(form.findChild<QGroupBox*>()->title(), "请选择需要更新的文件");
+  QStringList choices;
+  for (const char* name : {"rbArea", "rbBank", "rbBranch"})
+    choices << form.findChild<QRadioButton*>(name)->text();
+  EXPECT_EQ(choices, QStringList({"省市地区文件更新（AREACODE.TXT）",
+                                  "他行信息文件更新（OTHERBANKCODE.TXT）",
+                                  "他行网点信息文件更新（UBANKCODE.TXT）"}));
+  EXPECT_TRUE(form.findChild<QRadioButton*>("rbArea")->isChecked());
+  EXPECT_EQ(form.findChild<QPushButton*>("btnOk")->text(), "确定");
+}
+
+TEST_F(FormUBankTest, convertsTheThreeFilesInTurnAndStaysOpen) {
+  prompts.answerFile(app.file("AREACODE.TXT"));
+  form.btnOkClick();  // the area file is chosen at first
+  ExpectMessage(QMessageBox::Information, kDone);
+  Update("rbBank", app.file("OTHERBANKCODE.TXT"));
+  ExpectMessage(QMessageBox::Information, kDone);
+  // The name is compared without regard to case.
+  Update("rbBranch", app.file("in/ubankcode.txt"));
+  ExpectMessage(QMessageBox::Information, kDone);
+
+  EXPECT_EQ(prompts.messages().size(), 3u);
+  EXPECT_EQ(prompts.fileDialogs().size(), 3u);
+  EXPECT_TRUE(prompts.fileDialogs().back().filter.isEmpty());
+  EXPECT_TRUE(form.isVisible());
+  EXPECT_TRUE(app.read("param/AreaPeov.xml").contains(Gbk("<![CDATA[杭州市]]>")));
+  EXPECT_TRUE(app.read("param/OtherBank.xml").contains(Gbk("<![CDATA[华东商业银行]]>")));
+  EXPECT_TRUE(app.read("param/UBank.xml").contains(Gbk("<![CDATA[西湖支行]]>")));
+}
+
+TEST_F(FormUBankTest, cancellingTheFileDialogDoesNothing) {
+  prompts.answerFile(QString());
+  form.btnOkClick();
+  EXPECT_EQ(prompts.fileDialogs().size(), 1u);
+  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_FALSE(QFile::exists(app.file("param/AreaPeov.xml")));
+  EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(FormUBankTest, aFileOfAnotherNameOrABadFileIsRefusedAndTheOldTableKept) {
+  const QByteArray oldTable = Gbk("<UBankCodesConf/>\r\n");
+  app.write("param/UBank.xml", oldTable);
+  app.write("param/AreaPeov.xml", oldTable);
+
+  Update("rbBranch", app.file("UBANKCODE.TXT.bak"));
+  ExpectMessage(QMessageBox::Critical, kBadFile);
+  // A good file, but not the kind chosen.
+  Update("rbArea", app.file("in/ubankcode.txt"));
+  ExpectMessage(QMessageBox::Critical, kBadFile);
+  // The right name with a field too many.
+  app.write("AREACODE.TXT", Gbk("浙江省|杭州市|3310|9|\r\n"));
+  Update("rbArea", app.file("AREACODE.TXT"));
+  ExpectMessage(QMessageBox::Critical, kBadFile);
+
+  EXPECT_EQ(prompts.messages().size(), 3u);
+  EXPECT_EQ(app.read("param/UBank.xml"), oldTable);
+  EXPECT_EQ(app.read("param/AreaPeov.xml"), oldTable);
+  EXPECT_TRUE(form.isVisible());
+}
+
+}  // namespace
