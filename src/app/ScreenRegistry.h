@@ -1,6 +1,7 @@
 #pragma once
 
+class TDataMain;
 class TScreenCatalogue;
 
 // Registers the screens and dialogs that the menu codes open.
-void RegisterScreens(TScreenCatalogue& screens);
+void RegisterScreens(TScreenCatalogue& screens, const TDataMain& data);

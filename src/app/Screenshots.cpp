@@ -2,11 +2,14 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QLineEdit>
 #include <QTimer>
 #include <cstdio>
 
 #include "platform/prompts/ScriptedPrompts.h"
+#include "registers/screens/FormSelectUBank.h"
+#include "registers/screens/FormUBank.h"
 #include "session/BankSession.h"
 #include "session/LogonDialog.h"
 #include "session/Secret.h"
@@ -70,6 +73,33 @@ bool LogOn(TFormMain& formMain, TBankSession& session, const TScreenshotOptions&
   return saved;
 }
 
+QString ParamDir(const TFormMain& formMain) {
+  return QDir(formMain.AppDir()).filePath(QStringLiteral("param"));
+}
+
+bool ShootDialog(QDialog& dialog, const QString& file) {
+  dialog.show();
+  const bool saved = Save(dialog, file);
+  dialog.reject();
+  return saved;
+}
+
+bool ShootUBankDialogs(TFormMain& formMain, const TScreenshotOptions& options) {
+  bool ok = true;
+  if (!options.UBankDialogFile.isEmpty()) {
+    TFormUBank dialog(ParamDir(formMain), &formMain);
+    ok = ShootDialog(dialog, options.UBankDialogFile) && ok;
+  }
+  if (!options.UBankNoDialogFile.isEmpty()) {
+    TFormSelectUBank dialog(ParamDir(formMain), &formMain);
+    // A bank, province, city and branch of the demo code tables.
+    dialog.SelectForShow(QStringLiteral("321"), QStringLiteral("上海市"), QStringLiteral("2900"),
+                         QStringLiteral("321290000027"));
+    ok = ShootDialog(dialog, options.UBankNoDialogFile) && ok;
+  }
+  return ok;
+}
+
 }  // namespace
 
 TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
@@ -77,6 +107,8 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.MainWindowFile = ValueAfter(arguments, "--screenshot");
   options.LogonDialogFile = ValueAfter(arguments, "--screenshot-logon");
   options.AnnouncementFile = ValueAfter(arguments, "--screenshot-announcement");
+  options.UBankDialogFile = ValueAfter(arguments, "--screenshot-ubank");
+  options.UBankNoDialogFile = ValueAfter(arguments, "--screenshot-ubankno");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;
@@ -89,6 +121,7 @@ void TakeScreenshots(TFormMain& formMain, TBankSession& session,
   QTimer::singleShot(500, &formMain, [&formMain, &session, options] {
     bool ok = true;
     if (!options.LogonDialogFile.isEmpty()) ok = ShootLogonDialog(formMain, session, options) && ok;
+    ok = ShootUBankDialogs(formMain, options) && ok;
     if (options.LogsOn()) ok = LogOn(formMain, session, options) && ok;
     if (!options.MainWindowFile.isEmpty()) ok = Save(formMain, options.MainWindowFile) && ok;
     QApplication::exit(ok ? 0 : 1);

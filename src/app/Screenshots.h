@@ -10,6 +10,8 @@ class TFormMain;
 //   --screenshot FILE               the main window
 //   --screenshot-logon FILE         the logon dialog, filled
 //   --screenshot-announcement FILE  the announcement window shown after the logon
+//   --screenshot-ubank FILE         the update dialog of the other-bank code tables
+//   --screenshot-ubankno FILE       the interbank-number dialog with a branch chosen
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default meanwhile, so nothing waits for a clerk.
@@ -17,11 +19,14 @@ struct TScreenshotOptions {
   QString MainWindowFile;
   QString LogonDialogFile;
   QString AnnouncementFile;
+  QString UBankDialogFile;
+  QString UBankNoDialogFile;
   QString CustId;
   QString OperId;
 
   bool Any() const {
-    return !MainWindowFile.isEmpty() || !LogonDialogFile.isEmpty() || !AnnouncementFile.isEmpty();
+    return !MainWindowFile.isEmpty() || !LogonDialogFile.isEmpty() || !AnnouncementFile.isEmpty() ||
+           !UBankDialogFile.isEmpty() || !UBankNoDialogFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };

@@ -72,7 +72,7 @@ int main(int argc, char** argv) {
   formMain.SetHelpFile(dataMain->HelpFile());
   for (const TDataMain::TDamagedFile& damaged : dataMain->DamagedFiles())
     Prompts().warning(QStringLiteral("系统提示"), DamagedFileNotice(damaged.Path, damaged.Copy));
-  RegisterScreens(formMain.Screens());
+  RegisterScreens(formMain.Screens(), *dataMain);
 
   // The session browser lives for the whole run; every exchange goes through it.
   TTempWbFm browser;
