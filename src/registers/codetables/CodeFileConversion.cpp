@@ -205,28 +205,33 @@ bool ConvertBranches(TBytes text, QByteArray& out) {
 
 }  // namespace
 
-QString SourceFileName(TCodeFile kind) {
+namespace {
+
+struct TFileNames {
+  const char* source;
+  const char* table;
+};
+
+TFileNames NamesOf(TCodeFile kind) {
   switch (kind) {
     case TCodeFile::Area:
-      return QStringLiteral("AREACODE.TXT");
+      return {"AREACODE.TXT", "AreaPeov.xml"};
     case TCodeFile::Bank:
-      return QStringLiteral("OTHERBANKCODE.TXT");
+      return {"OTHERBANKCODE.TXT", "OtherBank.xml"};
     case TCodeFile::Branch:
       break;
   }
-  return QStringLiteral("UBANKCODE.TXT");
+  return {"UBANKCODE.TXT", "UBank.xml"};
+}
+
+}  // namespace
+
+QString SourceFileName(TCodeFile kind) {
+  return QLatin1String(NamesOf(kind).source);
 }
 
 QString TableFileName(TCodeFile kind) {
-  switch (kind) {
-    case TCodeFile::Area:
-      return QStringLiteral("AreaPeov.xml");
-    case TCodeFile::Bank:
-      return QStringLiteral("OtherBank.xml");
-    case TCodeFile::Branch:
-      break;
-  }
-  return QStringLiteral("UBank.xml");
+  return QLatin1String(NamesOf(kind).table);
 }
 
 std::optional<QByteArray> ConvertCodeFile(TCodeFile kind, QByteArrayView text) {
