@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <array>
 #include <functional>
 #include <memory>
 #include <stdexcept>
@@ -100,6 +101,20 @@ class TDataMain {
   // says "Excel may not be installed"; other failures end the import quietly
   // with the payees read so far.
   void ImportPayeesFromExcel(TOwningList<TPayeeInfo>& list, const TInfoConfig& config) const;
+
+  // The rows of a register workbook's worksheet, as ImportPayeesFromExcel and
+  // the register screens read them: every row from 1 to the used range's row
+  // count whose first cell, trimmed, is not empty goes to take, which answers
+  // whether it took the row; at a row with an empty first cell reading stops
+  // once 50 such rows have passed since the last row taken.
+  static void ReadWorkbookRows(const TWorksheet& sheet, const std::function<bool(int row)>& take);
+  // The payee fields in the order of a register workbook's columns 1 to 18.
+  static const std::array<QString TPayeeInfo::*, 18>& PayeeWorkbookColumns();
+  // Appends the payees of the worksheet's rows, every field trimmed of white
+  // space and control characters, leaving out a payee whose account number and
+  // name equal those of one already in the list.
+  static void ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list);
+
   // Starts the spreadsheet component; replaceable for tests.
   std::function<std::unique_ptr<TSpreadsheetApp>()> StartSpreadsheet = &TSpreadsheetApp::Start;
 
