@@ -4,4 +4,4 @@ class TDataMain;
 class TScreenCatalogue;
 
 // Registers the screens and dialogs that the menu codes open.
-void RegisterScreens(TScreenCatalogue& screens, const TDataMain& data);
+void RegisterScreens(TScreenCatalogue& screens, TDataMain& data);

@@ -8,11 +8,13 @@
 #include <cstdio>
 
 #include "platform/prompts/ScriptedPrompts.h"
+#include "registers/screens/FormDefPayee.h"
 #include "registers/screens/FormSelectUBank.h"
 #include "registers/screens/FormUBank.h"
 #include "session/BankSession.h"
 #include "session/LogonDialog.h"
 #include "session/Secret.h"
+#include "shell/DataMain.h"
 #include "shell/MainWindow.h"
 
 namespace {
@@ -100,6 +102,40 @@ bool ShootUBankDialogs(TFormMain& formMain, const TScreenshotOptions& options) {
   return ok;
 }
 
+// The first registered payee of this bank ("1") or of another bank ("0") whose
+// branch was chosen from the code tables.
+const TPayeeInfo* DemoPayee(const TDataMain& data, const QString& isNVX) {
+  for (const TPayeeInfo& payee : data.Payees)
+    if (payee.IsNVX == isNVX && !payee.UbankNo.isEmpty()) return &payee;
+  return nullptr;
+}
+
+bool ShootPayeeDialog(TFormMain& formMain, TDataMain& data, const QString& isNVX,
+                      const QString& file) {
+  const TPayeeInfo* registered = DemoPayee(data, isNVX);
+  if (!registered) {
+    std::fprintf(stderr, "no demo payee for %s\n", qPrintable(file));
+    return false;
+  }
+  TPayeeInfo payee = *registered;
+  TFormDefPayee dialog(data, &formMain);
+  dialog.ShowPayee(payee, TFormDefPayee::TMode::Register);
+  return ShootDialog(dialog, file);
+}
+
+bool ShootRegisterScreens(TFormMain& formMain, TDataMain& data, const TScreenshotOptions& options) {
+  bool ok = true;
+  if (!options.OwnBankPayeeFile.isEmpty())
+    ok = ShootPayeeDialog(formMain, data, QStringLiteral("1"), options.OwnBankPayeeFile) && ok;
+  if (!options.OtherBankPayeeFile.isEmpty())
+    ok = ShootPayeeDialog(formMain, data, QStringLiteral("0"), options.OtherBankPayeeFile) && ok;
+  if (!options.PayeeRegisterFile.isEmpty()) {
+    formMain.ShowScreen(10);
+    ok = Save(formMain, options.PayeeRegisterFile) && ok;
+  }
+  return ok;
+}
+
 }  // namespace
 
 TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
@@ -109,19 +145,23 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.AnnouncementFile = ValueAfter(arguments, "--screenshot-announcement");
   options.UBankDialogFile = ValueAfter(arguments, "--screenshot-ubank");
   options.UBankNoDialogFile = ValueAfter(arguments, "--screenshot-ubankno");
+  options.PayeeRegisterFile = ValueAfter(arguments, "--screenshot-payees");
+  options.OwnBankPayeeFile = ValueAfter(arguments, "--screenshot-defpayee-own");
+  options.OtherBankPayeeFile = ValueAfter(arguments, "--screenshot-defpayee-other");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;
 }
 
-void TakeScreenshots(TFormMain& formMain, TBankSession& session,
+void TakeScreenshots(TFormMain& formMain, TBankSession& session, TDataMain& data,
                      const TScreenshotOptions& options) {
   formMain.resize(1280, 800);
   formMain.show();
-  QTimer::singleShot(500, &formMain, [&formMain, &session, options] {
+  QTimer::singleShot(500, &formMain, [&formMain, &session, &data, options] {
     bool ok = true;
     if (!options.LogonDialogFile.isEmpty()) ok = ShootLogonDialog(formMain, session, options) && ok;
     ok = ShootUBankDialogs(formMain, options) && ok;
+    ok = ShootRegisterScreens(formMain, data, options) && ok;
     if (options.LogsOn()) ok = LogOn(formMain, session, options) && ok;
     if (!options.MainWindowFile.isEmpty()) ok = Save(formMain, options.MainWindowFile) && ok;
     QApplication::exit(ok ? 0 : 1);

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 class TBankSession;
+class TDataMain;
 class TFormMain;
 
 // What the pictures of the documentation need, from the command line:
@@ -12,6 +13,9 @@ class TFormMain;
 //   --screenshot-announcement FILE  the announcement window shown after the logon
 //   --screenshot-ubank FILE         the update dialog of the other-bank code tables
 //   --screenshot-ubankno FILE       the interbank-number dialog with a branch chosen
+//   --screenshot-payees FILE        the main window showing the payee register
+//   --screenshot-defpayee-own FILE  the payee dialog on a registered payee of this bank
+//   --screenshot-defpayee-other FILE  the payee dialog on a registered payee of another bank
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default meanwhile, so nothing waits for a clerk.
@@ -21,12 +25,17 @@ struct TScreenshotOptions {
   QString AnnouncementFile;
   QString UBankDialogFile;
   QString UBankNoDialogFile;
+  QString PayeeRegisterFile;
+  QString OwnBankPayeeFile;
+  QString OtherBankPayeeFile;
   QString CustId;
   QString OperId;
 
   bool Any() const {
     return !MainWindowFile.isEmpty() || !LogonDialogFile.isEmpty() || !AnnouncementFile.isEmpty() ||
-           !UBankDialogFile.isEmpty() || !UBankNoDialogFile.isEmpty();
+           !UBankDialogFile.isEmpty() || !UBankNoDialogFile.isEmpty() ||
+           !PayeeRegisterFile.isEmpty() || !OwnBankPayeeFile.isEmpty() ||
+           !OtherBankPayeeFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };
@@ -35,4 +44,5 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments);
 
 // Shows the main window at a fixed size, takes the pictures once it is laid out
 // and ends the program (exit code 1 when a picture or the logon failed).
-void TakeScreenshots(TFormMain& formMain, TBankSession& session, const TScreenshotOptions& options);
+void TakeScreenshots(TFormMain& formMain, TBankSession& session, TDataMain& data,
+                     const TScreenshotOptions& options);

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
 
   const TScreenshotOptions screenshots = ParseScreenshotOptions(QApplication::arguments());
   if (screenshots.Any())
-    TakeScreenshots(formMain, *session, screenshots);
+    TakeScreenshots(formMain, *session, *dataMain, screenshots);
   else
     formMain.showMaximized();
   return app.exec();

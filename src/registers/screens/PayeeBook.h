@@ -1,0 +1,29 @@
+#pragma once
+
+#include "registers/screens/RegisterBook.h"
+
+class TFormDefPayee;
+
+// "收款人名册": the receiving accounts delivered by the bank, filled by importing
+// a register file or a workbook and saved to "Payee.xml" after every change.
+class TfmPayeeBook : public TRegisterBook {
+  Q_OBJECT
+ public:
+  explicit TfmPayeeBook(TDataMain& data, QWidget* parent = nullptr);
+
+ public Q_SLOTS:
+  void btnEditClick() override;
+  void btnDeleteClick();
+  void btnImportClick();
+  void btnExportClick();
+  void btnClearClick();
+
+ protected:
+  int EntryCount() const override;
+  QString EntryText(int col, int row) const override;
+  void RemoveEntries(int first, int last) override;
+  void SaveEntries() const override;
+
+ private:
+  TFormDefPayee* defPayee_ = nullptr;
+};

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "registers/screens/RegisterBook.h"
+
+class TFormDefPayer;
+
+// "付款人名册": the company's own accounts, filled by importing a register file
+// or a workbook and saved to "Payer.xml" after every change.
+class TfmPayerBook : public TRegisterBook {
+  Q_OBJECT
+ public:
+  explicit TfmPayerBook(TDataMain& data, QWidget* parent = nullptr);
+
+ public Q_SLOTS:
+  void btnEditClick() override;
+  void btnDeleteClick();
+  void btnImportClick();
+  void btnExportClick();
+  void btnClearClick();
+
+ protected:
+  int EntryCount() const override;
+  QString EntryText(int col, int row) const override;
+  void RemoveEntries(int first, int last) override;
+  void SaveEntries() const override;
+
+ private:
+  TFormDefPayer* defPayer_ = nullptr;
+};

@@ -1,0 +1,120 @@
+#include "registers/screens/PaylocalBook.h"
+
+#include "platform/prompts/Prompts.h"
+#include "registers/books/RegisterMerge.h"
+#include "registers/screens/FormDefPayee.h"
+#include "registers/screens/FormNotUpdated.h"
+#include "shell/DataMain.h"
+
+namespace {
+
+TInfoConfig LocalFileAt(const QString& path) {
+  TInfoConfig config = InfoConfigs::LocalPayees();
+  config.InParamDir = false;
+  config.FileName = path;
+  return config;
+}
+
+}  // namespace
+
+TfmpaylocalBook::TfmpaylocalBook(TDataMain& data, QWidget* parent)
+    : TRegisterBook(data, QStringLiteral("本地名册"), QStringLiteral(" 本地收款账户名册"), parent) {
+  setObjectName(QStringLiteral("fmpaylocalBook"));
+  SetColumns(PayeeColumns());
+  AddCommand(QStringLiteral("btnAdd"), QStringLiteral("新增"), [this] { btnAddClick(); }, true);
+  AddCommand(QStringLiteral("btnEdit"), QStringLiteral("修改"), [this] { btnEditClick(); });
+  AddCommand(QStringLiteral("btnDelete"), QStringLiteral("删除"), [this] { btnDeleteClick(); });
+  AddCommand(QStringLiteral("btnImport"), QStringLiteral("导入"), [this] { btnImportClick(); }, true);
+  AddCommand(QStringLiteral("btnExport"), QStringLiteral("导出"), [this] { btnExportClick(); });
+  AddCommand(QStringLiteral("btnFind"), QStringLiteral("查询"), [this] { btnFindClick(); });
+  AddCommand(QStringLiteral("btnFindNext"), QStringLiteral("查询下一个"),
+             [this] { btnFindNextClick(); });
+  AddCommand(QStringLiteral("btnClear"), QStringLiteral("清空"), [this] { btnClearClick(); });
+  Refresh();
+}
+
+int TfmpaylocalBook::EntryCount() const {
+  return int(Data().LocalPayees.Count());
+}
+
+QString TfmpaylocalBook::EntryText(int col, int row) const {
+  return PayeeCell(Data().LocalPayees[row], col);
+}
+
+void TfmpaylocalBook::RemoveEntries(int first, int last) {
+  RemoveRange(Data().LocalPayees, first, last);
+}
+
+void TfmpaylocalBook::SaveEntries() const {
+  Data().SaveList(Data().LocalPayees, InfoConfigs::LocalPayees());
+}
+
+TFormDefPayee& TfmpaylocalBook::DefPayee() {
+  if (!defPayee_) defPayee_ = new TFormDefPayee(Data(), this);
+  return *defPayee_;
+}
+
+void TfmpaylocalBook::btnAddClick() {
+  auto payee = std::make_unique<TPayeeInfo>();
+  if (!DefPayee().Execute(*payee, TFormDefPayee::TMode::Local)) return;
+  Data().LocalPayees.Append(std::move(payee));
+  SaveAndRefresh();
+  MakeCurrent(EntryCount() - 1);
+}
+
+void TfmpaylocalBook::btnEditClick() {
+  const int row = CurrentEntry();
+  if (row < 0) return;
+  if (DefPayee().Execute(Data().LocalPayees[row], TFormDefPayee::TMode::Local)) SaveAndRefresh();
+}
+
+void TfmpaylocalBook::btnDeleteClick() {
+  DeleteEntries(QStringLiteral("是否要删除所选择的本地收款账户?"), false);
+}
+
+void TfmpaylocalBook::btnClearClick() {
+  DeleteEntries(QStringLiteral("是否要清空所有本地名册？"), true);
+}
+
+void TfmpaylocalBook::btnImportClick() {
+  const QString path = AskImportFile();
+  if (path.isEmpty()) return;
+
+  TOwningList<TPayeeInfo> imported;
+  if (IsWorkbookName(path)) {
+    if (!WorkbookRead(ReadPayeesWorkbook(path, imported, Data()))) return;
+  } else {
+    Data().LoadList(imported, LocalFileAt(path));
+  }
+  if (imported.IsEmpty()) {
+    Prompts().info(QStringLiteral("请检查"), QStringLiteral("该文件中没有找到本地收款账户信息!"));
+    return;
+  }
+
+  // The question is asked with the registered entry current.
+  const auto askReplace = [this](qsizetype row) {
+    MakeCurrent(int(row));
+    return Prompts().message(QMessageBox::Question, QStringLiteral("系统提示"),
+                             QStringLiteral("记录已经存在是否更新？"),
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+  };
+  TPayeeMerge merge =
+      MergeImportedLocal(Data().LocalPayees, std::move(imported), Data().Payees, askReplace);
+  Data().LocalPayees = std::move(merge.Register);
+  if (!SaveAndRefresh()) return;
+  Prompts().info(QStringLiteral("系统提示"), QStringLiteral("导入文件已成功！"));
+  if (!merge.NotUpdated.IsEmpty())
+    TFormNotUpdated::ShowPayees(merge.NotUpdated, true,
+                                QStringLiteral("下列收款人信息在收款名册中已经存在，此次未更新"), this);
+}
+
+void TfmpaylocalBook::btnExportClick() {
+  const QString path = AskExportFile(RegisterFileFilter());
+  if (path.isEmpty()) return;
+  if (IsWorkbookName(path)) {
+    ExportWorkbook(Data().LocalPayees.IsEmpty(),
+                   [this, &path] { ExportPayeesWorkbook(Data().LocalPayees, path, Data()); });
+    return;
+  }
+  SaveReported([this, &path] { Data().SaveList(Data().LocalPayees, LocalFileAt(path)); });
+}

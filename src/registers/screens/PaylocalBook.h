@@ -1,0 +1,32 @@
+#pragma once
+
+#include "registers/screens/RegisterBook.h"
+
+class TFormDefPayee;
+
+// "本地名册": receiving accounts the clerk keeps by hand beside the bank's payee
+// register, saved to "PayeeLocal.xml" after every change.
+class TfmpaylocalBook : public TRegisterBook {
+  Q_OBJECT
+ public:
+  explicit TfmpaylocalBook(TDataMain& data, QWidget* parent = nullptr);
+
+ public Q_SLOTS:
+  void btnAddClick();
+  void btnEditClick() override;
+  void btnDeleteClick();
+  void btnImportClick();
+  void btnExportClick();
+  void btnClearClick();
+
+ protected:
+  int EntryCount() const override;
+  QString EntryText(int col, int row) const override;
+  void RemoveEntries(int first, int last) override;
+  void SaveEntries() const override;
+
+ private:
+  TFormDefPayee& DefPayee();
+
+  TFormDefPayee* defPayee_ = nullptr;
+};

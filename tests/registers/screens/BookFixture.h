@@ -1,0 +1,145 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QProcess>
+#include <QPushButton>
+#include <memory>
+
+#include "platform/prompts/ScriptedPrompts.h"
+#include "shell/DataMain.h"
+#include "shell/grid/MapleGrid.h"
+#include "support/TempAppDir.h"
+
+// A program directory with a data module on it and scripted prompts, for the
+// register screens. Files to import and export go to "in" and "out".
+class BookFixture : public testing::Test {
+ protected:
+  BookFixture() : scope(prompts) {
+    QDir(app.path()).mkpath("in");
+    QDir(app.path()).mkpath("out");
+  }
+
+  // Made on first use, so that it reads the registers written before.
+  TDataMain& Data() {
+    if (!data) data = std::make_unique<TDataMain>(app.path());
+    return *data;
+  }
+
+  static TPayerInfo Payer(const char* acc, const char* sort = "") {
+    TPayerInfo payer;
+    payer.PayAccNo = acc;
+    payer.PayAccName = QString::fromUtf8("公司") + acc;
+    payer.SortId = QString::fromUtf8(sort);
+    payer.RightType = "0";
+    return payer;
+  }
+  // isNVX "1": this bank; "0": another bank.
+  static TPayeeInfo Payee(const char* acc, const char* isNVX, const char* sort = "",
+                          const char* ubankNo = "", const char* name = "收款人") {
+    TPayeeInfo payee;
+    payee.RcvAccNo = acc;
+    payee.RcvAccName = QString::fromUtf8(name);
+    payee.IsNVX = isNVX;
+    payee.SortID = QString::fromUtf8(sort);
+    payee.UbankNo = ubankNo;
+    return payee;
+  }
+
+  static TInfoConfig At(TInfoConfig config, const QString& path) {
+    config.InParamDir = false;
+    config.FileName = path;
+    return config;
+  }
+  // A register file written, or read back, by the program itself.
+  template <class T>
+  void WriteList(const TInfoConfig& descriptor, const QString& path, std::initializer_list<T> records) {
+    TOwningList<T> list;
+    for (const T& record : records) list.Append(std::make_unique<T>(record));
+    TDataMain(app.path()).SaveList(list, At(descriptor, path));
+  }
+  template <class T>
+  TOwningList<T> ReadList(const TInfoConfig& descriptor, const QString& path) {
+    TOwningList<T> list;
+    TDataMain(app.path()).LoadList(list, At(descriptor, path));
+    return list;
+  }
+
+  // "account/group" of each entry, in order.
+  static QStringList Entries(const TOwningList<TPayerInfo>& list) {
+    QStringList entries;
+    for (const TPayerInfo& payer : list) entries << payer.PayAccNo + "/" + payer.SortId;
+    return entries;
+  }
+  static QStringList Entries(const TOwningList<TPayeeInfo>& list) {
+    QStringList entries;
+    for (const TPayeeInfo& payee : list) entries << payee.RcvAccNo + "/" + payee.SortID;
+    return entries;
+  }
+  // The texts of a grid column, data rows only.
+  static QStringList Cells(const TMapleGrid& grid, int col) {
+    QStringList cells;
+    for (int row = 0; row < grid.TotalRowCount(); ++row) cells << grid.CellText(col, row);
+    return cells;
+  }
+
+  // A file's bytes and modification time. Freeze dates the file back an hour
+  // first, so that any rewrite shows.
+  struct Snapshot {
+    QByteArray bytes;
+    QDateTime modified;
+    bool operator==(const Snapshot&) const = default;
+  };
+  static Snapshot Freeze(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadWrite))
+      file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+    file.close();
+    return Take(path);
+  }
+  static Snapshot Take(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return {file.readAll(), QFileInfo(path).lastModified()};
+  }
+
+  void ExpectMessage(QMessageBox::Icon icon, const char* caption, const char* text) {
+    const TScriptedMessage message = prompts.lastMessage();
+    EXPECT_EQ(message.icon, icon);
+    EXPECT_EQ(message.caption, caption);
+    EXPECT_EQ(message.text, text);
+  }
+
+  // The first worksheet as an independent reader (xlrd for .xls, openpyxl for
+  // .xlsx) gives it: rows of cell texts.
+  static QJsonArray ReadBack(const QString& path) {
+    const char* script = R"(
+import sys, json
+path = sys.argv[1]
+if path.endswith('.xlsx'):
+    import openpyxl
+    ws = openpyxl.load_workbook(path).worksheets[0]
+    rows = [['' if v is None else str(v) for v in row] for row in ws.iter_rows(values_only=True)]
+else:
+    import xlrd
+    ws = xlrd.open_workbook(path).sheet_by_index(0)
+    rows = [[str(ws.cell_value(r, c)) for c in range(ws.ncols)] for r in range(ws.nrows)]
+sys.stdout.write(json.dumps(rows))
+)";
+    QProcess python;
+    python.start("/usr/bin/python3", {"-c", script, path});
+    EXPECT_TRUE(python.waitForFinished(60000));
+    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
+    return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
+  }
+
+  TempAppDir app;
+  TScriptedPrompts prompts;
+  TPromptsScope scope;
+  std::unique_ptr<TDataMain> data;
+};

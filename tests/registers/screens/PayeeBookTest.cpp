@@ -1,0 +1,70 @@
+#include <QLineEdit>
+
+#include "BookFixture.h"
+#include "registers/screens/FormDefPayee.h"
+#include "registers/screens/FormNotUpdated.h"
+#include "registers/screens/PayeeBook.h"
+
+namespace {
+
+class PayeeBookTest : public BookFixture {
+ protected:
+  QString PayeeFile() { return app.file("param/Payee.xml"); }
+  TOwningList<TPayeeInfo> Saved() { return ReadList<TPayeeInfo>(InfoConfigs::Payees(), PayeeFile()); }
+};
+
+TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSkipsRepeats) {
+  WriteList(InfoConfigs::Payees(), PayeeFile(),
+            {Payee("P1", "1", "旧"), Payee("P2", "0", "旧"), Payee("P3", "0", "旧", "321331000016"),
+             Payee("P9", "1", "旧")});
+  WriteList(InfoConfigs::Payees(), app.file("in/payees.txt"),
+            {Payee("P1", "1", "新"), Payee("P2", "0", "新"), Payee("P3", "0", "新"),
+             Payee("P4", "1", "新"), Payee("P4", "1", "重复"), Payee("P4", "1", "新", "", "另一人")});
+  TfmPayeeBook book(Data());
+  QStringList notUpdated;
+  prompts.answerFile(app.file("in/payees.txt"));
+  prompts.answerModal([&notUpdated](QDialog& dialog) {
+    notUpdated = Cells(static_cast<TFormNotUpdated&>(dialog).Grid(), 1);
+    return int(QDialog::Accepted);
+  });
+  book.btnImportClick();
+
+  ExpectMessage(QMessageBox::Information, "系统提示", "导入文件已成功！");
+  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "下列收款人信息在收款名册中已经存在，此次未更新");
+  EXPECT_EQ(notUpdated, QStringList({"P1", "P3"}));
+  EXPECT_EQ(Entries(Saved()), QStringList({"P2/新", "P4/新", "P4/新", "P1/旧", "P3/旧"}));
+  EXPECT_EQ(Cells(book.Grid(), 6), QStringList({"他行", "维行", "维行", "维行", "他行"}));
+
+  // A file without payees changes nothing.
+  const Snapshot before = Freeze(PayeeFile());
+  app.write("in/other.txt", "not a register");
+  prompts.answerFile(app.file("in/other.txt"));
+  book.btnImportClick();
+  ExpectMessage(QMessageBox::Information, "请检查", "该文件中没有找到收款账户信息!");
+  EXPECT_EQ(Take(PayeeFile()), before);
+}
+
+TEST_F(PayeeBookTest, editLocksTheRegisteredPayeeAndSavesOnOk) {
+  TPayeeInfo payee = Payee("P1", "0");
+  payee.CounterName = "杭州西湖支行";
+  WriteList(InfoConfigs::Payees(), PayeeFile(), {payee});
+  TfmPayeeBook book(Data());
+  const Snapshot before = Freeze(PayeeFile());
+  prompts.answerModal(int(QDialog::Rejected));
+  book.btnEditClick();
+  EXPECT_EQ(Take(PayeeFile()), before);
+
+  bool locked = false;
+  prompts.answerModal([&locked](QDialog& dialog) {
+    locked = dialog.findChild<QLineEdit*>("edtAccNo")->isReadOnly();
+    static_cast<TFormDefPayee&>(dialog).btnOkClick();
+    return dialog.result();
+  });
+  book.btnEditClick();
+  EXPECT_EQ(prompts.modalRuns()[1].windowTitle, "定义收款帐户");
+  EXPECT_TRUE(locked);
+  EXPECT_NE(Take(PayeeFile()).modified, before.modified);
+  EXPECT_EQ(Saved()[0].CounterName, "杭州西湖支行");
+}
+
+}  // namespace
