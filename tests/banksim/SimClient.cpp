@@ -42,11 +42,10 @@ bool TSimReplyData::WellFormedXml() const {
 
 TSimClient::TSimClient(quint16 port) : port_(port) {}
 
-TSimReplyData TSimClient::Post(const char* path, const QByteArray& body) {
+TSimReplyData TSimClient::Post(const char* path, const QByteArray& body, const char* contentType) {
   httplib::Client client("127.0.0.1", port_);
   client.set_read_timeout(10);
-  return ToData(client.Post(path, body.constData(), size_t(body.size()),
-                            "application/x-www-form-urlencoded"));
+  return ToData(client.Post(path, body.constData(), size_t(body.size()), contentType));
 }
 
 TSimReplyData TSimClient::Get(const QByteArray& target) {

@@ -26,7 +26,8 @@ struct TSimReplyData {
 class TSimClient {
  public:
   explicit TSimClient(quint16 port);
-  TSimReplyData Post(const char* path, const QByteArray& body);
+  TSimReplyData Post(const char* path, const QByteArray& body,
+                     const char* contentType = "application/x-www-form-urlencoded");
   TSimReplyData Get(const QByteArray& target);
 
   // Logs on and returns the reply; the session fields of the next requests.

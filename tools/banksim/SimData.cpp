@@ -26,7 +26,13 @@ TSimOperator ReadOperator(const QJsonObject& object, const QString& fileName) {
   op.Name = object.value(QLatin1String("name")).toString();
   op.Password = RequiredString(object, "password", fileName);
   op.OpenType = object.value(QLatin1String("openType")).toString(QStringLiteral("0"));
+  op.TxPassword = object.value(QLatin1String("txPassword")).toString();
   return op;
+}
+
+TSimAccount ReadAccount(const QJsonObject& object, const QString& fileName) {
+  return {RequiredString(object, "accNo", fileName),
+          object.value(QLatin1String("accName")).toString()};
 }
 
 TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
@@ -37,6 +43,9 @@ TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
   customer.AgentType = object.value(QLatin1String("agentType")).toInt(0);
   for (const QJsonValue& op : object.value(QLatin1String("operators")).toArray()) {
     customer.Operators.append(ReadOperator(op.toObject(), fileName));
+  }
+  for (const QJsonValue& account : object.value(QLatin1String("accounts")).toArray()) {
+    customer.Accounts.append(ReadAccount(account.toObject(), fileName));
   }
   return customer;
 }
@@ -83,6 +92,13 @@ TSimData ParseSimData(const QByteArray& json, const QString& fileName) {
 const TSimOperator* TSimCustomer::FindOperator(const QString& id) const {
   for (const TSimOperator& op : Operators) {
     if (op.Id == id) return &op;
+  }
+  return nullptr;
+}
+
+const TSimAccount* TSimCustomer::FindAccount(const QString& accNo) const {
+  for (const TSimAccount& account : Accounts) {
+    if (account.AccNo == accNo) return &account;
   }
   return nullptr;
 }

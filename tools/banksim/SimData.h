@@ -11,6 +11,13 @@ struct TSimOperator {
   QString Name;
   QString Password;
   QString OpenType = QStringLiteral("0");  // "0": may prepare documents
+  QString TxPassword;                      // the transaction password; empty: none set
+};
+
+// An account of a customer, the payer of its transfers.
+struct TSimAccount {
+  QString AccNo;
+  QString AccName;
 };
 
 struct TSimCustomer {
@@ -19,8 +26,10 @@ struct TSimCustomer {
   int TradeType = 0;
   int AgentType = 0;
   QList<TSimOperator> Operators;
+  QList<TSimAccount> Accounts;
 
   const TSimOperator* FindOperator(const QString& id) const;
+  const TSimAccount* FindAccount(const QString& accNo) const;
 };
 
 // A file served as an attachment at "/" + Path.

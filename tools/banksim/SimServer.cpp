@@ -2,8 +2,10 @@
 
 #include <chrono>
 #include <cstdio>
+#include <optional>
 #include <thread>
 
+#include "MultipartForm.h"
 #include "Transactions.h"
 
 namespace {
@@ -13,6 +15,32 @@ constexpr char kControlPrefix[] = "/__sim/";
 
 QByteArray Bytes(const std::string& text) {
   return QByteArray(text.data(), qsizetype(text.size()));
+}
+
+// The HTTP library reads a multipart body into its own parts and keeps no raw
+// bytes, and refuses one without a boundary before any handler sees it. The
+// simulator needs the exact body (the request log, its own parser), so before
+// routing the Content-Type of such a request is masked and restored when the
+// request is logged.
+constexpr char kMultipartMask[] = "x-banksim-masked;";
+
+bool HasMultipartType(const std::string& value) {
+  return IsMultipartForm(QByteArray::fromStdString(value));
+}
+
+void MaskMultipart(const httplib::Request& request) {
+  // The library's request object itself is not const; it is only passed as one.
+  auto& headers = const_cast<httplib::Headers&>(request.headers);
+  for (auto& [name, value] : headers) {
+    if (QByteArray::fromStdString(name).compare("Content-Type", Qt::CaseInsensitive) == 0 &&
+        HasMultipartType(value)) {
+      value = kMultipartMask + value;
+    }
+  }
+}
+
+std::string Unmasked(const std::string& value) {
+  return value.rfind(kMultipartMask, 0) == 0 ? value.substr(sizeof(kMultipartMask) - 1) : value;
 }
 
 bool IsAddedByServer(const std::string& header) {
@@ -28,16 +56,31 @@ TLoggedRequest ToLogged(const httplib::Request& request) {
   logged.Path = question < 0 ? target : target.left(question);
   logged.Query = question < 0 ? QByteArray() : target.mid(question + 1);
   for (const auto& [name, value] : request.headers) {
-    if (!IsAddedByServer(name)) logged.Headers.append({Bytes(name), Bytes(value)});
+    if (!IsAddedByServer(name)) logged.Headers.append({Bytes(name), Bytes(Unmasked(value))});
   }
   logged.Body = Bytes(request.body);
   return logged;
 }
 
-TFormFields FormOf(const TLoggedRequest& request) {
+QByteArray HeaderOf(const TLoggedRequest& request, const QByteArray& name) {
+  for (const auto& [key, value] : request.Headers) {
+    if (key.compare(name, Qt::CaseInsensitive) == 0) return value;
+  }
+  return {};
+}
+
+// The fields of a request; nothing for a multipart body that cannot be read.
+// A field of the body wins over one of the query.
+std::optional<TFormFields> FormOf(const TLoggedRequest& request) {
   if (request.Method == "GET") return TFormFields(request.Query);
-  // A field of the body wins over one of the query.
-  return TFormFields(request.Body + '&' + request.Query);
+  const QByteArray contentType = HeaderOf(request, "Content-Type");
+  if (!IsMultipartForm(contentType)) return TFormFields(request.Body + '&' + request.Query);
+  const auto parts = ParseMultipart(request.Body, MultipartBoundary(contentType));
+  if (!parts) return std::nullopt;
+  QList<QPair<QByteArray, QByteArray>> fields;
+  for (const TFormPart& part : *parts) fields.append({part.Name, part.Content});
+  fields += TFormFields(request.Query).All();
+  return TFormFields(std::move(fields));
 }
 
 void Write(const TSimReply& reply, httplib::Response& response) {
@@ -68,6 +111,10 @@ TSimServer::TSimServer(TSimData data, bool verbose) : verbose_(verbose), data_(s
   const auto handler = [this](const httplib::Request& request, httplib::Response& response) {
     Handle(request, response);
   };
+  server_.set_pre_routing_handler([](const httplib::Request& request, httplib::Response&) {
+    MaskMultipart(request);
+    return httplib::Server::HandlerResponse::Unhandled;
+  });
   server_.Get(".*", handler);
   server_.Post(".*", handler);
   server_.Put(".*", handler);
@@ -92,7 +139,7 @@ void TSimServer::Handle(const httplib::Request& request, httplib::Response& resp
     return;
   }
   log_.Add(logged);
-  const QByteArray txCode = FormOf(logged).Bytes("TXCODE");
+  const QByteArray txCode = FormOf(logged).value_or(TFormFields()).Bytes("TXCODE");
   if (verbose_) {
     std::fprintf(stderr, "%s %s %s\n", logged.Method.constData(), logged.Path.constData(),
                  txCode.constData());
@@ -125,7 +172,11 @@ TSimReply TSimServer::Answer(const TLoggedRequest& request) {
 }
 
 TSimReply TSimServer::BankRequest(const TLoggedRequest& request) {
-  const TFormFields form = FormOf(request);
+  const std::optional<TFormFields> parsed = FormOf(request);
+  if (!parsed) {
+    return ErrorReply(QStringLiteral("EBLN9997"), QStringLiteral("上传数据格式错误"), encoding_);
+  }
+  const TFormFields& form = *parsed;
   TTxContext tx{request, form, data_, sessions_, encoding_};
   const TTransaction* transaction = FindTransaction(form.Bytes("TXCODE"));
   if (!transaction) return tx.Error(QStringLiteral("EBLN9999"), QStringLiteral("交易码不支持"));
