@@ -1,0 +1,166 @@
+#include "batch/submission/BatchUpload.h"
+
+#include <pugixml.hpp>
+
+#include "batch/documents/BatchLine.h"
+#include "platform/codec/Gbk.h"
+#include "session/GetData.h"
+#include "session/Secret.h"
+#include "session/ServerPaths.h"
+#include "session/SessionUser.h"
+#include "shell/IniFile.h"
+#include "xml/XmlNodes.h"
+
+namespace {
+
+QString Boundary() {
+  return QStringLiteral("---------------------------7d8119e403d4");
+}
+
+QString Delimiter() {
+  return QStringLiteral("--") + Boundary();
+}
+
+void AppendLine(QString& text, const QString& line) {
+  text += line;
+  text += QStringLiteral("\r\n");
+}
+
+void AppendField(QString& text, const QString& name, const QString& value) {
+  AppendLine(text, Delimiter());
+  AppendLine(text, QStringLiteral("Content-Disposition: form-data; name=\"%1\"").arg(name));
+  AppendLine(text, QString());
+  AppendLine(text, value);
+}
+
+// "合计笔数：" ... "操作员号码：" ...: the figures of an accepted upload.
+QString Totals(const QString& count, const TUploadVerdict& verdict) {
+  const QString crlf = QStringLiteral("\r\n");
+  return QStringLiteral("合计笔数：") + count + crlf + QStringLiteral("合计金额：") +
+         verdict.AmtNum + crlf + QStringLiteral("操作员姓名：") + verdict.CheckerName + crlf +
+         QStringLiteral("操作员号码：") + verdict.CheckerId;
+}
+
+void ReadAcceptedFigures(const pugi::xml_node& root, TUploadVerdict& verdict) {
+  verdict.AmtNum = RequiredText(root, "AMTNUM");
+  verdict.CheckerName = RequiredText(root, "CHECKERNAME");
+  verdict.CheckerId = RequiredText(root, "CHECKERID");
+}
+
+QList<TFailBat> ReadFails(const pugi::xml_node& list) {
+  QList<TFailBat> fails;
+  for (const pugi::xml_node& child : list.children()) {
+    if (child.type() != pugi::node_element) continue;
+    const QString text = xml::TrimControls(DocumentTextContent(child));
+    if (!text.isEmpty()) fails.append(ReadFailBat(text));
+  }
+  return fails;
+}
+
+// Wipes the request body however the exchange ends: it holds the password.
+class TBodyWipe {
+ public:
+  explicit TBodyWipe(QByteArray& body) : body_(body) {}
+  ~TBodyWipe() { WipeSecret(body_); }
+  TBodyWipe(const TBodyWipe&) = delete;
+  TBodyWipe& operator=(const TBodyWipe&) = delete;
+
+ private:
+  QByteArray& body_;
+};
+
+}  // namespace
+
+TUploadRequest UploadRequestFor(qint32 tradeType) {
+  if (tradeType == 1) return {QStringLiteral("/NNVX/NECV6NEWB2BFile"), QStringLiteral("NN1310")};
+  return {QStringLiteral("/NNVX/NECV5B2BFile"), QStringLiteral("621108")};
+}
+
+QByteArray UploadBody(const TBatch& batch, const QString& password, const TUSER& user,
+                      const QString& txCode) {
+  QString text;
+  AppendLine(text, Delimiter());
+  AppendLine(text,
+             QStringLiteral(
+                 "Content-Disposition: form-data; name=\"SEND_FILE\"; filename=\"C:\\tmp.txt\""));
+  AppendLine(text, QStringLiteral("Content-Type: text/plain"));
+  AppendLine(text, QString());
+  int seqNo = 0;
+  for (const TPayMoneyInfo& doc : batch) AppendLine(text, BatchLine(doc, ++seqNo));
+  AppendLine(text, QString());
+  AppendField(text, QStringLiteral("PASSWORD"), password);
+  AppendField(text, QStringLiteral("TXCODE"), txCode);
+  AppendField(text, QStringLiteral("CUSTOMERID"), user.CustId);
+  AppendField(text, QStringLiteral("USERID"), user.UserId);
+  AppendField(text, QStringLiteral("SKEY"), user.SKey);
+  AppendField(text, QStringLiteral("STY_MAP"), QStringLiteral("8"));
+  AppendField(text, QStringLiteral("resType"), QStringLiteral("HTM"));
+  AppendField(text, QStringLiteral("PT_LANGUAGE"), QStringLiteral("CN"));
+  AppendLine(text, Delimiter() + QStringLiteral("--"));
+
+  QByteArray bytes = codec::toGbk(text);
+  WipeSecret(text);
+  return bytes;
+}
+
+QString UploadHeader() {
+  return QStringLiteral("Content-Type: multipart/form-data; boundary=") + Boundary();
+}
+
+TUploadVerdict ReadUploadReply(const QString& replyText, qint32 tradeType,
+                               const QString& telephone) {
+  pugi::xml_document doc;
+  LoadReply(doc, replyText);
+  TGetData::CheckReply(doc);
+  const pugi::xml_node root = ReplyRoot(doc);
+  // CheckReply already refuses a reply without ROOT; this stays in case it stops doing so.
+  if (!root) throw EResponseError(QStringLiteral("服务器读取错误。"));
+
+  TUploadVerdict verdict;
+  const QString crlf = QStringLiteral("\r\n");
+  if (const pugi::xml_node list = root.child("ERRITEMLIST")) {
+    verdict.ItemNum = RequiredText(root, "ITEMNUM");
+    verdict.Fails = ReadFails(list);
+    if (tradeType == 1 && root.child("SUCCNUM")) {
+      verdict.kind = TUploadVerdict::PartialSuccess;
+      verdict.SuccNum = RequiredText(root, "SUCCNUM");
+      ReadAcceptedFigures(root, verdict);
+      verdict.Message =
+          QStringLiteral("单据提交部分成功") + crlf + crlf + Totals(verdict.SuccNum, verdict);
+    } else {
+      verdict.kind = TUploadVerdict::Failure;
+    }
+  } else if (root.child("ITEMNUM")) {
+    verdict.kind = TUploadVerdict::Success;
+    verdict.ItemNum = RequiredText(root, "ITEMNUM");
+    ReadAcceptedFigures(root, verdict);
+    verdict.Message =
+        QStringLiteral("单据提交成功") + crlf + crlf + Totals(verdict.ItemNum, verdict);
+  } else {
+    verdict.kind = TUploadVerdict::Unexpected;
+    verdict.Message =
+        QStringLiteral("后端交易返回异常，请致电") + telephone + QStringLiteral("咨询。");
+  }
+  return verdict;
+}
+
+QString ServiceTelephone(const TServerConfig& config) {
+  return TIniFile(config.ClientSysIni)
+      .ReadString(QStringLiteral("B2B"), QStringLiteral("ServiceTel"));
+}
+
+TUploadVerdict SubmitBatch(const TBatch& batch, const QString& password,
+                           const TServerConfig& config) {
+  const qint32 tradeType = TGetData::QueryTradeType(config);
+  const TUploadRequest request = UploadRequestFor(tradeType);
+
+  RSend2Srv srv;
+  srv.Url = config.ServerBaseUrl + request.Path;
+  srv.Headers = UploadHeader();
+  srv.PostData = UploadBody(batch, password, SessionUser(), request.TxCode);
+  {
+    const TBodyWipe wipe(srv.PostData);
+    TGetData::Send(srv);
+  }
+  return ReadUploadReply(srv.Response, tradeType, ServiceTelephone(config));
+}
