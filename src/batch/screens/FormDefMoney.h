@@ -1,0 +1,114 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+#include "batch/documents/PayMoneyInfo.h"
+#include "registers/records/PayeeInfo.h"
+#include "registers/records/PayerInfo.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+class QPushButton;
+class TDataMain;
+
+// The transfer document entry screen ("付款单据"). It works on its own copies of
+// a payer and a payee and stores them into the document only on "确定".
+class TFormDefMoney : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TFormDefMoney(TDataMain& data, QWidget* parent = nullptr);
+  ~TFormDefMoney() override;
+
+  // Shows the document (payerAccNo: the last payer for a new document, empty for
+  // an edit), runs modally through Prompts().runModal; on "确定" with the checks
+  // passed stores into doc and answers true. "继续新增" appends complete new
+  // documents to batch (and sets the data module's LastPayerAccount) and calls
+  // BatchChanged after each; the screen stays open.
+  bool Execute(TPayMoneyInfo& doc, const QString& payerAccNo, TBatch& batch);
+
+  // Fills the screen as Execute does, without running it; for tests and Execute.
+  void ShowDocument(TPayMoneyInfo& doc, const QString& payerAccNo, TBatch& batch);
+
+  std::function<void()> BatchChanged;
+
+  void btnOkClick();
+  void btnCancelClick();
+  void btnContinueClick();
+  void btnPayerClick();
+  void btnPayeeClick();
+
+  // The screen's own copies of the parties.
+  const TPayerInfo& Payer() const { return payer_; }
+  const TPayeeInfo& Payee() const { return payee_; }
+
+  // The type-ahead lists. TypeAhead(field) acts as a key release in the field:
+  // 0-2 the payer's account, name and alias, 3-5 the payee's.
+  void TypeAhead(int field);
+  // The open list (null when none is shown), its texts and a click on its row.
+  QListWidget* DropDown() const;
+  QStringList DropDownTexts() const;
+  void DropDownClicked(int row);
+  // A click elsewhere: hides the list and shows the current payer and payee again.
+  void HideDropDown();
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  enum class TField { PayerAccNo, PayerName, PayerAlias, PayeeAccNo, PayeeName, PayeeAlias };
+
+  void CreateControls();
+  QGroupBox* CreatePayerGroup();
+  QGroupBox* CreatePayeeGroup();
+  void ShowPayer();
+  void ShowPayee();
+  void UpdatePayerFilter();
+  void KeyReleased(TField field);
+  void ShowDropDown(TField field);
+  void HideDropDownOnly();
+  // Runs the checks; on a failure shows its message and sets the focus.
+  bool Checked();
+  void StoreInto(TPayMoneyInfo& doc) const;
+  QWidget* FocusWidget(int focus) const;
+  QLineEdit* FieldEdit(TField field) const;
+
+  TDataMain& data_;
+  TPayMoneyInfo* doc_ = nullptr;
+  TBatch* batch_ = nullptr;
+  TPayerInfo payer_;
+  TPayeeInfo payee_;
+  QString payerFilter_;
+  bool stored_ = false;
+
+  TField dropField_ = TField::PayerAccNo;
+  QStringList dropAccounts_;
+  QListWidget* lstDrop_ = nullptr;
+
+  QLineEdit* edtPayAccNo_ = nullptr;
+  QLineEdit* edtPayAccName_ = nullptr;
+  QLineEdit* edtPayAlias_ = nullptr;
+  QLabel* lblPayCounter_ = nullptr;
+  QLabel* lblPayBranch_ = nullptr;
+  QLabel* lblPayRight_ = nullptr;
+  QLabel* lblPayBalance_ = nullptr;
+  QLabel* lblPayBalanceDate_ = nullptr;
+  QPushButton* btnPayer_ = nullptr;
+  QLineEdit* edtRcvAccNo_ = nullptr;
+  QLineEdit* edtRcvAccName_ = nullptr;
+  QLineEdit* edtRcvAlias_ = nullptr;
+  QLabel* lblRcvCounter_ = nullptr;
+  QLabel* lblRcvBank_ = nullptr;
+  QPushButton* btnPayee_ = nullptr;
+  QLineEdit* edtMoney_ = nullptr;
+  QComboBox* cmbUsage_ = nullptr;
+  QPushButton* btnOk_ = nullptr;
+  QPushButton* btnCancel_ = nullptr;
+  QPushButton* btnContinue_ = nullptr;
+};

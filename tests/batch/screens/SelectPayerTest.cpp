@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+
+#include "MoneyFixture.h"
+#include "batch/screens/SelectPayer.h"
+#include "shell/grid/MapleGrid.h"
+
+namespace {
+
+class SelectPayerTest : public MoneyFixture {
+ protected:
+  SelectPayerTest() {
+    AddPayer("1001", "0", "基本户");
+    AddPayer("1002", "1");
+    AddPayer("1003", "0");
+    AddPayer("1003", "0").PayAccName = "重复账号";
+  }
+  static QStringList Column(const TMapleGrid& grid, int col) {
+    QStringList texts;
+    for (int row = 0; row < grid.TotalRowCount(); ++row) texts << grid.CellText(col, row);
+    return texts;
+  }
+};
+
+TEST_F(SelectPayerTest, listsAllOrTheContractedPayersStartingAtTheAccount) {
+  TfmSelectPayer form(data);
+  EXPECT_EQ(form.windowTitle(), "付款账号查询");
+  form.ShowList("1003", "");
+  EXPECT_EQ(Column(form.Grid(), 0), QStringList({"1", "2", "3", "4"}));
+  EXPECT_EQ(Column(form.Grid(), 1), QStringList({"1001", "1002", "1003", "1003"}));
+  EXPECT_EQ(Column(form.Grid(), 6), QStringList({"签约", "授权", "签约", "签约"}));
+  EXPECT_EQ(form.Grid().Row(), 2);  // the first of the two
+
+  form.ShowList("1003", "0");
+  EXPECT_EQ(Column(form.Grid(), 1), QStringList({"1001", "1003", "1003"}));
+  EXPECT_EQ(form.Grid().Row(), 1);
+
+  form.ShowList("1002", "0");  // filtered out: the first row
+  EXPECT_EQ(form.Grid().Row(), 0);
+}
+
+TEST_F(SelectPayerTest, chooseCopiesTheCurrentPayerOnlyWhenSelected) {
+  TPayerInfo chosen;
+  prompts.answerModal([](QDialog& dialog) {
+    auto& form = dynamic_cast<TfmSelectPayer&>(dialog);
+    form.Grid().SetCurrentCell(1, 3);
+    form.Grid().OnDblClick(1, 3);
+    return form.result();
+  });
+  EXPECT_TRUE(TfmSelectPayer::Choose(data, "", "", chosen));
+  EXPECT_EQ(chosen.PayAccName, "重复账号");
+  EXPECT_EQ(prompts.modalRuns().back().windowTitle, "付款账号查询");
+
+  // Enter on the list chooses too.
+  prompts.answerModal([](QDialog& dialog) {
+    auto& form = dynamic_cast<TfmSelectPayer&>(dialog);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(&form.Grid(), &enter);
+    return form.result();
+  });
+  EXPECT_TRUE(TfmSelectPayer::Choose(data, "1002", "", chosen));
+  EXPECT_EQ(chosen.PayAccNo, "1002");
+
+  prompts.answerModal([](QDialog& dialog) {
+    dynamic_cast<TfmSelectPayer&>(dialog).btnExitClick();
+    return dialog.result();
+  });
+  chosen = TPayerInfo();
+  EXPECT_FALSE(TfmSelectPayer::Choose(data, "1001", "", chosen));
+  EXPECT_EQ(chosen.PayAccNo, "");
+  // A modal run ended any other way (Escape) chooses nothing either.
+  EXPECT_FALSE(TfmSelectPayer::Choose(data, "1001", "", chosen));
+
+  // An empty list: "选中" does nothing.
+  data.Payers.Clear();
+  TfmSelectPayer empty(data);
+  empty.ShowList("", "");
+  empty.btnSelectClick();
+  EXPECT_EQ(empty.ChosenRow(), -1);
+  EXPECT_NE(empty.result(), QDialog::Accepted);
+}
+
+}  // namespace
