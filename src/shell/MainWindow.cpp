@@ -218,10 +218,15 @@ QWidget* TFormMain::ScreenInstance(qint32 code) {
 
 bool TFormMain::ShowScreen(qint32 code) {
   QWidget* screen = ScreenInstance(code);
-  if (!screen || screen == currentScreen_) return false;
-  // A screen may refuse to close (for example when the clerk cancels leaving
-  // unsaved work); it then stays in front.
-  if (currentScreen_ && !currentScreen_->close()) return false;
+  if (!screen) return false;
+  if (screen == currentScreen_) {
+    // A screen that closed itself (Escape) is shown again.
+    if (!screen->isHidden()) return false;
+  } else if (currentScreen_ && !currentScreen_->close()) {
+    // A screen may refuse to close (for example when the clerk cancels leaving
+    // unsaved work); it then stays in front.
+    return false;
+  }
   currentScreen_ = screen;
   pnlWork_->setCurrentWidget(screen);
   screen->show();

@@ -238,6 +238,12 @@ TEST_F(MainWindowTest, screensAreKeptAliveAndClosedWhenReplaced) {
   EXPECT_TRUE(payers->isVisible());
   EXPECT_EQ(payees->closeRequests, 1);
 
+  // A screen that closed itself comes back when chosen again.
+  payers->close();
+  EXPECT_FALSE(payers->isVisible());
+  Choose(*form, "付款人");
+  EXPECT_TRUE(payers->isVisible());
+
   // A screen that refuses to close stays in front.
   payers->refuseClose = true;
   EXPECT_FALSE(form->ShowScreen(10));
