@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "batch/screens/BatchScreen.h"
 #include "registers/screens/FormUBank.h"
 #include "registers/screens/PayeeBook.h"
 #include "registers/screens/PayerBook.h"
@@ -21,6 +22,7 @@ void RegisterBook(TScreenCatalogue& screens, qint32 code, const QString& caption
 }  // namespace
 
 void RegisterScreens(TScreenCatalogue& screens, TDataMain& data) {
+  RegisterBook<TFormBatch>(screens, 0, QStringLiteral("批量制单"), data);
   const QString paramDir = QDir(data.AppDir()).filePath(QStringLiteral("param"));
   screens.RegisterDialog(8, QStringLiteral("他行信息文件更新"), [paramDir](QWidget* parent) {
     return std::make_unique<TFormUBank>(paramDir, parent);

@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "batch/screens/BatchScreen.h"
 #include "platform/prompts/ScriptedPrompts.h"
 #include "registers/screens/FormDefPayee.h"
 #include "registers/screens/FormSelectUBank.h"
@@ -136,6 +137,67 @@ bool ShootRegisterScreens(TFormMain& formMain, TDataMain& data, const TScreensho
   return ok;
 }
 
+// Three documents from the demo registers: two to payees of this bank and one
+// to a payee of another bank; withRejected leaves out that payee's interbank
+// number, which the bank refuses.
+void FillDemoBatch(TFormBatch& screen, TDataMain& data, bool withRejected) {
+  TBatch& batch = screen.Batch();
+  batch.Clear();
+  const TPayerInfo* payer = data.FindPayer(QStringLiteral("3100012345001"));
+  if (!payer && !data.Payers.IsEmpty()) payer = &data.Payers[0];
+  if (!payer) return;
+  const QString amounts[] = {QStringLiteral("15000"), QStringLiteral("2680.5"),
+                             QStringLiteral("980")};
+  const QString usages[] = {QStringLiteral("货款"), QStringLiteral("工资"), QStringLiteral("服务费")};
+  QList<const TPayeeInfo*> payees;
+  for (const TPayeeInfo& payee : data.Payees)
+    if (payee.IsNVX == QLatin1String("1") && payees.size() < 2) payees << &payee;
+  if (const TPayeeInfo* other = DemoPayee(data, QStringLiteral("0"))) payees << other;
+  for (qsizetype i = 0; i < payees.size(); ++i) {
+    auto doc = std::make_unique<TPayMoneyInfo>();
+    doc->Payer = *payer;
+    doc->Payee = *payees[i];
+    if (withRejected && doc->Payee.IsNVX != QLatin1String("1")) doc->Payee.UbankNo.clear();
+    doc->Money = TAmount::parse(amounts[i]).value_or(TAmount());
+    doc->Usage = usages[i];
+    batch.Append(std::move(doc));
+  }
+  screen.Refresh();
+}
+
+TFormBatch* ShowBatchScreen(TFormMain& formMain) {
+  formMain.ShowScreen(0);
+  return qobject_cast<TFormBatch*>(formMain.ScreenInstance(0));
+}
+
+bool ShootBatch(TFormMain& formMain, TDataMain& data, const QString& file) {
+  TFormBatch* screen = ShowBatchScreen(formMain);
+  if (!screen) return false;
+  FillDemoBatch(*screen, data, false);
+  return Save(formMain, file);
+}
+
+// Submits a batch the bank partly refuses, every message answered with its
+// default, and shows the list of refused documents.
+bool ShootBatchFailures(TFormMain& formMain, TDataMain& data, const QString& file) {
+  TFormBatch* screen = ShowBatchScreen(formMain);
+  if (!screen) return false;
+  FillDemoBatch(*screen, data, true);
+  TScriptedPrompts prompts;
+  const TPromptsScope scope(prompts);
+  QString password = qEnvironmentVariable("B2B_DEMO_TXPASSWORD");
+  screen->PasswordField().setText(password);
+  WipeSecret(password);
+  screen->btnSubmitClick();
+  if (prompts.messages().empty() || prompts.messages().back().caption != QStringLiteral("警告")) {
+    for (const TScriptedMessage& message : prompts.messages())
+      std::fprintf(stderr, "%s\n", qPrintable(message.text));
+    std::fprintf(stderr, "the submission was not partly refused\n");
+    return false;
+  }
+  return Save(formMain, file);
+}
+
 }  // namespace
 
 TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
@@ -148,6 +210,8 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.PayeeRegisterFile = ValueAfter(arguments, "--screenshot-payees");
   options.OwnBankPayeeFile = ValueAfter(arguments, "--screenshot-defpayee-own");
   options.OtherBankPayeeFile = ValueAfter(arguments, "--screenshot-defpayee-other");
+  options.BatchFile = ValueAfter(arguments, "--screenshot-batch");
+  options.BatchFailuresFile = ValueAfter(arguments, "--screenshot-batch-failures");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;
@@ -164,6 +228,13 @@ void TakeScreenshots(TFormMain& formMain, TBankSession& session, TDataMain& data
     ok = ShootRegisterScreens(formMain, data, options) && ok;
     if (options.LogsOn()) ok = LogOn(formMain, session, options) && ok;
     if (!options.MainWindowFile.isEmpty()) ok = Save(formMain, options.MainWindowFile) && ok;
+    if (!options.BatchFile.isEmpty()) ok = ShootBatch(formMain, data, options.BatchFile) && ok;
+    if (!options.BatchFailuresFile.isEmpty()) {
+      if (options.LogsOn())
+        ok = ShootBatchFailures(formMain, data, options.BatchFailuresFile) && ok;
+      else
+        ok = false;
+    }
     QApplication::exit(ok ? 0 : 1);
   });
 }

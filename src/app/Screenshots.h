@@ -16,6 +16,10 @@ class TFormMain;
 //   --screenshot-payees FILE        the main window showing the payee register
 //   --screenshot-defpayee-own FILE  the payee dialog on a registered payee of this bank
 //   --screenshot-defpayee-other FILE  the payee dialog on a registered payee of another bank
+//   --screenshot-batch FILE         the main window showing a batch of demo documents
+//   --screenshot-batch-failures FILE  the batch screen after a partly rejected
+//                                   submission (needs --logon; the transaction
+//                                   password comes from B2B_DEMO_TXPASSWORD)
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default meanwhile, so nothing waits for a clerk.
@@ -28,6 +32,8 @@ struct TScreenshotOptions {
   QString PayeeRegisterFile;
   QString OwnBankPayeeFile;
   QString OtherBankPayeeFile;
+  QString BatchFile;
+  QString BatchFailuresFile;
   QString CustId;
   QString OperId;
 
@@ -35,7 +41,7 @@ struct TScreenshotOptions {
     return !MainWindowFile.isEmpty() || !LogonDialogFile.isEmpty() || !AnnouncementFile.isEmpty() ||
            !UBankDialogFile.isEmpty() || !UBankNoDialogFile.isEmpty() ||
            !PayeeRegisterFile.isEmpty() || !OwnBankPayeeFile.isEmpty() ||
-           !OtherBankPayeeFile.isEmpty();
+           !OtherBankPayeeFile.isEmpty() || !BatchFile.isEmpty() || !BatchFailuresFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };

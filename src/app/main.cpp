@@ -6,6 +6,7 @@
 #include "app/ClientApplication.h"
 #include "app/ScreenRegistry.h"
 #include "app/Screenshots.h"
+#include "batch/screens/BatchScreen.h"
 #include "platform/process/HugePages.h"
 #include "platform/prompts/Prompts.h"
 #include "session/BankSession.h"
@@ -73,6 +74,12 @@ int main(int argc, char** argv) {
   for (const TDataMain::TDamagedFile& damaged : dataMain->DamagedFiles())
     Prompts().warning(QStringLiteral("系统提示"), DamagedFileNotice(damaged.Path, damaged.Copy));
   RegisterScreens(formMain.Screens(), *dataMain);
+  // The open batch outlives the run in its working copy, whether or not its
+  // screen is open when the program ends.
+  formMain.SetCloseHook([&formMain] {
+    if (auto* batch = qobject_cast<TFormBatch*>(formMain.ScreenInstance(0)))
+      batch->SaveWorkingCopyIfShown();
+  });
 
   // The session browser lives for the whole run; every exchange goes through it.
   TTempWbFm browser;

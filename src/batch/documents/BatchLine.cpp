@@ -64,6 +64,9 @@ QString BatchLine(const TPayMoneyInfo& doc, int seqNo) {
 std::optional<TPayMoneyInfo> ReadBatchLine(const QString& line) {
   const QStringList pieces = SplitText(line, u"|");
   if (pieces.size() < 14) return std::nullopt;
+  // More pieces than a line has mean a "|" inside a value: every later field
+  // would be shifted.
+  if (pieces.size() > 17 || (pieces.size() == 17 && !pieces[16].isEmpty())) return std::nullopt;
 
   TPayMoneyInfo doc;
   doc.Money = TAmount::parse(pieces[11]).value_or(TAmount());

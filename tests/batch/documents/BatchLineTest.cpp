@@ -92,8 +92,8 @@ TEST(BatchLine, theNumberOfPiecesDecidesWhatIsRead) {
   EXPECT_EQ(sixteen->Payee.AreaCode, U("1000"));
   EXPECT_EQ(sixteen->Usage, U("use"));
 
-  // 15, 14 and 18 pieces are read without them.
-  for (const QString& tail : {U("|"), U(""), U("|102|1000||")}) {
+  // 15 and 14 pieces are read without them.
+  for (const QString& tail : {U("|"), U("")}) {
     const std::optional<TPayMoneyInfo> doc = ReadBatchLine(head + tail);
     ASSERT_TRUE(doc) << tail.toStdString();
     EXPECT_TRUE(doc->Payee.BankCode.isEmpty());
@@ -105,6 +105,10 @@ TEST(BatchLine, theNumberOfPiecesDecidesWhatIsRead) {
   EXPECT_EQ(fourteen->Usage, U(" "));
 
   EXPECT_FALSE(ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|2|01")));  // 13 pieces
+  // A "|" inside a value gives more pieces than a line has.
+  EXPECT_FALSE(ReadBatchLine(head + U("|102|1000||")));   // 18 pieces
+  EXPECT_FALSE(ReadBatchLine(head + U("|102|1000|x")));   // 17, the last not empty
+  EXPECT_FALSE(ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|2|01|货|款| | |")));
   EXPECT_FALSE(ReadBatchLine(U("")));
 }
 

@@ -1,0 +1,249 @@
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+#include "BatchFixture.h"
+#include "batch/documents/BatchFile.h"
+#include "batch/documents/BatchWorkbook.h"
+#include "batch/screens/BatchCommands.h"
+#include "batch/screens/FailPanel.h"
+#include "platform/codec/Gbk.h"
+#include "platform/spreadsheet/Spreadsheet.h"
+#include "session/SessionUser.h"
+
+namespace {
+
+class BatchScreenTest : public BatchFixture {
+ protected:
+  QString WorkingCopy() { return app.file("param/PayInfo.tmp"); }
+  void StoreWorkingCopy(int count) {
+    Data();  // makes "param"
+    TBatch batch;
+    FillBatch(batch, count);
+    SaveBatchFile(batch, WorkingCopy());
+  }
+  QString WriteText(const char* name, const QString& text) {
+    app.write(QString("io/") + name, codec::toGbk(text));
+    return app.file(QString("io/") + name);
+  }
+  QStringList Enabled(TFormBatch& screen) {
+    QStringList enabled;
+    for (const char* name : {"btnNew", "btnEdit", "btnDelete", "btnClear", "btnFind", "btnFindNext",
+                             "btnExport", "btnExportExcel", "btnImport", "btnSubmit"})
+      if (Button(screen, name)->isEnabled()) enabled << Button(screen, name)->text();
+    return enabled;
+  }
+  static QString Line(int seqNo, const char* payeeAcc, const char* amount) {
+    return QString("%1|北京测试公司|3100012345001|0101|%2|李四|0101|柜台| | |1|%3|01|货款| | |")
+        .arg(seqNo, 3, 10, QChar('0'))
+        .arg(payeeAcc, amount);
+  }
+};
+
+}  // namespace
+
+TEST_F(BatchScreenTest, commandsFollowTheDocumentCountUpToEightHundred) {
+  TFormBatch screen(Data());
+  screen.show();
+  EXPECT_EQ(Enabled(screen), QStringList({"新增", "查询", "查询下一个", "导入", "在线提交转账记录"}));
+  EXPECT_EQ(screen.CountText(), "共 0 笔");
+
+  FillBatch(screen.Batch(), 799);
+  screen.Refresh();
+  EXPECT_TRUE(Button(screen, "btnNew")->isEnabled());
+  EXPECT_TRUE(Button(screen, "btnImport")->isEnabled());
+  screen.Batch().Append(BatchDoc("3100012345001", "6217", 1));
+  screen.Refresh();
+  EXPECT_EQ(Enabled(screen), QStringList({"修改", "删除", "清空", "查询", "查询下一个", "导出",
+                                          "导出Excel", "在线提交转账记录"}));
+  EXPECT_EQ(screen.CountText(), "共 800 笔");
+  EXPECT_EQ(screen.SumText(), "总金额 319601 元");  // 1 + 2 + ... + 799, + 1
+
+  const TMapleGrid& grid = screen.Grid();
+  EXPECT_EQ(grid.ColumnText(6), "金额");
+  EXPECT_EQ(grid.CellText(0, 799), "800");
+  EXPECT_EQ(grid.CellText(6, 0), "1.00");
+  EXPECT_EQ(grid.CellText(6, 798), "799.00");
+
+  QLineEdit& password = screen.PasswordField();
+  EXPECT_EQ(password.echoMode(), QLineEdit::Password);
+  password.setText("1234567890123");
+  EXPECT_EQ(password.text(), "123456789012");
+}
+
+TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheClerkCancels) {
+  QStringList lines;
+  for (int i = 1; i <= 900; ++i) lines << Line(i, "6217000033334444", "10");
+  const QString big = WriteText("big.txt", lines.join("\r\n") + "\r\n");
+
+  TFormBatch screen(Data());
+  screen.show();
+  prompts.answerFile(big);
+  screen.btnImportClick();
+  EXPECT_EQ(screen.Batch().Count(), 800);
+  EXPECT_EQ(prompts.messages().size(), 1u);
+  ExpectLastMessage(QMessageBox::Information, "批量制单", "800条以后的付款记录将无法导入!");
+  EXPECT_FALSE(Button(screen, "btnImport")->isEnabled());
+  EXPECT_EQ(prompts.fileDialogs().back().filter, "文本文件(*.txt);;Excel文件(*.xls *.xlsx)");
+
+  // Rejected lines are asked about by their number; an empty line ends it all.
+  screen.Batch().Clear();
+  const QString text = WriteText(
+      "mixed.txt", "  " + Line(1, "A1", "10") + "\t\r\n" + Line(2, "A2", "0") + "\r\n" +
+                       Line(3, "A3|x", "10") + "\r\n" + Line(4, "A4", "5") + "\r\n\r\n" +
+                       Line(5, "A5", "5") + "\r\n");
+  prompts.answerFile(text);
+  prompts.answer(QMessageBox::Ok);
+  prompts.answer(QMessageBox::Ok);
+  screen.btnImportClick();
+  EXPECT_EQ(Column(screen.Grid(), 3), QStringList({"A1", "A4"}));
+  EXPECT_EQ(prompts.messageTexts().mid(1),
+            QStringList({"导入第2行失败,继续吗?", "导入第3行失败,继续吗?"}));
+  ExpectLastMessage(QMessageBox::Question, "批量制单", "导入第3行失败,继续吗?");
+
+  prompts.answerFile(text);
+  prompts.answer(QMessageBox::Cancel);
+  screen.btnImportClick();
+  EXPECT_EQ(screen.Batch().Count(), 3);  // A1 again, then stopped at line 2
+
+  // A file that cannot be read is reported; the batch stays.
+  prompts.answerFile(app.file("io/missing.txt"));
+  screen.btnImportClick();
+  EXPECT_EQ(prompts.lastMessage().caption, "错误");
+  EXPECT_EQ(screen.Batch().Count(), 3);
+}
+
+TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) {
+  TBatch source;
+  FillBatch(source, 25);
+  source[19].Money = TAmount();
+  source[4].Usage = "货|款";
+  const QString path = app.file("io/batch.xls");
+  {
+    std::unique_ptr<TWorkbook> book = TSpreadsheetApp::Start()->NewWorkbook();
+    TWorksheet sheet = book->Worksheet(1);
+    WriteBatchSheet16(source, sheet);
+    book->SaveAs(path);
+  }
+  TFormBatch screen(Data());
+  screen.show();
+  prompts.answerFile(path);
+  prompts.answer(QMessageBox::Ok);
+  screen.btnImportClick();
+  EXPECT_EQ(screen.Batch().Count(), 18);  // rows 1-19 less row 5
+  EXPECT_EQ(prompts.messageTexts(), QStringList({"导入第5行失败,继续吗?"}));
+  EXPECT_EQ(screen.Batch()[4].Payee.RcvAccNo, source[5].Payee.RcvAccNo);
+
+  // Without the spreadsheet component nothing is imported.
+  Data().StartSpreadsheet = []() -> std::unique_ptr<TSpreadsheetApp> {
+    throw TSpreadsheetStartError("none");
+  };
+  prompts.answerFile(path);
+  screen.btnImportClick();
+  ExpectLastMessage(QMessageBox::Critical, "错误", "Excel may not be installed");
+  EXPECT_EQ(screen.Batch().Count(), 18);
+}
+
+TEST_F(BatchScreenTest, exportsWriteTheTextFileItsArchiveAndTheWorkbookOfTheTradeType) {
+  TFormBatch screen(Data());
+  screen.show();
+  FillBatch(screen.Batch(), 2);
+  screen.Refresh();
+
+  prompts.answerFile(app.file("io/2024批次.txt"));
+  screen.btnExportClick();
+  EXPECT_EQ(app.read("io/2024批次.txt"), BatchTextBytes(screen.Batch()));
+  EXPECT_EQ(app.read("BatchLog/2024批次.xml"), BatchFileBytes(screen.Batch()));
+  prompts.answerFile(app.file("io/abc"));  // three characters and no extension
+  screen.btnExportClick();
+  EXPECT_TRUE(QFile::exists(app.file("io/abc.txt")));
+  EXPECT_TRUE(QFile::exists(app.file("BatchLog/abc.xml")));
+  EXPECT_TRUE(prompts.messages().empty());
+
+  for (qint32 tradeType : {1, 0}) {
+    SessionUser().TradeType = tradeType;
+    const QString path = app.file(QString("io/t%1.xlsx").arg(tradeType));
+    prompts.answerFile(path);
+    screen.btnExportExcelClick();
+    TWorkbookData book = ReadWorkbookFile(path);
+    EXPECT_EQ(book.Sheets.at(0).ColumnCount(), tradeType == 1 ? 12 : 16);
+  }
+  SessionUser() = TUSER{};
+  EXPECT_EQ(prompts.fileDialogs().back().filter, "Excel文件(*.xls);;Excel文件(*.xlsx)");
+
+  screen.Batch().Clear();
+  screen.btnExportExcelClick();
+  ExpectLastMessage(QMessageBox::Warning, "系统提示", "当前没有数据可以导出,请先更新数据!");
+}
+
+TEST_F(BatchScreenTest, deleteRenumbersTheFailuresAndClearEmptiesAndSavesAfterAsking) {
+  TFormBatch screen(Data());
+  screen.show();
+  FillBatch(screen.Batch(), 8);
+  screen.Refresh();
+  TFailPanel& panel = screen.FailPanel();
+  panel.ShowFails({{"002", "", "", "", "", ""}, {"004", "", "", "", "", ""}, {"007", "", "", "", "", ""}},
+                  "8");
+  EXPECT_TRUE(panel.IsOpen());
+  EXPECT_EQ(panel.SumText(), "合计笔数：8");
+
+  screen.Grid().SelectRows(2, 4);
+  prompts.answer(QMessageBox::No);
+  screen.btnDeleteClick();
+  EXPECT_EQ(screen.Batch().Count(), 8);
+  prompts.answer(QMessageBox::Yes);
+  screen.btnDeleteClick();
+  ExpectLastMessage(QMessageBox::Question, "系统提示", "是否确定删除选定的单据?");
+  EXPECT_EQ(Column(screen.Grid(), 6), QStringList({"1.00", "2.00", "6.00", "7.00", "8.00"}));
+  EXPECT_EQ(Column(panel.Grid(), 0), QStringList({"002", "004"}));
+
+  prompts.answer(QMessageBox::Cancel);
+  screen.btnClearClick();
+  EXPECT_EQ(screen.Batch().Count(), 5);
+  EXPECT_FALSE(QFile::exists(WorkingCopy()));
+  prompts.answer(QMessageBox::Ok);
+  screen.btnClearClick();
+  ExpectLastMessage(QMessageBox::Question, "批量制单", "确定要清空所有记录吗?");
+  EXPECT_TRUE(screen.Batch().IsEmpty());
+  EXPECT_TRUE(panel.Fails().isEmpty());
+  EXPECT_FALSE(panel.IsOpen());
+  EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(TBatch()));
+}
+
+TEST_F(BatchScreenTest, theWorkingCopyIsReadWhenShownAndWrittenWhenClosed) {
+  StoreWorkingCopy(3);
+  const QByteArray stored = app.read("param/PayInfo.tmp");
+  {
+    // Never shown: the main window's close leaves the stored batch alone.
+    TFormBatch screen(Data());
+    screen.SaveWorkingCopyIfShown();
+    EXPECT_EQ(app.read("param/PayInfo.tmp"), stored);
+  }
+  TFormBatch screen(Data());
+  screen.show();
+  EXPECT_EQ(screen.Batch().Count(), 3);
+  screen.Batch().Remove(0);
+  // Hidden and shown again with the main window: the edit stays.
+  screen.hide();
+  screen.show();
+  EXPECT_EQ(screen.Batch().Count(), 2);
+  screen.close();
+  EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(screen.Batch()));
+
+  StoreWorkingCopy(5);  // changed meanwhile: read again on the next show
+  screen.show();
+  EXPECT_EQ(screen.Batch().Count(), 5);
+  screen.Batch().Clear();
+  screen.SaveWorkingCopyIfShown();
+  EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(TBatch()));
+
+  // Escape closes the screen, which saves.
+  screen.Batch().Append(BatchDoc("3100012345001", "6217", 1));
+  QApplication::setActiveWindow(&screen);
+  screen.Grid().setFocus();
+  QTest::keyClick(&screen.Grid(), Qt::Key_Escape);
+  EXPECT_FALSE(screen.isVisible());
+  EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(screen.Batch()));
+}

@@ -1,0 +1,180 @@
+#include <QLineEdit>
+
+#include "BatchFixture.h"
+#include "batch/documents/BatchFile.h"
+#include "batch/screens/FailPanel.h"
+#include "batch/submission/BatchUpload.h"
+#include "session/BankSession.h"
+#include "session/SessionFixture.h"
+
+namespace {
+
+// Two documents to payees at this bank and, with a third, one to another bank
+// without its interbank number, which the simulator rejects.
+void SampleDocuments(TFormBatch& screen, const QString& payer, bool withRejected) {
+  screen.Batch().Clear();
+  screen.Batch().Append(BatchDoc(payer, "6217000033334444", 1500));
+  screen.Batch().Append(BatchDoc(payer, "6217000055556666", 100));
+  if (withRejected) screen.Batch().Append(BatchDoc(payer, "4367000077778888", 1, "0"));
+  screen.Refresh();
+}
+
+class BatchSubmitTest : public SessionFixture {
+ protected:
+  BatchSubmitTest() : data_(dir.path()), screen_(data_) {
+    screen_.Server = Config();
+    screen_.RunLogon = [this] {
+      ++logons_;
+      TBankSession session(Config());
+      session.LogOn(nullptr);
+    };
+    screen_.show();
+  }
+
+  void LogOn(const char* custId, const char* password) {
+    ScriptLogon(custId, "001", password);
+    screen_.RunLogon();
+    ASSERT_TRUE(SessionUser().LoggedOn);
+    sim.ClearRequests();
+    logons_ = 0;
+  }
+
+  // Types the password and submits with fresh prompts; answers what the bank got.
+  QList<TSimRequest> Submit(const QString& password) {
+    sim.ClearRequests();
+    prompts = TScriptedPrompts();
+    screen_.PasswordField().setText(password);
+    screen_.btnSubmitClick();
+    return sim.Requests();
+  }
+
+  int Uploads() const {
+    int count = 0;
+    for (const TSimRequest& request : sim.Requests())
+      count += request.Path == "/NNVX/NECV6NEWB2BFile" ? 1 : 0;
+    return count;
+  }
+
+  void ExpectMessages(const QList<std::tuple<QMessageBox::Icon, QString, QString>>& expected) {
+    ASSERT_EQ(prompts.messages().size(), std::size_t(expected.size()));
+    for (int i = 0; i < expected.size(); ++i) {
+      const TScriptedMessage& message = prompts.messages()[std::size_t(i)];
+      EXPECT_EQ(message.icon, std::get<0>(expected[i])) << i;
+      EXPECT_EQ(message.caption, std::get<1>(expected[i])) << i;
+      EXPECT_EQ(message.text, std::get<2>(expected[i])) << i;
+    }
+  }
+
+  TDataMain data_;
+  TFormBatch screen_;
+  int logons_ = 0;
+};
+
+}  // namespace
+
+TEST_F(BatchSubmitTest, nothingIsSentWithoutDocumentsOrWithAPasswordOfTheWrongLength) {
+  LogOn("3100012345", "a12345");
+  EXPECT_TRUE(Submit("123456").isEmpty());
+  ExpectMessages({{QMessageBox::Information, "提示", "当前没有数据可以提交！"}});
+
+  SampleDocuments(screen_, "3100012345001", false);
+  for (const char* refused : {"", "      ", "12345"}) {
+    EXPECT_TRUE(Submit(refused).isEmpty()) << refused;
+    EXPECT_EQ(prompts.lastMessage().caption, "提示");
+    EXPECT_EQ(screen_.PasswordField().text(), refused);  // kept: nothing was sent
+  }
+  EXPECT_EQ(prompts.lastMessage().text, "交易密码必须大于6位小于12位。");
+
+  // Six and twelve characters go to the bank; twelve is the wrong password here.
+  EXPECT_EQ(Submit("123456789012").size(), 1);
+  ExpectMessages({{QMessageBox::Critical, "错误", "信息提示\r\r交易密码错误。(EBLN0004)"}});
+  EXPECT_EQ(screen_.PasswordField().text(), "");
+  EXPECT_EQ(Submit("123456").size(), 1);
+  EXPECT_EQ(prompts.lastMessage().text.left(6), "单据提交成功");
+}
+
+TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDocuments) {
+  LogOn("3100012345", "a12345");  // trade type 1
+  SampleDocuments(screen_, "3100012345001", true);
+  const QByteArray before = BatchFileBytes(screen_.Batch());
+
+  const QList<TSimRequest> sent = Submit("123456");
+  ASSERT_EQ(sent.size(), 1);
+  EXPECT_EQ(sent[0].Path, "/NNVX/NECV6NEWB2BFile");
+  ExpectMessages({{QMessageBox::Information, "提示",
+                   "单据提交部分成功\r\n\r\n合计笔数：2\r\n合计金额：1600.00\r\n"
+                   "操作员姓名：制单员\r\n操作员号码：001"},
+                  {QMessageBox::Warning, "警告", "单据提交部分失败，请检查。"}});
+  TFailPanel& panel = screen_.FailPanel();
+  EXPECT_TRUE(panel.IsOpen());
+  EXPECT_EQ(panel.SumText(), "合计笔数：3");
+  ASSERT_EQ(panel.Fails().size(), 1);
+  EXPECT_EQ(Column(panel.Grid(), 0), QStringList({"003"}));
+  EXPECT_EQ(Column(panel.Grid(), 5), QStringList({"他行收款人联行号为空"}));
+  EXPECT_EQ(BatchFileBytes(screen_.Batch()), before);
+  EXPECT_EQ(screen_.PasswordField().text(), "");
+
+  // "另存为" writes the list; a double click opens the document it names.
+  prompts.answerFile(dir.file("fails"));
+  panel.btnSaveAsClick();
+  EXPECT_EQ(dir.read("fails.txt"), FailListFileBytes(panel.Fails()));
+  prompts.answerModal(QDialog::Rejected);
+  panel.Grid().OnDblClick(0, 0);
+  ASSERT_EQ(prompts.modalRuns().size(), 1u);
+  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "付款单据");
+  EXPECT_EQ(screen_.Grid().Row(), 2);
+
+  screen_.Batch().Remove(2);
+  screen_.Refresh();
+  Submit("123456");
+  ExpectMessages({{QMessageBox::Information, "提示",
+                   "单据提交成功\r\n\r\n合计笔数：2\r\n合计金额：1600.00\r\n"
+                   "操作员姓名：制单员\r\n操作员号码：001"}});
+  EXPECT_FALSE(panel.IsOpen());
+
+  // The old interface knows no partial success.
+  LogOn("3100067890", "c12345");
+  SampleDocuments(screen_, "3100067890001", true);
+  EXPECT_EQ(Submit("123456").value(0).Path, "/NNVX/NECV5B2BFile");
+  ExpectMessages({{QMessageBox::Warning, "警告", "单据提交失败，请检查。"}});
+  EXPECT_EQ(panel.SumText(), "合计笔数：3");
+  EXPECT_TRUE(panel.IsOpen());
+}
+
+TEST_F(BatchSubmitTest, everyFaultIsShownAndLeavesTheBatchAndTheWindowsAsTheyWere) {
+  LogOn("3100012345", "a12345");
+  SampleDocuments(screen_, "3100012345001", true);
+  const QByteArray before = BatchFileBytes(screen_.Batch());
+  QWidget main;
+  screen_.setParent(&main);
+  main.show();
+  screen_.show();
+  for (const char* mode : {"error", "busy503", "nonxml", "empty", "drop", "tooclose"}) {
+    sim.SetFault(mode);
+    Submit("123456");
+    EXPECT_EQ(prompts.lastMessage().caption, "错误") << mode;
+    EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical) << mode;
+    EXPECT_TRUE(main.isEnabled() && screen_.isEnabled()) << mode;
+    EXPECT_EQ(screen_.PasswordField().text(), "") << mode;
+    EXPECT_EQ(BatchFileBytes(screen_.Batch()), before) << mode;
+    EXPECT_FALSE(screen_.FailPanel().IsOpen()) << mode;
+  }
+  screen_.setParent(nullptr);
+}
+
+TEST_F(BatchSubmitTest, aClerkNotLoggedOnIsLoggedOnFirstAndACancelledLogonSendsNothing) {
+  SampleDocuments(screen_, "3100012345001", false);
+  prompts.answerModal(QDialog::Rejected);
+  screen_.PasswordField().setText("123456");
+  screen_.btnSubmitClick();
+  EXPECT_EQ(logons_, 1);
+  EXPECT_FALSE(SessionUser().LoggedOn);
+  EXPECT_EQ(Uploads(), 0);
+  EXPECT_EQ(screen_.PasswordField().text(), "123456");
+
+  ScriptLogon("3100012345", "001", "a12345");
+  screen_.btnSubmitClick();
+  EXPECT_EQ(logons_, 2);
+  EXPECT_EQ(Uploads(), 1);
+  EXPECT_EQ(prompts.lastMessage().text.left(6), "单据提交成功");
+}
