@@ -62,8 +62,11 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  TFormMain formMain(appDir);
+  // Declared before the main window: its screens keep a reference to the data
+  // module and use it while they are destroyed (the batch screen saves its
+  // column widths), so the data module must outlive them.
   std::unique_ptr<TDataMain> dataMain;
+  TFormMain formMain(appDir);
   try {
     dataMain = std::make_unique<TDataMain>(appDir);
   } catch (...) {
