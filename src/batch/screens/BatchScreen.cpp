@@ -128,13 +128,13 @@ void TFormBatch::CreateControls() {
   grid_->setObjectName(QStringLiteral("grdBatch"));
   grid_->SetFixRowHeight(24);
   grid_->SetColumns({{QStringLiteral("序号"), 48, TColumnAlignment::Center},
-                     {QStringLiteral("付款人名称"), 180, TColumnAlignment::Left},
-                     {QStringLiteral("付款人账号"), 150, TColumnAlignment::Left},
-                     {QStringLiteral("收款人账号"), 150, TColumnAlignment::Left},
-                     {QStringLiteral("收款人账户名称"), 180, TColumnAlignment::Left},
-                     {QStringLiteral("收款人开户行全称"), 200, TColumnAlignment::Left},
-                     {QStringLiteral("金额"), 110, TColumnAlignment::Right},
-                     {QStringLiteral("用途"), 120, TColumnAlignment::Left}});
+                     {QStringLiteral("付款人名称"), 150, TColumnAlignment::Left},
+                     {QStringLiteral("付款人账号"), 115, TColumnAlignment::Left},
+                     {QStringLiteral("收款人账号"), 140, TColumnAlignment::Left},
+                     {QStringLiteral("收款人账户名称"), 170, TColumnAlignment::Left},
+                     {QStringLiteral("收款人开户行全称"), 185, TColumnAlignment::Left},
+                     {QStringLiteral("金额"), 90, TColumnAlignment::Right},
+                     {QStringLiteral("用途"), 100, TColumnAlignment::Left}});
   grid_->OnGetCellText = [this](int col, int row, QString& text) {
     if (row >= batch_.Count()) return;  // changed behind the grid, not yet refreshed
     text = col == 0 ? QString::number(row + 1) : DocumentCell(batch_[row], col);
