@@ -1,18 +1,16 @@
 #pragma once
 
-#include <QDialog>
 #include <QList>
 #include <QString>
 
+#include "batch/screens/SelectDialog.h"
 #include "registers/records/PayerInfo.h"
 
-class QPushButton;
 class TDataMain;
-class TMapleGrid;
 
 // The payer selection screen ("付款账号查询"): copies of the payer register, all
 // of them or only the payers of one RightType.
-class TfmSelectPayer : public QDialog {
+class TfmSelectPayer : public TSelectDialog {
   Q_OBJECT
  public:
   explicit TfmSelectPayer(TDataMain& data, QWidget* parent = nullptr);
@@ -26,25 +24,12 @@ class TfmSelectPayer : public QDialog {
   // Fills the list and makes the first payer of the account current.
   void ShowList(const QString& accNo, const QString& filter);
 
-  TMapleGrid& Grid() const { return *grid_; }
   const QList<TPayerInfo>& Entries() const { return entries_; }
-  // The payer chosen, or -1.
-  int ChosenRow() const { return chosen_; }
-
-  void btnSelectClick();
-  void btnExitClick();
-  void btnFindClick();
-  void btnFindNextClick();
 
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  int EntryCount() const override { return int(entries_.size()); }
 
  private:
-  void CreateControls();
-
   TDataMain& data_;
   QList<TPayerInfo> entries_;
-  int chosen_ = -1;
-  TMapleGrid* grid_ = nullptr;
-  QPushButton* btnSelect_ = nullptr;
 };
