@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -172,6 +173,12 @@ TEST_F(BatchScreenTest, exportsWriteTheTextFileItsArchiveAndTheWorkbookOfTheTrad
   }
   SessionUser() = TUSER{};
   EXPECT_EQ(prompts.fileDialogs().back().filter, "Excel文件(*.xls);;Excel文件(*.xlsx)");
+
+  // A workbook that cannot be written: a directory stands in the way.
+  QDir().mkpath(app.file("io/taken.xls"));
+  prompts.answerFile(app.file("io/taken.xls"));
+  screen.btnExportExcelClick();
+  ExpectLastMessage(QMessageBox::Warning, "系统提示", "连接到EXCEL文件失败!");
 
   screen.Batch().Clear();
   screen.btnExportExcelClick();
