@@ -7,17 +7,12 @@
 #include "shell/DataMain.h"
 
 TfmPayeeBook::TfmPayeeBook(TDataMain& data, QWidget* parent)
-    : TRegisterBook(data, QStringLiteral("收款人名册"), QStringLiteral(" 收款账户名册"), parent) {
+    : TAccountBook(data, QStringLiteral("收款人名册"), QStringLiteral(" 收款账户名册"),
+                   {QStringLiteral("是否要删除所选择的收款账户?"),
+                    QStringLiteral("是否要清空所有收款账户？"), QStringLiteral("导出Excel")},
+                   parent) {
   setObjectName(QStringLiteral("fmPayeeBook"));
   SetColumns(PayeeColumns());
-  AddCommand(QStringLiteral("btnEdit"), QStringLiteral("修改"), [this] { btnEditClick(); });
-  AddCommand(QStringLiteral("btnDelete"), QStringLiteral("删除"), [this] { btnDeleteClick(); });
-  AddCommand(QStringLiteral("btnImport"), QStringLiteral("导入"), [this] { btnImportClick(); }, true);
-  AddCommand(QStringLiteral("btnExport"), QStringLiteral("导出Excel"), [this] { btnExportClick(); });
-  AddCommand(QStringLiteral("btnFind"), QStringLiteral("查询"), [this] { btnFindClick(); });
-  AddCommand(QStringLiteral("btnFindNext"), QStringLiteral("查询下一个"),
-             [this] { btnFindNextClick(); });
-  AddCommand(QStringLiteral("btnClear"), QStringLiteral("清空"), [this] { btnClearClick(); });
   Refresh();
 }
 
@@ -42,14 +37,6 @@ void TfmPayeeBook::btnEditClick() {
   if (row < 0) return;
   if (!defPayee_) defPayee_ = new TFormDefPayee(Data(), this);
   if (defPayee_->Execute(Data().Payees[row], TFormDefPayee::TMode::Register)) SaveAndRefresh();
-}
-
-void TfmPayeeBook::btnDeleteClick() {
-  DeleteEntries(QStringLiteral("是否要删除所选择的收款账户?"), false);
-}
-
-void TfmPayeeBook::btnClearClick() {
-  DeleteEntries(QStringLiteral("是否要清空所有收款账户？"), true);
 }
 
 void TfmPayeeBook::btnImportClick() {
@@ -77,7 +64,8 @@ void TfmPayeeBook::btnImportClick() {
   Prompts().info(QStringLiteral("系统提示"), QStringLiteral("导入文件已成功！"));
   if (!merge.NotUpdated.IsEmpty())
     TFormNotUpdated::ShowPayees(merge.NotUpdated, false,
-                                QStringLiteral("下列收款人信息在收款名册中已经存在，此次未更新"), this);
+                                QStringLiteral("下列收款人信息在收款名册中已经存在，此次未更新"),
+                                this);
 }
 
 void TfmPayeeBook::btnExportClick() {

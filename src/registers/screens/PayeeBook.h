@@ -1,22 +1,20 @@
 #pragma once
 
-#include "registers/screens/RegisterBook.h"
+#include "registers/screens/AccountBook.h"
 
 class TFormDefPayee;
 
 // "收款人名册": the receiving accounts delivered by the bank, filled by importing
 // a register file or a workbook and saved to "Payee.xml" after every change.
-class TfmPayeeBook : public TRegisterBook {
+class TfmPayeeBook : public TAccountBook {
   Q_OBJECT
  public:
   explicit TfmPayeeBook(TDataMain& data, QWidget* parent = nullptr);
 
  public Q_SLOTS:
   void btnEditClick() override;
-  void btnDeleteClick();
-  void btnImportClick();
-  void btnExportClick();
-  void btnClearClick();
+  void btnImportClick() override;
+  void btnExportClick() override;
 
  protected:
   int EntryCount() const override;

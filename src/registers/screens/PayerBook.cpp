@@ -7,17 +7,12 @@
 #include "shell/DataMain.h"
 
 TfmPayerBook::TfmPayerBook(TDataMain& data, QWidget* parent)
-    : TRegisterBook(data, QStringLiteral("付款人名册"), QStringLiteral(" 付款账户名册"), parent) {
+    : TAccountBook(data, QStringLiteral("付款人名册"), QStringLiteral(" 付款账户名册"),
+                   {QStringLiteral("是否要删除所选择的付款账户?"),
+                    QStringLiteral("是否要清空所有付款账户？"), QStringLiteral("导出Excel")},
+                   parent) {
   setObjectName(QStringLiteral("fmPayerBook"));
   SetColumns(PayerColumns());
-  AddCommand(QStringLiteral("btnEdit"), QStringLiteral("修改"), [this] { btnEditClick(); });
-  AddCommand(QStringLiteral("btnDelete"), QStringLiteral("删除"), [this] { btnDeleteClick(); });
-  AddCommand(QStringLiteral("btnImport"), QStringLiteral("导入"), [this] { btnImportClick(); }, true);
-  AddCommand(QStringLiteral("btnExport"), QStringLiteral("导出Excel"), [this] { btnExportClick(); });
-  AddCommand(QStringLiteral("btnFind"), QStringLiteral("查询"), [this] { btnFindClick(); });
-  AddCommand(QStringLiteral("btnFindNext"), QStringLiteral("查询下一个"),
-             [this] { btnFindNextClick(); });
-  AddCommand(QStringLiteral("btnClear"), QStringLiteral("清空"), [this] { btnClearClick(); });
   Refresh();
 }
 
@@ -44,14 +39,6 @@ void TfmPayerBook::btnEditClick() {
   if (defPayer_->Execute(Data().Payers[row])) SaveAndRefresh();
 }
 
-void TfmPayerBook::btnDeleteClick() {
-  DeleteEntries(QStringLiteral("是否要删除所选择的付款账户?"), false);
-}
-
-void TfmPayerBook::btnClearClick() {
-  DeleteEntries(QStringLiteral("是否要清空所有付款账户？"), true);
-}
-
 void TfmPayerBook::btnImportClick() {
   const QString path = AskImportFile();
   if (path.isEmpty()) return;
@@ -75,8 +62,8 @@ void TfmPayerBook::btnImportClick() {
   if (!SaveAndRefresh()) return;
   Prompts().info(QStringLiteral("系统提示"), QStringLiteral("导入文件已成功！"));
   if (!merge.NotUpdated.IsEmpty())
-    TFormNotUpdated::ShowPayers(merge.NotUpdated,
-                                QStringLiteral("下列付款人信息在付款名册中已经存在，此次未更新"), this);
+    TFormNotUpdated::ShowPayers(
+        merge.NotUpdated, QStringLiteral("下列付款人信息在付款名册中已经存在，此次未更新"), this);
 }
 
 void TfmPayerBook::btnExportClick() {

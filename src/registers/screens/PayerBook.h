@@ -1,22 +1,20 @@
 #pragma once
 
-#include "registers/screens/RegisterBook.h"
+#include "registers/screens/AccountBook.h"
 
 class TFormDefPayer;
 
 // "付款人名册": the company's own accounts, filled by importing a register file
 // or a workbook and saved to "Payer.xml" after every change.
-class TfmPayerBook : public TRegisterBook {
+class TfmPayerBook : public TAccountBook {
   Q_OBJECT
  public:
   explicit TfmPayerBook(TDataMain& data, QWidget* parent = nullptr);
 
  public Q_SLOTS:
   void btnEditClick() override;
-  void btnDeleteClick();
-  void btnImportClick();
-  void btnExportClick();
-  void btnClearClick();
+  void btnImportClick() override;
+  void btnExportClick() override;
 
  protected:
   int EntryCount() const override;

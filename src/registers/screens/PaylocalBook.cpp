@@ -18,18 +18,12 @@ TInfoConfig LocalFileAt(const QString& path) {
 }  // namespace
 
 TfmpaylocalBook::TfmpaylocalBook(TDataMain& data, QWidget* parent)
-    : TRegisterBook(data, QStringLiteral("本地名册"), QStringLiteral(" 本地收款账户名册"), parent) {
+    : TAccountBook(data, QStringLiteral("本地名册"), QStringLiteral(" 本地收款账户名册"),
+                   {QStringLiteral("是否要删除所选择的本地收款账户?"),
+                    QStringLiteral("是否要清空所有本地名册？"), QStringLiteral("导出"), true},
+                   parent) {
   setObjectName(QStringLiteral("fmpaylocalBook"));
   SetColumns(PayeeColumns());
-  AddCommand(QStringLiteral("btnAdd"), QStringLiteral("新增"), [this] { btnAddClick(); }, true);
-  AddCommand(QStringLiteral("btnEdit"), QStringLiteral("修改"), [this] { btnEditClick(); });
-  AddCommand(QStringLiteral("btnDelete"), QStringLiteral("删除"), [this] { btnDeleteClick(); });
-  AddCommand(QStringLiteral("btnImport"), QStringLiteral("导入"), [this] { btnImportClick(); }, true);
-  AddCommand(QStringLiteral("btnExport"), QStringLiteral("导出"), [this] { btnExportClick(); });
-  AddCommand(QStringLiteral("btnFind"), QStringLiteral("查询"), [this] { btnFindClick(); });
-  AddCommand(QStringLiteral("btnFindNext"), QStringLiteral("查询下一个"),
-             [this] { btnFindNextClick(); });
-  AddCommand(QStringLiteral("btnClear"), QStringLiteral("清空"), [this] { btnClearClick(); });
   Refresh();
 }
 
@@ -68,14 +62,6 @@ void TfmpaylocalBook::btnEditClick() {
   if (DefPayee().Execute(Data().LocalPayees[row], TFormDefPayee::TMode::Local)) SaveAndRefresh();
 }
 
-void TfmpaylocalBook::btnDeleteClick() {
-  DeleteEntries(QStringLiteral("是否要删除所选择的本地收款账户?"), false);
-}
-
-void TfmpaylocalBook::btnClearClick() {
-  DeleteEntries(QStringLiteral("是否要清空所有本地名册？"), true);
-}
-
 void TfmpaylocalBook::btnImportClick() {
   const QString path = AskImportFile();
   if (path.isEmpty()) return;
@@ -105,7 +91,8 @@ void TfmpaylocalBook::btnImportClick() {
   Prompts().info(QStringLiteral("系统提示"), QStringLiteral("导入文件已成功！"));
   if (!merge.NotUpdated.IsEmpty())
     TFormNotUpdated::ShowPayees(merge.NotUpdated, true,
-                                QStringLiteral("下列收款人信息在收款名册中已经存在，此次未更新"), this);
+                                QStringLiteral("下列收款人信息在收款名册中已经存在，此次未更新"),
+                                this);
 }
 
 void TfmpaylocalBook::btnExportClick() {

@@ -1,23 +1,21 @@
 #pragma once
 
-#include "registers/screens/RegisterBook.h"
+#include "registers/screens/AccountBook.h"
 
 class TFormDefPayee;
 
 // "本地名册": receiving accounts the clerk keeps by hand beside the bank's payee
 // register, saved to "PayeeLocal.xml" after every change.
-class TfmpaylocalBook : public TRegisterBook {
+class TfmpaylocalBook : public TAccountBook {
   Q_OBJECT
  public:
   explicit TfmpaylocalBook(TDataMain& data, QWidget* parent = nullptr);
 
  public Q_SLOTS:
-  void btnAddClick();
+  void btnAddClick() override;
   void btnEditClick() override;
-  void btnDeleteClick();
-  void btnImportClick();
-  void btnExportClick();
-  void btnClearClick();
+  void btnImportClick() override;
+  void btnExportClick() override;
 
  protected:
   int EntryCount() const override;
