@@ -16,6 +16,7 @@
 #include "platform/prompts/Prompts.h"
 #include "registers/books/UsageText.h"
 #include "registers/codetables/CodeFileConversion.h"
+#include "registers/screens/OkCancelRow.h"
 #include "registers/screens/UBankChoiceLists.h"
 #include "shell/DataMain.h"
 
@@ -153,20 +154,8 @@ void TFormDefPayee::CreateControls() {
   bottom->addRow(NewLabel(this, QStringLiteral("分组名称：")), cmbSortId_);
   bottom->addRow(NewLabel(this, QStringLiteral("账户别名：")), cmbAlias_);
 
-  auto* btnOk = new QPushButton(QStringLiteral("确定"), this);
-  btnOk->setObjectName(QStringLiteral("btnOk"));
-  btnOk->setMinimumWidth(96);
-  auto* btnCancel = new QPushButton(QStringLiteral("取消"), this);
-  btnCancel->setObjectName(QStringLiteral("btnCancel"));
-  btnCancel->setMinimumWidth(96);
-  connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addSpacing(16);
-  buttons->addWidget(btnCancel);
-  buttons->addStretch();
+  QHBoxLayout* buttons = OkCancelRow(
+      *this, [this] { btnOkClick(); }, false);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 20, 24, 18);

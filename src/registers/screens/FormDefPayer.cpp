@@ -10,6 +10,7 @@
 #include "platform/prompts/Prompts.h"
 #include "registers/books/UsageText.h"
 #include "registers/records/PayerInfo.h"
+#include "registers/screens/OkCancelRow.h"
 #include "shell/DataMain.h"
 #include "shell/common/TextHelpers.h"
 
@@ -38,13 +39,6 @@ void Fill(QComboBox* list, const QStringList& items, const QString& text) {
   // A longer value from the register file is shown whole, not cut to the limit.
   list->lineEdit()->setMaxLength(qMax(kNameLength, int(text.size())));
   list->setEditText(text);
-}
-
-QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setMinimumWidth(96);
-  return button;
 }
 
 }  // namespace
@@ -90,19 +84,8 @@ void TFormDefPayer::CreateControls() {
   form->addRow(QStringLiteral("分组名称："), cmbSortId_);
   form->addRow(QStringLiteral("账户别名："), cmbAlias_);
 
-  QPushButton* btnOk = NewButton(this, QStringLiteral("btnOk"), QStringLiteral("确定"));
-  btnOk->setDefault(true);
-  QPushButton* btnCancel = NewButton(this, QStringLiteral("btnCancel"), QStringLiteral("取消"));
-  btnCancel->setAutoDefault(false);
-  connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addSpacing(16);
-  buttons->addWidget(btnCancel);
-  buttons->addStretch();
+  QHBoxLayout* buttons = OkCancelRow(
+      *this, [this] { btnOkClick(); }, true);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 20, 24, 18);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/prompts/Prompts.h"
+#include "registers/screens/OkCancelRow.h"
 #include "registers/screens/UBankChoiceLists.h"
 
 namespace {
@@ -18,14 +19,6 @@ QComboBox* NewList(QWidget* parent, const QString& name) {
   // Wide enough for the long branch names of the tables: about 24 characters.
   list->setMinimumWidth(list->fontMetrics().horizontalAdvance(QString(24, QChar(0x94F6))));
   return list;
-}
-
-QPushButton* NewButton(QWidget* parent, const QString& name, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(name);
-  button->setMinimumWidth(96);
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace
@@ -57,18 +50,8 @@ void TFormSelectUBank::CreateControls() {
   form->addRow(QStringLiteral("所属银行："), cmbBank_);
   form->addRow(QStringLiteral("开户机构："), cmbBranch_);
 
-  QPushButton* btnOk = NewButton(this, QStringLiteral("btnOk"), QStringLiteral("确定"));
-  btnOk->setDefault(true);
-  QPushButton* btnCancel = NewButton(this, QStringLiteral("btnCancel"), QStringLiteral("取消"));
-  connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
-
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnOk);
-  buttons->addSpacing(16);
-  buttons->addWidget(btnCancel);
-  buttons->addStretch();
+  QHBoxLayout* buttons = OkCancelRow(
+      *this, [this] { btnOkClick(); }, true);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(24, 20, 24, 18);
