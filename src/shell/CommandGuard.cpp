@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
 #include "shell/AppInfo.h"
 
@@ -17,4 +18,14 @@ QString CurrentExceptionMessage() {
 
 void ShowCurrentException() {
   Prompts().error(AppTitle(), CurrentExceptionMessage());
+}
+
+bool WriteReported(const QString& caption, const std::function<void()>& write) {
+  try {
+    write();
+    return true;
+  } catch (const TFileError& e) {
+    Prompts().error(caption, e.message());
+    return false;
+  }
 }

@@ -27,6 +27,7 @@
 #include "registers/screens/RegisterBook.h"
 #include "session/ResponseError.h"
 #include "session/SessionUser.h"
+#include "shell/CommandGuard.h"
 #include "shell/DataMain.h"
 #include "shell/MainWindow.h"
 #include "shell/grid/MapleGrid.h"
@@ -39,14 +40,22 @@ const QString kWorkingCopy = QStringLiteral("PayInfo.tmp");
 
 QString DocumentCell(const TPayMoneyInfo& doc, int col) {
   switch (col) {
-    case 1: return doc.Payer.PayAccName;
-    case 2: return doc.Payer.PayAccNo;
-    case 3: return doc.Payee.RcvAccNo;
-    case 4: return doc.Payee.RcvAccName;
-    case 5: return doc.Payee.CounterName;
-    case 6: return MoneyCellText(doc.Money);
-    case 7: return doc.Usage;
-    default: return {};
+    case 1:
+      return doc.Payer.PayAccName;
+    case 2:
+      return doc.Payer.PayAccNo;
+    case 3:
+      return doc.Payee.RcvAccNo;
+    case 4:
+      return doc.Payee.RcvAccName;
+    case 5:
+      return doc.Payee.CounterName;
+    case 6:
+      return MoneyCellText(doc.Money);
+    case 7:
+      return doc.Usage;
+    default:
+      return {};
   }
 }
 
@@ -101,7 +110,8 @@ QPushButton* TFormBatch::AddCommand(const QString& name, const QString& caption,
 
 void TFormBatch::CreateControls() {
   btnNew_ = AddCommand(QStringLiteral("btnNew"), QStringLiteral("新增"), &TFormBatch::btnNewClick);
-  btnEdit_ = AddCommand(QStringLiteral("btnEdit"), QStringLiteral("修改"), &TFormBatch::btnEditClick);
+  btnEdit_ =
+      AddCommand(QStringLiteral("btnEdit"), QStringLiteral("修改"), &TFormBatch::btnEditClick);
   btnDelete_ =
       AddCommand(QStringLiteral("btnDelete"), QStringLiteral("删除"), &TFormBatch::btnDeleteClick);
   btnClear_ =
@@ -156,8 +166,8 @@ void TFormBatch::CreateControls() {
   edtPassword_->setMaxLength(12);
   edtPassword_->setFixedWidth(160);
   passwordLabel->setBuddy(edtPassword_);
-  QPushButton* btnSubmit = AddCommand(QStringLiteral("btnSubmit"), QStringLiteral("在线提交转账记录"),
-                                      &TFormBatch::btnSubmitClick);
+  QPushButton* btnSubmit = AddCommand(
+      QStringLiteral("btnSubmit"), QStringLiteral("在线提交转账记录"), &TFormBatch::btnSubmitClick);
   auto* submitBar = new QHBoxLayout;
   submitBar->addStretch();
   submitBar->addWidget(passwordLabel);
@@ -255,13 +265,7 @@ void TFormBatch::showEvent(QShowEvent* event) {
 }
 
 void TFormBatch::closeEvent(QCloseEvent* event) {
-  if (shown_) {
-    try {
-      SaveWorkingCopy();
-    } catch (const TFileError& e) {
-      Prompts().error(QStringLiteral("错误"), e.message());
-    }
-  }
+  if (shown_) WriteReported(QStringLiteral("错误"), [this] { SaveWorkingCopy(); });
   needsLoad_ = true;
   TFormOriginal::closeEvent(event);
 }
@@ -323,7 +327,8 @@ void TFormBatch::btnDeleteClick() {
 
 void TFormBatch::btnClearClick() {
   if (batch_.IsEmpty()) return;
-  if (Prompts().message(QMessageBox::Question, windowTitle(), QStringLiteral("确定要清空所有记录吗?"),
+  if (Prompts().message(QMessageBox::Question, windowTitle(),
+                        QStringLiteral("确定要清空所有记录吗?"),
                         QMessageBox::Ok | QMessageBox::Cancel) != QMessageBox::Ok)
     return;
   batch_.Clear();
@@ -331,11 +336,7 @@ void TFormBatch::btnClearClick() {
   pnlFail_->Redraw();
   pnlFail_->btnHideClick();
   Refresh();
-  try {
-    SaveWorkingCopy();
-  } catch (const TFileError& e) {
-    Prompts().error(QStringLiteral("错误"), e.message());
-  }
+  WriteReported(QStringLiteral("错误"), [this] { SaveWorkingCopy(); });
 }
 
 void TFormBatch::btnFindClick() {
@@ -360,12 +361,10 @@ void TFormBatch::btnExportClick() {
                                         QStringLiteral("文本文件(*.txt);;所有文件(*.*)"));
   if (path.isEmpty()) return;
   path = WithDefaultSuffix(path, QStringLiteral("txt"));
-  try {
+  WriteReported(QStringLiteral("错误"), [this, &path] {
     WriteFileAtomically(path, BatchTextBytes(batch_));
     SaveBatchFile(batch_, data_.BatchLogFile(ArchiveFileName(path)));
-  } catch (const TFileError& e) {
-    Prompts().error(QStringLiteral("错误"), e.message());
-  }
+  });
 }
 
 void TFormBatch::btnExportExcelClick() {
@@ -397,9 +396,9 @@ void TFormBatch::btnExportExcelClick() {
 
 void TFormBatch::btnImportClick() {
   if (batch_.Count() >= kMaxBatchDocuments) return;
-  const QString path = Prompts().openFileName(
-      QStringLiteral("打开"), QString(),
-      QStringLiteral("文本文件(*.txt);;Excel文件(*.xls *.xlsx)"));
+  const QString path =
+      Prompts().openFileName(QStringLiteral("打开"), QString(),
+                             QStringLiteral("文本文件(*.txt);;Excel文件(*.xls *.xlsx)"));
   if (path.isEmpty()) return;
   const qsizetype before = batch_.Count();
   if (IsWorkbookName(path))

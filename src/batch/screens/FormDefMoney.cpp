@@ -15,8 +15,8 @@
 #include "batch/screens/MoneyEntry.h"
 #include "batch/screens/SelectPayee.h"
 #include "batch/screens/SelectPayer.h"
-#include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
+#include "shell/CommandGuard.h"
 #include "shell/DataMain.h"
 #include "shell/common/TextHelpers.h"
 
@@ -148,9 +148,10 @@ QGroupBox* TFormDefMoney::CreatePayeeGroup() {
   btnPayee_ = new QPushButton(QStringLiteral("选择收款账户"), box);
   btnPayee_->setObjectName(QStringLiteral("btnPayee"));
   grid->addWidget(btnPayee_, 2, 3, Qt::AlignRight);
-  auto* note = new QLabel(QStringLiteral("提示：尊敬的客户，当收款账户为他行账户，并且开户行信息有变动时，"
-                                         "请在收款名册或本地名册中重新设置"),
-                          box);
+  auto* note =
+      new QLabel(QStringLiteral("提示：尊敬的客户，当收款账户为他行账户，并且开户行信息有变动时，"
+                                "请在收款名册或本地名册中重新设置"),
+                 box);
   note->setObjectName(QStringLiteral("lblNote"));
   note->setWordWrap(true);
   grid->addWidget(note, 3, 0, 1, 4);
@@ -200,9 +201,8 @@ void TFormDefMoney::ShowPayee() {
   edtRcvAccName_->setText(payee_.RcvAccName);
   edtRcvAlias_->setText(payee_.AccAlias);
   lblRcvCounter_->setText(payee_.CounterName);
-  lblRcvBank_->setText(payee_.RcvAccNo.isEmpty()
-                           ? QString()
-                           : payee_.BankCategoryText() + QStringLiteral("账户"));
+  lblRcvBank_->setText(
+      payee_.RcvAccNo.isEmpty() ? QString() : payee_.BankCategoryText() + QStringLiteral("账户"));
 }
 
 void TFormDefMoney::UpdatePayerFilter() {
@@ -233,10 +233,14 @@ void TFormDefMoney::btnPayeeClick() {
 
 QWidget* TFormDefMoney::FocusWidget(int focus) const {
   switch (TFocus(focus)) {
-    case TFocus::ChoosePayer: return btnPayer_;
-    case TFocus::ChoosePayee: return btnPayee_;
-    case TFocus::Usage: return cmbUsage_;
-    case TFocus::Amount: return edtMoney_;
+    case TFocus::ChoosePayer:
+      return btnPayer_;
+    case TFocus::ChoosePayee:
+      return btnPayee_;
+    case TFocus::Usage:
+      return cmbUsage_;
+    case TFocus::Amount:
+      return edtMoney_;
   }
   return nullptr;
 }
@@ -252,11 +256,7 @@ bool TFormDefMoney::Checked() {
   if (data_.Usages.IndexOf(usage) < 0) {
     data_.Usages.Add(usage);
     cmbUsage_->addItem(usage);
-    try {
-      data_.SaveUsages();
-    } catch (const TFileError& e) {
-      Prompts().error(kCaption, e.message());
-    }
+    WriteReported(kCaption, [this] { data_.SaveUsages(); });
   }
   return true;
 }
@@ -296,12 +296,18 @@ void TFormDefMoney::btnContinueClick() {
 
 QLineEdit* TFormDefMoney::FieldEdit(TField field) const {
   switch (field) {
-    case TField::PayerAccNo: return edtPayAccNo_;
-    case TField::PayerName: return edtPayAccName_;
-    case TField::PayerAlias: return edtPayAlias_;
-    case TField::PayeeAccNo: return edtRcvAccNo_;
-    case TField::PayeeName: return edtRcvAccName_;
-    case TField::PayeeAlias: return edtRcvAlias_;
+    case TField::PayerAccNo:
+      return edtPayAccNo_;
+    case TField::PayerName:
+      return edtPayAccName_;
+    case TField::PayerAlias:
+      return edtPayAlias_;
+    case TField::PayeeAccNo:
+      return edtRcvAccNo_;
+    case TField::PayeeName:
+      return edtRcvAccName_;
+    case TField::PayeeAlias:
+      return edtRcvAlias_;
   }
   return nullptr;
 }

@@ -3,26 +3,16 @@
 #include <QColor>
 #include <QPushButton>
 
-#include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
 #include "registers/screens/FormDefPayee.h"
 #include "registers/screens/RegisterBook.h"
+#include "shell/CommandGuard.h"
 #include "shell/DataMain.h"
 #include "shell/grid/MapleGrid.h"
 
 namespace {
 
 const QColor kRegisterColor(0xA6, 0xCA, 0xF0);  // sky blue
-
-bool SaveReported(const std::function<void()>& save) {
-  try {
-    save();
-    return true;
-  } catch (const TFileError& e) {
-    Prompts().error(QStringLiteral("系统提示"), e.message());
-    return false;
-  }
-}
 
 }  // namespace
 
@@ -90,7 +80,8 @@ void TfmSelectPayee::btnAddClick() {
   TFormDefPayee form(data_, this);
   if (!form.Execute(payee, TFormDefPayee::TMode::Local)) return;
   data_.LocalPayees.Append(std::make_unique<TPayeeInfo>(payee));
-  SaveReported([this] { data_.SaveList(data_.LocalPayees, InfoConfigs::LocalPayees()); });
+  WriteReported(QStringLiteral("系统提示"),
+                [this] { data_.SaveList(data_.LocalPayees, InfoConfigs::LocalPayees()); });
   const int row = Grid().Row();
   Reload();
   if (!entries_.isEmpty()) Grid().SetCurrentCell(1, qMax(row, 0));
@@ -108,7 +99,7 @@ void TfmSelectPayee::btnEditClick() {
   if (!form.Execute(payee, local ? TFormDefPayee::TMode::Local : TFormDefPayee::TMode::Register))
     return;
   list[index].Assign(payee);
-  SaveReported([this, local, &list] {
+  WriteReported(QStringLiteral("系统提示"), [this, local, &list] {
     data_.SaveList(list, local ? InfoConfigs::LocalPayees() : InfoConfigs::Payees());
   });
   Reload();

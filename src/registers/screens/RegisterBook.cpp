@@ -5,11 +5,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
+#include "shell/CommandGuard.h"
 
 namespace {
 
@@ -117,13 +117,7 @@ bool TRegisterBook::Confirm(const QString& question) {
 }
 
 bool TRegisterBook::SaveReported(const std::function<void()>& save) {
-  try {
-    save();
-    return true;
-  } catch (const TFileError& e) {
-    Prompts().error(kCaption, e.message());
-    return false;
-  }
+  return WriteReported(kCaption, save);
 }
 
 void TRegisterBook::DeleteEntries(const QString& question, bool clearAll) {
@@ -185,13 +179,20 @@ QList<TColumnSpec> PayerColumns() {
 
 QString PayerCell(const TPayerInfo& payer, int col) {
   switch (col) {
-    case 1: return payer.PayAccNo;
-    case 2: return payer.PayAccName;
-    case 3: return payer.CounterName;
-    case 4: return payer.SortId;
-    case 5: return payer.AccAlias;
-    case 6: return payer.RightTypeText();
-    default: return {};
+    case 1:
+      return payer.PayAccNo;
+    case 2:
+      return payer.PayAccName;
+    case 3:
+      return payer.CounterName;
+    case 4:
+      return payer.SortId;
+    case 5:
+      return payer.AccAlias;
+    case 6:
+      return payer.RightTypeText();
+    default:
+      return {};
   }
 }
 
@@ -207,13 +208,20 @@ QList<TColumnSpec> PayeeColumns() {
 
 QString PayeeCell(const TPayeeInfo& payee, int col) {
   switch (col) {
-    case 1: return payee.RcvAccNo;
-    case 2: return payee.RcvAccName;
-    case 3: return payee.CounterName;
-    case 4: return payee.SortID;
-    case 5: return payee.AccAlias;
-    case 6: return payee.BankCategoryText();
-    default: return {};
+    case 1:
+      return payee.RcvAccNo;
+    case 2:
+      return payee.RcvAccName;
+    case 3:
+      return payee.CounterName;
+    case 4:
+      return payee.SortID;
+    case 5:
+      return payee.AccAlias;
+    case 6:
+      return payee.BankCategoryText();
+    default:
+      return {};
   }
 }
 
