@@ -32,8 +32,10 @@ const TBatch& Batch() {
       doc->Payer.PayAccNo = QStringLiteral("00123456789%1").arg(i % 7, 8, 10, QLatin1Char('0'));
       doc->Payer.PayAccName = QString::fromUtf8(kNames[i % 6]) + QStringLiteral("贸易有限公司");
       doc->Payer.BranchCode = QStringLiteral("44");
-      doc->Payee.RcvAccNo = QStringLiteral("6222%1").arg(qint64(i) * 7919, 12, 10, QLatin1Char('0'));
-      doc->Payee.RcvAccName = QString::fromUtf8(kNames[(i + 3) % 6]) + QStringLiteral("商行%1").arg(i);
+      doc->Payee.RcvAccNo =
+          QStringLiteral("6222%1").arg(qint64(i) * 7919, 12, 10, QLatin1Char('0'));
+      doc->Payee.RcvAccName =
+          QString::fromUtf8(kNames[(i + 3) % 6]) + QStringLiteral("商行%1").arg(i);
       doc->Payee.CounterName = QStringLiteral("某银行深圳分行营业部");
       doc->Payee.UbankNo = QStringLiteral("102584000011");
       doc->Payee.IsNVX = i % 2 ? QStringLiteral("1") : QStringLiteral("0");
@@ -96,8 +98,12 @@ void ReadBook(benchmark::State& state, const char* name) {
   }
 }
 
-void ReadXls(benchmark::State& state) { ReadBook(state, "batch.xls"); }
-void ReadXlsx(benchmark::State& state) { ReadBook(state, "batch.xlsx"); }
+void ReadXls(benchmark::State& state) {
+  ReadBook(state, "batch.xls");
+}
+void ReadXlsx(benchmark::State& state) {
+  ReadBook(state, "batch.xlsx");
+}
 
 BENCHMARK(WriteLines)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(WriteXls)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -30,8 +30,8 @@ inline int BranchesOf(int bank, int city) {
 }
 
 inline QString BranchName(int bank, int city, int branch) {
-  static const std::array<const char*, 10> places = {"东城", "西湖", "高新区", "开发区", "滨江",
-                                                     "人民路", "中山路", "解放路", "新区", "港口"};
+  static const std::array<const char*, 10> places = {
+      "东城", "西湖", "高新区", "开发区", "滨江", "人民路", "中山路", "解放路", "新区", "港口"};
   static const std::array<const char*, 3> kinds = {"分行营业部", "支行", "分理处"};
   return QString::fromUtf8(places[std::size_t(bank + city * 7) % places.size()]) +
          QString::number(city) + QString::fromUtf8(kinds[std::size_t(branch) % kinds.size()]);
@@ -53,8 +53,8 @@ inline QByteArray UBankCodeText() {
   for (int bank = 0; bank < kBanks; ++bank) {
     for (int city = 0; city < kCities; ++city) {
       for (int branch = 0; branch < BranchesOf(bank, city); ++branch) {
-        text += BankCode(bank) + bar + AreaCode(city) + bar + BranchName(bank, city, branch) +
-                bar + InterbankNumber(bank, city, branch) + bar + QLatin1String("\r\n");
+        text += BankCode(bank) + bar + AreaCode(city) + bar + BranchName(bank, city, branch) + bar +
+                InterbankNumber(bank, city, branch) + bar + QLatin1String("\r\n");
       }
     }
   }

@@ -37,12 +37,12 @@ const std::vector<Payee>& Payees() {
     std::vector<Payee> list;
     list.reserve(kRows);
     for (int i = 0; i < kRows; ++i)
-      list.push_back({QStringLiteral("6222%1").arg(qint64(i) * 7919 % 1000000000000, 12, 10,
-                                                   QLatin1Char('0')),
-                      U(cities[std::size_t(i) % cities.size()]) + U("维岭") +
-                          U(trades[std::size_t(i / 7) % trades.size()]),
-                      U("维岭银行") + U(cities[std::size_t(i / 3) % cities.size()]) + U("分行"),
-                      i % 10 == 0 ? U("常用") : QString()});
+      list.push_back(
+          {QStringLiteral("6222%1").arg(qint64(i) * 7919 % 1000000000000, 12, 10, QLatin1Char('0')),
+           U(cities[std::size_t(i) % cities.size()]) + U("维岭") +
+               U(trades[std::size_t(i / 7) % trades.size()]),
+           U("维岭银行") + U(cities[std::size_t(i / 3) % cities.size()]) + U("分行"),
+           i % 10 == 0 ? U("常用") : QString()});
     return list;
   }();
   return payees;
@@ -58,11 +58,21 @@ struct Grid {
     grid.OnGetCellText = [](int col, int row, QString& text) {
       const Payee& payee = Payees()[std::size_t(row)];
       switch (col) {
-        case 0: text = QString::number(row + 1); break;
-        case 1: text = payee.AccNo; break;
-        case 2: text = payee.Name; break;
-        case 3: text = payee.Bank; break;
-        default: text = payee.Alias; break;
+        case 0:
+          text = QString::number(row + 1);
+          break;
+        case 1:
+          text = payee.AccNo;
+          break;
+        case 2:
+          text = payee.Name;
+          break;
+        case 3:
+          text = payee.Bank;
+          break;
+        default:
+          text = payee.Alias;
+          break;
       }
     };
     grid.resize(800, 600);

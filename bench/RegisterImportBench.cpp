@@ -72,10 +72,18 @@ void Import(benchmark::State& state, const char* name) {
   }
 }
 
-void ExportPayeesXls(benchmark::State& state) { Export(state, "payees.xls"); }
-void ExportPayeesXlsx(benchmark::State& state) { Export(state, "payees.xlsx"); }
-void ImportPayeesXls(benchmark::State& state) { Import(state, "payees.xls"); }
-void ImportPayeesXlsx(benchmark::State& state) { Import(state, "payees.xlsx"); }
+void ExportPayeesXls(benchmark::State& state) {
+  Export(state, "payees.xls");
+}
+void ExportPayeesXlsx(benchmark::State& state) {
+  Export(state, "payees.xlsx");
+}
+void ImportPayeesXls(benchmark::State& state) {
+  Import(state, "payees.xls");
+}
+void ImportPayeesXlsx(benchmark::State& state) {
+  Import(state, "payees.xlsx");
+}
 
 BENCHMARK(MergePayees)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ExportPayeesXls)->Unit(benchmark::kMillisecond)->UseRealTime();
@@ -87,7 +95,7 @@ BENCHMARK(ImportPayeesXlsx)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv) {
   RestartWithHugePageHeap(argv);  // the program runs this way too
-  QApplication app(argc, argv);  // the import's start-failure message needs widgets
+  QApplication app(argc, argv);   // the import's start-failure message needs widgets
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -29,8 +29,11 @@ QString Dir() {
 
 QString CellText(int row, int column) {
   static const char* const kWords[] = {"维岭", "华兴", "鑫源", "恒通", "瑞丰", "珺喆"};
-  if (column == 0) return QStringLiteral("\t6222%1").arg(qint64(row) * 7919 % 1000000000000, 12, 10, QLatin1Char('0'));
-  if (column % 3 == 1) return QString::fromUtf8(kWords[(row + column) % 6]) + QStringLiteral("公司%1").arg(row % 977);
+  if (column == 0)
+    return QStringLiteral("\t6222%1")
+        .arg(qint64(row) * 7919 % 1000000000000, 12, 10, QLatin1Char('0'));
+  if (column % 3 == 1)
+    return QString::fromUtf8(kWords[(row + column) % 6]) + QStringLiteral("公司%1").arg(row % 977);
   return QString::number((row * 31 + column * 17) % 100000) + QStringLiteral(".25");
 }
 
@@ -53,7 +56,9 @@ const TWorkbookData& XlsSheet() {
   return book;
 }
 
-QString File(const char* name) { return Dir() + u'/' + QString::fromLatin1(name); }
+QString File(const char* name) {
+  return Dir() + u'/' + QString::fromLatin1(name);
+}
 
 void WriteXls(benchmark::State& state) {
   for (auto _ : state) WriteWorkbookFile(XlsSheet(), File("bench.xls"));

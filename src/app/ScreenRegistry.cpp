@@ -14,8 +14,7 @@
 namespace {
 
 template <class Screen>
-void RegisterBook(TScreenCatalogue& screens, qint32 code, const QString& caption,
-                  TDataMain& data) {
+void RegisterBook(TScreenCatalogue& screens, qint32 code, const QString& caption, TDataMain& data) {
   screens.RegisterScreen(code, caption, [&data] { return std::make_unique<Screen>(data); });
 }
 

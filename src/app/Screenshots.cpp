@@ -148,7 +148,8 @@ void FillDemoBatch(TFormBatch& screen, TDataMain& data, bool withRejected) {
   if (!payer) return;
   const QString amounts[] = {QStringLiteral("15000"), QStringLiteral("2680.5"),
                              QStringLiteral("980")};
-  const QString usages[] = {QStringLiteral("货款"), QStringLiteral("工资"), QStringLiteral("服务费")};
+  const QString usages[] = {QStringLiteral("货款"), QStringLiteral("工资"),
+                            QStringLiteral("服务费")};
   QList<const TPayeeInfo*> payees;
   for (const TPayeeInfo& payee : data.Payees)
     if (payee.IsNVX == QLatin1String("1") && payees.size() < 2) payees << &payee;

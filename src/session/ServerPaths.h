@@ -3,10 +3,18 @@
 #include <QString>
 
 // Request paths appended to the server base URL.
-inline QString MainPlatV5Path() { return QStringLiteral("/NNVX/NECV5B2BMainPlat"); }
-inline QString MainPlatV6Path() { return QStringLiteral("/NNVX/NECV6B2BMainPlat"); }
-inline QString FileDownloadV5Path() { return QStringLiteral("/NNVX/NECV5FileDownload"); }
-inline QString FileDownloadV6Path() { return QStringLiteral("/NNVX/NECV6FileDownload"); }
+inline QString MainPlatV5Path() {
+  return QStringLiteral("/NNVX/NECV5B2BMainPlat");
+}
+inline QString MainPlatV6Path() {
+  return QStringLiteral("/NNVX/NECV6B2BMainPlat");
+}
+inline QString FileDownloadV5Path() {
+  return QStringLiteral("/NNVX/NECV5FileDownload");
+}
+inline QString FileDownloadV6Path() {
+  return QStringLiteral("/NNVX/NECV6FileDownload");
+}
 
 // The header line of every form request.
 inline QString FormContentTypeHeader() {

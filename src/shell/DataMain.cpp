@@ -90,8 +90,10 @@ void TDataMain::LoadRegister(TOwningList<T>& list, const TInfoConfig& config) {
   // the damaged one aside so that nothing the clerk had is lost.
   QString copy = path + QStringLiteral(".damaged");
   for (int n = 2; QFileInfo::exists(copy); ++n) copy = path + QStringLiteral(".damaged%1").arg(n);
-  if (QFile::copy(path, copy)) DamagedFiles_.append({path, copy});
-  else DamagedFiles_.append({path, QString()});
+  if (QFile::copy(path, copy))
+    DamagedFiles_.append({path, copy});
+  else
+    DamagedFiles_.append({path, QString()});
 }
 
 bool TDataMain::ReadRecords(const TInfoConfig& config, TInfoConfig::Factory factory,

@@ -6,8 +6,8 @@
 
 #include "platform/codec/Gbk.h"
 #include "platform/files/AtomicFile.h"
-#include "xml/XmlFiles.h"
 #include "xml/MarkupScanner.h"
+#include "xml/XmlFiles.h"
 #include "xml/XmlFormat.h"
 
 namespace xml {
@@ -261,14 +261,16 @@ void WriteRegisterItems(const char* rootName, qsizetype count,
 QByteArray RegisterFileBytes(const char* rootName, qsizetype count,
                              const std::function<void(qsizetype, Node)>& saveItem) {
   QByteArray bytes;
-  WriteRegisterItems(rootName, count, saveItem, [&bytes](const QByteArray& piece) { bytes += piece; });
+  WriteRegisterItems(rootName, count, saveItem,
+                     [&bytes](const QByteArray& piece) { bytes += piece; });
   return bytes;
 }
 
 void SaveRegisterFile(const QString& path, const char* rootName, qsizetype count,
                       const std::function<void(qsizetype, Node)>& saveItem) {
   TAtomicFileWriter file(path);
-  WriteRegisterItems(rootName, count, saveItem, [&file](const QByteArray& piece) { file.Write(piece); });
+  WriteRegisterItems(rootName, count, saveItem,
+                     [&file](const QByteArray& piece) { file.Write(piece); });
   file.Commit();
 }
 

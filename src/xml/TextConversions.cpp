@@ -4,10 +4,16 @@
 
 namespace xml {
 
-QString AnsiToWide(QByteArrayView ansi) { return codec::fromGbk(ansi); }
+QString AnsiToWide(QByteArrayView ansi) {
+  return codec::fromGbk(ansi);
+}
 
-QByteArray WideToUtf8(QStringView wide) { return codec::toUtf8(wide); }
+QByteArray WideToUtf8(QStringView wide) {
+  return codec::toUtf8(wide);
+}
 
-QByteArray AnsiToUtf8Text(QByteArrayView ansi) { return WideToUtf8(AnsiToWide(ansi)); }
+QByteArray AnsiToUtf8Text(QByteArrayView ansi) {
+  return WideToUtf8(AnsiToWide(ansi));
+}
 
 }  // namespace xml

@@ -45,7 +45,9 @@ void SaveRegisterFile(const Document& doc, const QString& path) {
   WriteFileAtomically(path, RegisterFileBytes(doc));
 }
 
-bool ParseRegisterBytes(const QByteArray& bytes, Document& doc) { return ParseGbk(bytes, doc); }
+bool ParseRegisterBytes(const QByteArray& bytes, Document& doc) {
+  return ParseGbk(bytes, doc);
+}
 
 bool LoadRegisterFile(const QString& path, Document& doc) {
   const std::optional<QByteArray> bytes = ReadWholeFile(path);

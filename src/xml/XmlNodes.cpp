@@ -25,7 +25,9 @@ Node RequireParent(Node parent) {
   return p;
 }
 
-bool IsControlOrSpace(char c) { return static_cast<unsigned char>(c) <= 0x20; }
+bool IsControlOrSpace(char c) {
+  return static_cast<unsigned char>(c) <= 0x20;
+}
 
 // Short values (flags, codes, currency) repeat throughout a register: one copy
 // of each is shared instead of allocating it for every record.
@@ -147,7 +149,8 @@ void SetNodeTextReal(Node parent, const char* name, double value) {
 QString FormatReal(double value) {
   // %.15g in the C locale: shortest general form, never a comma.
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 

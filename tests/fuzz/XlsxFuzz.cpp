@@ -54,7 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Add(zip, "xl/_rels/workbook.xml.rels", kRels, sizeof kRels - 1);
   Add(zip, "xl/sharedStrings.xml", kStrings, sizeof kStrings - 1);
   Add(zip, "xl/worksheets/sheet1.xml", data, size);
-  if (zip_close(zip) == 0) Read(package);
-  else zip_discard(zip);
+  if (zip_close(zip) == 0)
+    Read(package);
+  else
+    zip_discard(zip);
   return 0;
 }

@@ -4,7 +4,9 @@
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 TEST(Gbk, convertsChineseAndExtensionCharactersBothWays) {
   // 中文 is in GB2312; 镕 and 堃 only in the GBK extension; € is 0x80 in code page 936.

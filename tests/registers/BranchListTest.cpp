@@ -16,17 +16,18 @@ TBranchList Loaded(const TempAppDir& dir, const QByteArray& gbkFile) {
 TEST(BranchList, readsEveryChildOfTheRootAsABranchWithItsCountersInOrder) {
   TempAppDir dir;
   const TBranchList list = Loaded(
-      dir, codec::toGbk(u"<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n"
-                        "<AreaCodeConf>"
-                        "<Branch><BranchCode> 110 </BranchCode><BranchName>北京分行</BranchName>"
-                        "<Counter><CounterNo>110001</CounterNo><CounterName>北京西城支行</CounterName>"
-                        "<UBankNo>313100000011</UBankNo></Counter>"
-                        "<Note>ignored</Note>"
-                        "<Counter><CounterNo>110002</CounterNo><CounterName>北京东城支行</CounterName>"
-                        "</Counter></Branch>"
-                        "<Whatever><BranchCode>310</BranchCode><BranchName>上海分行</BranchName></Whatever>"
-                        "<Branch><BranchCode>110</BranchCode><BranchName>北京第二分行</BranchName></Branch>"
-                        "</AreaCodeConf>"));
+      dir, codec::toGbk(
+               u"<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n"
+               "<AreaCodeConf>"
+               "<Branch><BranchCode> 110 </BranchCode><BranchName>北京分行</BranchName>"
+               "<Counter><CounterNo>110001</CounterNo><CounterName>北京西城支行</CounterName>"
+               "<UBankNo>313100000011</UBankNo></Counter>"
+               "<Note>ignored</Note>"
+               "<Counter><CounterNo>110002</CounterNo><CounterName>北京东城支行</CounterName>"
+               "</Counter></Branch>"
+               "<Whatever><BranchCode>310</BranchCode><BranchName>上海分行</BranchName></Whatever>"
+               "<Branch><BranchCode>110</BranchCode><BranchName>北京第二分行</BranchName></Branch>"
+               "</AreaCodeConf>"));
   ASSERT_EQ(list.Count(), 3);
   const TBranch* beijing = list.BranchAt(0);
   EXPECT_EQ(beijing->BranchCode, "110");
@@ -54,9 +55,9 @@ TEST(BranchList, aMissingBrokenOrForeignFileGivesAnEmptyTable) {
   missing.Load(dir.file("param/branch.xml"));
   EXPECT_EQ(missing.Count(), 0);
   EXPECT_EQ(Loaded(dir, "<AreaCodeConf><Branch>").Count(), 0);
-  EXPECT_EQ(Loaded(dir, "<BranchList><Branch><BranchCode>1</BranchCode></Branch></BranchList>")
-                .Count(),
-            0);
+  EXPECT_EQ(
+      Loaded(dir, "<BranchList><Branch><BranchCode>1</BranchCode></Branch></BranchList>").Count(),
+      0);
 }
 
 TEST(BranchList, theShippedTableHasBranchesWithCounters) {

@@ -7,7 +7,9 @@
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 class PayeeWorkbookImportTest : public testing::TestWithParam<const char*> {
  protected:
@@ -24,9 +26,7 @@ class PayeeWorkbookImportTest : public testing::TestWithParam<const char*> {
     return config;
   }
 
-  static QStringList Payee(const char* accNo, const char* name) {
-    return {U(accNo), U(name)};
-  }
+  static QStringList Payee(const char* accNo, const char* name) { return {U(accNo), U(name)}; }
 
   TScriptedPrompts prompts;
   TPromptsScope scope_;
@@ -58,8 +58,8 @@ TEST_P(PayeeWorkbookImportTest, readsTheEighteenColumnsOfEveryRowWithAnAccount) 
 TEST_P(PayeeWorkbookImportTest, stopsAfterFiftyBlankRowsAndSkipsRepeats) {
   std::vector<QStringList> rows{Payee("1", "A")};
   rows.resize(1 + 50);
-  rows.push_back(Payee("2", "B"));  // after 50 blank rows: read
-  rows.push_back(Payee("1", "A"));  // a repeat: skipped
+  rows.push_back(Payee("2", "B"));   // after 50 blank rows: read
+  rows.push_back(Payee("1", "A"));   // a repeat: skipped
   rows.push_back(Payee("1", "A2"));  // same account, other name: kept
   rows.resize(rows.size() + 51);
   rows.push_back(Payee("3", "C"));  // after 51 blank rows: not read

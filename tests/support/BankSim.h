@@ -13,7 +13,7 @@ struct TSimRequest {
   QByteArray Path;    // "/NNVX/NECV5B2BMainPlat" (without the query)
   QByteArray Query;   // the raw query string, without "?"
   QList<QPair<QByteArray, QByteArray>> Headers;
-  QByteArray Body;    // exact bytes
+  QByteArray Body;  // exact bytes
   // The first header of that name (case-insensitive); empty when absent.
   QByteArray Header(const QByteArray& name) const;
   bool HasHeader(const QByteArray& name) const;

@@ -9,7 +9,9 @@ TempAppDir::TempAppDir() {
   if (!dir_.isValid()) throw std::runtime_error("cannot create a temporary directory");
 }
 
-QString TempAppDir::file(const QString& relative) const { return dir_.filePath(relative); }
+QString TempAppDir::file(const QString& relative) const {
+  return dir_.filePath(relative);
+}
 
 void TempAppDir::write(const QString& relative, const QByteArray& bytes) const {
   const QString path = file(relative);

@@ -9,9 +9,12 @@ namespace {
 
 using namespace xml;
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
-const QByteArray kDeclaration = "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n";
+const QByteArray kDeclaration =
+    "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n";
 
 void SaveItem(qsizetype i, Node parent) {
   Node item = AppendNode(parent, "PayeeList");
@@ -58,11 +61,9 @@ QByteArray LargeRegister(int items) {
   const QString trailBracket = codec::fromGbk(QByteArray("\x81\x5d", 2));  // second byte is "]"
   QByteArray body = kDeclaration + "<!-- exported -->\r\n<AccountList>\r\n";
   for (int i = 0; i < items; ++i) {
-    body += codec::toGbk(U("  <PayeeList><RcvAccNo> %1 </RcvAccNo><RcvAccName>维岭%2号</RcvAccName>")
-                             .arg(i)
-                             .arg(i));
-    if (i % 1000 == 0)
-      body += "<Data><![CDATA[" + codec::toGbk(trailBracket) + "]>x<y>]]></Data>";
+    body += codec::toGbk(
+        U("  <PayeeList><RcvAccNo> %1 </RcvAccNo><RcvAccName>维岭%2号</RcvAccName>").arg(i).arg(i));
+    if (i % 1000 == 0) body += "<Data><![CDATA[" + codec::toGbk(trailBracket) + "]>x<y>]]></Data>";
     body += "</PayeeList>\r\n";
     if (i % 5000 == 0) body += "<!-- <PayeeList> in a comment -->\r\n";
   }
@@ -101,7 +102,7 @@ TEST(RegisterStream, readsWhatTheWholeDocumentParseReadsAcrossBlocks) {
   EXPECT_EQ(streamed.children.size(), 120000);
   EXPECT_EQ(streamed.children, whole.children);
   EXPECT_EQ(streamed.children[1000], codec::fromGbk("PayeeList|1000|") + U("维岭1000号|") +
-                                          codec::fromGbk(QByteArray("\x81\x5d", 2)) + U("]>x<y>"));
+                                         codec::fromGbk(QByteArray("\x81\x5d", 2)) + U("]>x<y>"));
 }
 
 TEST(RegisterStream, refusesDamageWhereverItStands) {
@@ -112,21 +113,23 @@ TEST(RegisterStream, refusesDamageWhereverItStands) {
   const QByteArray damaged[] = {
       good.left(middle) + "\x81\x20" + good.mid(middle),  // not GBK between two items
       good.left(middle) + "<PayeeList><RcvAccNo>1</RcvAccName></PayeeList>" + good.mid(middle),
-      good.left(middle + 20),                              // cut off inside an item
-      good.left(good.indexOf("</AccountList>")),           // no end of the root
-      good + "<AccountList/>",                             // a second root
-      good + "<!-- \xd6 -->",                              // not GBK after the root
-      kDeclaration + "\xd6<AccountList/>",                 // not GBK before the root
+      good.left(middle + 20),                     // cut off inside an item
+      good.left(good.indexOf("</AccountList>")),  // no end of the root
+      good + "<AccountList/>",                    // a second root
+      good + "<!-- \xd6 -->",                     // not GBK after the root
+      kDeclaration + "\xd6<AccountList/>",        // not GBK before the root
       QByteArray(),
   };
-  for (const QByteArray& bytes : damaged) EXPECT_FALSE(Stream(dir, bytes).ok) << bytes.right(60).toStdString();
+  for (const QByteArray& bytes : damaged)
+    EXPECT_FALSE(Stream(dir, bytes).ok) << bytes.right(60).toStdString();
 }
 
 TEST(RegisterStream, unusualShapesAreReadAsAWholeDocument) {
   TempAppDir dir;
   const QByteArray shapes[] = {
-      kDeclaration + "<!DOCTYPE AccountList>\r\n<AccountList><PayeeList><RcvAccNo>1</RcvAccNo>"
-                     "</PayeeList></AccountList>",
+      kDeclaration +
+          "<!DOCTYPE AccountList>\r\n<AccountList><PayeeList><RcvAccNo>1</RcvAccNo>"
+          "</PayeeList></AccountList>",
       "<AccountList a='x>y'><PayeeList b=\"/>\"><RcvAccNo>2</RcvAccNo></PayeeList>text"
       "<Other/></AccountList>",
       "<AccountList/>",

@@ -11,7 +11,9 @@ namespace {
 
 using namespace xml;
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 const QByteArray kDeclaration =
     "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n";
@@ -30,8 +32,9 @@ TEST(RegisterFile, isTheDeclarationLineAndTheCompactDocumentInGbk) {
   SaveRegisterFile(doc, dir.file("Payee.xml"));
   const QByteArray expected =
       kDeclaration +
-      codec::toGbk(U("<AccountList><PayeeList><RcvAccNo>6222 &lt;&amp;&gt; 01</RcvAccNo>"
-                     "<RcvAccName>维岭银行 镕堃</RcvAccName><Empty></Empty></PayeeList></AccountList>")) +
+      codec::toGbk(
+          U("<AccountList><PayeeList><RcvAccNo>6222 &lt;&amp;&gt; 01</RcvAccNo>"
+            "<RcvAccName>维岭银行 镕堃</RcvAccName><Empty></Empty></PayeeList></AccountList>")) +
       "\r\n";
   EXPECT_EQ(dir.read("Payee.xml"), expected);
 
@@ -53,8 +56,8 @@ TEST(RegisterFile, keepsCharactersThatGbkCannotHold) {
 }
 
 TEST(RegisterFile, isReadAsGbkWhateverItsDeclarationSays) {
-  const QByteArray utf8Declared =
-      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<L>\n  <N>" + codec::toGbk(U("中文")) + "</N>\n</L>";
+  const QByteArray utf8Declared = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<L>\n  <N>" +
+                                  codec::toGbk(U("中文")) + "</N>\n</L>";
   Document doc;
   ASSERT_TRUE(ParseRegisterBytes(utf8Declared, doc));
   EXPECT_EQ(GetNodeTextStr(doc, "N"), U("中文"));
@@ -96,9 +99,8 @@ TEST(LibraryFile, isUtf8WithoutDeclarationIndentedOrNot) {
   SetNodeTextInt(AppendNode(AppendNode(doc, "Grids"), "Batch"), "Col1", 80);
   SetNodeTextStr(FindNode(doc, "Batch"), "Name", U("中"));
   SaveLibraryFile(doc, dir.file("Grid.xml"), false);
-  EXPECT_EQ(dir.read("Grid.xml"),
-            QByteArray("<Grids><Batch><Col1>80</Col1><Name>") + U("中").toUtf8() +
-                "</Name></Batch></Grids>");
+  EXPECT_EQ(dir.read("Grid.xml"), QByteArray("<Grids><Batch><Col1>80</Col1><Name>") +
+                                      U("中").toUtf8() + "</Name></Batch></Grids>");
   EXPECT_EQ(LibraryFileBytes(doc, true),
             QByteArray("<Grids>\n  <Batch>\n    <Col1>80</Col1>\n    <Name>") + U("中").toUtf8() +
                 "</Name>\n  </Batch>\n</Grids>\n");

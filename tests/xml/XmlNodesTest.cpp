@@ -9,7 +9,9 @@ namespace {
 
 using namespace xml;
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 Document Parse(const char* text) {
   Document doc;
@@ -20,8 +22,8 @@ Document Parse(const char* text) {
 TEST(XmlNodes, selectAndFindLookAtTheRightElements) {
   Document doc = Parse("<Root><A>1</A><B/><A>2</A></Root>");
   EXPECT_EQ(SelectNode(doc, "Root"), doc.document_element());  // the parent itself
-  EXPECT_EQ(GetNodeTextStr(doc, "A"), U("1"));                  // the first of two
-  EXPECT_FALSE(FindNode(doc, "Root"));                          // children only
+  EXPECT_EQ(GetNodeTextStr(doc, "A"), U("1"));                 // the first of two
+  EXPECT_FALSE(FindNode(doc, "Root"));                         // children only
   EXPECT_FALSE(SelectNode(doc, "C"));
   EXPECT_FALSE(SelectNode(Node(), "A"));
 }

@@ -71,7 +71,8 @@ class TFormBatch : public TFormOriginal {
 
  private:
   void CreateControls();
-  QPushButton* AddCommand(const QString& name, const QString& caption, void (TFormBatch::*command)());
+  QPushButton* AddCommand(const QString& name, const QString& caption,
+                          void (TFormBatch::*command)());
   TFormDefMoney& DefMoney();
   void LoadWorkingCopy();
   void ImportText(const QString& path);
@@ -85,8 +86,8 @@ class TFormBatch : public TFormOriginal {
 
   TDataMain& data_;
   TBatch batch_;
-  bool shown_ = false;      // shown at least once in this run
-  bool needsLoad_ = true;   // closed since the working copy was last read
+  bool shown_ = false;     // shown at least once in this run
+  bool needsLoad_ = true;  // closed since the working copy was last read
 
   TMapleGrid* grid_ = nullptr;
   QSplitter* splitter_ = nullptr;

@@ -16,13 +16,20 @@ namespace {
 
 QString FailCell(const TFailBat& fail, int col) {
   switch (col) {
-    case 0: return fail.SeqNo;
-    case 1: return fail.PayAccNo;
-    case 2: return fail.PayAccName;
-    case 3: return fail.RcvAccNo;
-    case 4: return fail.RcvAccName;
-    case 5: return fail.Reason;
-    default: return {};
+    case 0:
+      return fail.SeqNo;
+    case 1:
+      return fail.PayAccNo;
+    case 2:
+      return fail.PayAccName;
+    case 3:
+      return fail.RcvAccNo;
+    case 4:
+      return fail.RcvAccName;
+    case 5:
+      return fail.Reason;
+    default:
+      return {};
   }
 }
 
@@ -35,7 +42,8 @@ QPushButton* PanelButton(const QString& name, const QString& caption, QWidget* p
 
 }  // namespace
 
-TFailPanel::TFailPanel(QSplitter& splitter, QWidget* parent) : QWidget(parent), splitter_(splitter) {
+TFailPanel::TFailPanel(QSplitter& splitter, QWidget* parent)
+    : QWidget(parent), splitter_(splitter) {
   setObjectName(QStringLiteral("pnlFail"));
   auto* title = new QLabel(QStringLiteral("批量付款单据无效记录"), this);
   title->setObjectName(QStringLiteral("lblFailTitle"));
@@ -128,7 +136,8 @@ void TFailPanel::btnSaveAsClick() {
   try {
     WriteFileAtomically(path, FailListFileBytes(fails_));
   } catch (const TFileError& e) {
-    Prompts().error(QStringLiteral("错误"),
-                    QStringLiteral("文件保存失败，可能目标文件已打开或具有只读属性，") + e.message());
+    Prompts().error(
+        QStringLiteral("错误"),
+        QStringLiteral("文件保存失败，可能目标文件已打开或具有只读属性，") + e.message());
   }
 }

@@ -40,18 +40,24 @@ std::optional<TProblem> BarInParty(const TPayerInfo& payer, const TPayeeInfo& pa
 
 QString PayerField(const TPayerInfo& payer, TPartyField field) {
   switch (field) {
-    case TPartyField::AccNo: return payer.PayAccNo;
-    case TPartyField::AccName: return payer.PayAccName;
-    case TPartyField::Alias: return payer.AccAlias;
+    case TPartyField::AccNo:
+      return payer.PayAccNo;
+    case TPartyField::AccName:
+      return payer.PayAccName;
+    case TPartyField::Alias:
+      return payer.AccAlias;
   }
   return {};
 }
 
 QString PayeeField(const TPayeeInfo& payee, TPartyField field) {
   switch (field) {
-    case TPartyField::AccNo: return payee.RcvAccNo;
-    case TPartyField::AccName: return payee.RcvAccName;
-    case TPartyField::Alias: return payee.AccAlias;
+    case TPartyField::AccNo:
+      return payee.RcvAccNo;
+    case TPartyField::AccName:
+      return payee.RcvAccName;
+    case TPartyField::Alias:
+      return payee.AccAlias;
   }
   return {};
 }
@@ -77,8 +83,10 @@ TAmount AmountOf(const QString& text) {
 
 std::optional<TProblem> Check(const TPayerInfo& payer, const TPayeeInfo& payee,
                               const QString& usage, const QString& amountText) {
-  if (payer.PayAccNo.isEmpty()) return TProblem{QStringLiteral("请选择付款账户!"), TFocus::ChoosePayer};
-  if (payee.RcvAccNo.isEmpty()) return TProblem{QStringLiteral("请选择收款账户!"), TFocus::ChoosePayee};
+  if (payer.PayAccNo.isEmpty())
+    return TProblem{QStringLiteral("请选择付款账户!"), TFocus::ChoosePayer};
+  if (payee.RcvAccNo.isEmpty())
+    return TProblem{QStringLiteral("请选择收款账户!"), TFocus::ChoosePayee};
   if (payee.IsNVX == kAuthorized && payee.RcvAccNo == payer.PayAccNo)
     return TProblem{QStringLiteral("付款和收款不能是同一个账户!"), TFocus::ChoosePayee};
   if (payer.RightType == kAuthorized && payee.RightType != kContracted)

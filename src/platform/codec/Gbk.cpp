@@ -95,9 +95,13 @@ uint16_t CodeOf(char32_t ch) {
 
 }  // namespace
 
-QString fromGbk(QByteArrayView bytes) { return *DecodeToString(bytes, false); }
+QString fromGbk(QByteArrayView bytes) {
+  return *DecodeToString(bytes, false);
+}
 
-std::optional<QString> fromGbkStrict(QByteArrayView bytes) { return DecodeToString(bytes, true); }
+std::optional<QString> fromGbkStrict(QByteArrayView bytes) {
+  return DecodeToString(bytes, true);
+}
 
 bool appendGbkAsUtf8Strict(QByteArray& out, QByteArrayView bytes) {
   const GbkTable& table = GbkTable::instance();
@@ -253,8 +257,12 @@ QString gbkLeft(QStringView text, qsizetype maxBytes) {
   return text.left(i).toString();
 }
 
-QString fromUtf8(QByteArrayView bytes) { return QString::fromUtf8(bytes); }
+QString fromUtf8(QByteArrayView bytes) {
+  return QString::fromUtf8(bytes);
+}
 
-QByteArray toUtf8(QStringView text) { return text.toUtf8(); }
+QByteArray toUtf8(QStringView text) {
+  return text.toUtf8();
+}
 
 }  // namespace codec

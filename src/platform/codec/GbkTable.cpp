@@ -32,7 +32,8 @@ GbkTable::GbkTable() {
   QByteArray all;
   all.reserve(kLeads * kTrails * 3);
   for (int lead = 0x81; lead <= 0xFE; ++lead)
-    for (int trail = 0x40; trail <= 0xFE; ++trail) all.append(char(lead)).append(char(trail)).append('\n');
+    for (int trail = 0x40; trail <= 0xFE; ++trail)
+      all.append(char(lead)).append(char(trail)).append('\n');
   decoder.resetState();
   const QString text = decoder.decode(all);
   qsizetype pos = 0;
@@ -46,7 +47,8 @@ GbkTable::GbkTable() {
     if (char16_t ch = singles_[b - 0x80]; ch && !codes_[ch]) codes_[ch] = uint16_t(b);
   for (int i = 0; i < kLeads * kTrails; ++i) {
     const char16_t ch = pairs_[i];
-    if (ch && !codes_[ch]) codes_[ch] = uint16_t(((0x81 + i / kTrails) << 8) | (0x40 + i % kTrails));
+    if (ch && !codes_[ch])
+      codes_[ch] = uint16_t(((0x81 + i / kTrails) << 8) | (0x40 + i % kTrails));
   }
 }
 

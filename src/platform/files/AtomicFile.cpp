@@ -5,7 +5,9 @@
 
 TFileError::TFileError(const QString& message) : std::runtime_error(message.toStdString()) {}
 
-QString TFileError::message() const { return QString::fromStdString(what()); }
+QString TFileError::message() const {
+  return QString::fromStdString(what());
+}
 
 TAtomicFileWriter::TAtomicFileWriter(const QString& path)
     : path_(path), file_(std::make_unique<QSaveFile>(path)) {

@@ -10,7 +10,8 @@ namespace spreadsheet {
 // A compound file holding one stream of that name (and the root entry).
 // Streams of any size are laid out (DIFAT sectors when the FAT outgrows the
 // header). A stream shorter than 4096 bytes is padded with zero bytes to 4096,
-// so that no mini stream is needed; it reads back with the padding. Throws TSpreadsheetError when the stream cannot be stored.
+// so that no mini stream is needed; it reads back with the padding. Throws TSpreadsheetError when
+// the stream cannot be stored.
 QByteArray WriteCompoundFile(const QString& streamName, const QByteArray& stream);
 
 // The bytes of the named stream (compared case-insensitively). Throws

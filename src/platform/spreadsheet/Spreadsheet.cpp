@@ -25,7 +25,9 @@ TWorksheet TWorkbook::Worksheet(int n) {
   return TWorksheet(data_.Sheets[size_t(n - 1)]);
 }
 
-void TWorkbook::SaveAs(const QString& path) const { WriteWorkbookFile(data_, path); }
+void TWorkbook::SaveAs(const QString& path) const {
+  WriteWorkbookFile(data_, path);
+}
 
 void TWorkbook::Show() const {
   QTemporaryFile file(QDir::temp().filePath(QStringLiteral("workbook-XXXXXX.xlsx")));
@@ -36,7 +38,8 @@ void TWorkbook::Show() const {
   file.close();
   WriteWorkbookFile(data_, path);
   if (!Prompts().openUrl(QUrl::fromLocalFile(path)))
-    throw TSpreadsheetError(QStringLiteral("无法打开文件 %1。").arg(QDir::toNativeSeparators(path)));
+    throw TSpreadsheetError(
+        QStringLiteral("无法打开文件 %1。").arg(QDir::toNativeSeparators(path)));
 }
 
 std::unique_ptr<TSpreadsheetApp> TSpreadsheetApp::Start() {
@@ -60,14 +63,15 @@ std::unique_ptr<TWorkbook> TSpreadsheetApp::NewWorkbook() const {
 TWorkbookData ReadWorkbookFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    throw TSpreadsheetError(
-        QStringLiteral("无法打开文件 %1：%2").arg(QDir::toNativeSeparators(path), file.errorString()));
+    throw TSpreadsheetError(QStringLiteral("无法打开文件 %1：%2")
+                                .arg(QDir::toNativeSeparators(path), file.errorString()));
   const QByteArray head = file.peek(8);
   if (head.startsWith("PK\x03\x04")) {
     file.close();
     return spreadsheet::ReadXlsx(path);
   }
-  if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1")) return spreadsheet::ReadXls(file.readAll());
+  if (head.startsWith("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"))
+    return spreadsheet::ReadXls(file.readAll());
   throw TSpreadsheetError(
       QStringLiteral("文件 %1 不是 Excel 工作簿。").arg(QDir::toNativeSeparators(path)));
 }

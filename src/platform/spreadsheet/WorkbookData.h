@@ -16,7 +16,7 @@ struct TSheetData {
   // non-empty column of any row.
   int RowCount() const;
   int ColumnCount() const;
-  QString Cell(int row, int column) const;  // from 0; empty outside the grid
+  QString Cell(int row, int column) const;                 // from 0; empty outside the grid
   void SetCell(int row, int column, const QString& text);  // from 0; grows the grid
 };
 
@@ -29,7 +29,6 @@ struct TWorkbookData {
 // can be shown as it is.
 class TSpreadsheetError : public std::runtime_error {
  public:
-  explicit TSpreadsheetError(const QString& message)
-      : std::runtime_error(message.toStdString()) {}
+  explicit TSpreadsheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
   QString message() const { return QString::fromStdString(what()); }
 };

@@ -44,8 +44,9 @@ TFormNotUpdated::TFormNotUpdated(const QString& caption, const QList<TColumnSpec
 
 void TFormNotUpdated::ShowPayers(const TOwningList<TPayerInfo>& payers, const QString& caption,
                                  QWidget* parent) {
-  TFormNotUpdated form(caption, PayerColumns(), int(payers.Count()),
-                       [&payers](int col, int row) { return PayerCell(payers[row], col); }, parent);
+  TFormNotUpdated form(
+      caption, PayerColumns(), int(payers.Count()),
+      [&payers](int col, int row) { return PayerCell(payers[row], col); }, parent);
   Prompts().runModal(form);
 }
 
@@ -53,7 +54,8 @@ void TFormNotUpdated::ShowPayees(const TOwningList<TPayeeInfo>& payees, bool loc
                                  const QString& caption, QWidget* parent) {
   // Both pages have the payee columns; the page only tells the lists apart.
   Q_UNUSED(localPage);
-  TFormNotUpdated form(caption, PayeeColumns(), int(payees.Count()),
-                       [&payees](int col, int row) { return PayeeCell(payees[row], col); }, parent);
+  TFormNotUpdated form(
+      caption, PayeeColumns(), int(payees.Count()),
+      [&payees](int col, int row) { return PayeeCell(payees[row], col); }, parent);
   Prompts().runModal(form);
 }

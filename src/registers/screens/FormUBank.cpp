@@ -55,9 +55,10 @@ void TFormUBank::CreateControls() {
 
   auto* group = new QGroupBox(QStringLiteral("请选择需要更新的文件"), this);
   group->setObjectName(QStringLiteral("gbFiles"));
-  rbArea_ = NewChoice(group, QStringLiteral("rbArea"), QStringLiteral("省市地区文件更新（AREACODE.TXT）"));
-  rbBank_ =
-      NewChoice(group, QStringLiteral("rbBank"), QStringLiteral("他行信息文件更新（OTHERBANKCODE.TXT）"));
+  rbArea_ = NewChoice(group, QStringLiteral("rbArea"),
+                      QStringLiteral("省市地区文件更新（AREACODE.TXT）"));
+  rbBank_ = NewChoice(group, QStringLiteral("rbBank"),
+                      QStringLiteral("他行信息文件更新（OTHERBANKCODE.TXT）"));
   rbBranch_ = NewChoice(group, QStringLiteral("rbBranch"),
                         QStringLiteral("他行网点信息文件更新（UBANKCODE.TXT）"));
   rbArea_->setChecked(true);

@@ -31,8 +31,7 @@ class TRegisterBook : public TFormOriginal {
   void btnFindNextClick();
 
  protected:
-  TRegisterBook(TDataMain& data, const QString& caption, const QString& heading,
-                QWidget* parent);
+  TRegisterBook(TDataMain& data, const QString& caption, const QString& heading, QWidget* parent);
 
   TDataMain& Data() const { return data_; }
 

@@ -9,7 +9,8 @@ TfmUsageBook::TfmUsageBook(TDataMain& data, QWidget* parent)
   setObjectName(QStringLiteral("fmUsageBook"));
   SetColumns({{QStringLiteral("序号"), 48, TColumnAlignment::Center},
               {QStringLiteral("用途"), 360, TColumnAlignment::Left}});
-  AddCommand(QStringLiteral("btnAdd"), QStringLiteral("新增"), [this] { btnAddClick(); }, true);
+  AddCommand(
+      QStringLiteral("btnAdd"), QStringLiteral("新增"), [this] { btnAddClick(); }, true);
   AddCommand(QStringLiteral("btnEdit"), QStringLiteral("修改"), [this] { btnEditClick(); });
   AddCommand(QStringLiteral("btnDelete"), QStringLiteral("删除"), [this] { btnDeleteClick(); });
   Refresh();
@@ -32,8 +33,9 @@ void TfmUsageBook::SaveEntries() const {
 }
 
 void TfmUsageBook::btnAddClick() {
-  const std::optional<QString> typed = Prompts().inputText(
-      QStringLiteral("请输入新的转帐用途"), QStringLiteral("用途信息最多可保存15个汉字"), QString());
+  const std::optional<QString> typed =
+      Prompts().inputText(QStringLiteral("请输入新的转帐用途"),
+                          QStringLiteral("用途信息最多可保存15个汉字"), QString());
   if (!typed) return;
   const QString usage = UsageText(*typed);
   if (usage.isEmpty()) return;

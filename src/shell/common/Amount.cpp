@@ -8,7 +8,9 @@ using Wide = __int128;
 
 constexpr Wide kMaxUnits = std::numeric_limits<qint64>::max();
 
-bool IsDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool IsDigit(QChar c) {
+  return c >= u'0' && c <= u'9';
+}
 
 // Rounds the digits kept to the left of a cut, half to even, by what was cut off.
 Wide RoundHalfEven(Wide kept, QStringView dropped) {
@@ -49,7 +51,8 @@ std::optional<TAmount> TAmount::parse(QStringView input) {
   if (i < text.size() && (text[i] == u'e' || text[i] == u'E')) {
     ++i;
     bool negativeExponent = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) negativeExponent = text[i++] == u'-';
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
+      negativeExponent = text[i++] == u'-';
     if (i >= text.size() || !IsDigit(text[i])) return std::nullopt;
     for (; i < text.size() && IsDigit(text[i]); ++i) {
       exponent = exponent * 10 + (text[i].unicode() - u'0');
@@ -99,7 +102,6 @@ QString TAmount::toDisplay() const {
   const quint64 cents = (magnitude + 50) / 100;
   QString whole = QString::number(cents / 100);
   for (qsizetype pos = whole.size() - 3; pos > 0; pos -= 3) whole.insert(pos, u',');
-  const QString text =
-      whole + u'.' + QString::number(cents % 100).rightJustified(2, u'0');
+  const QString text = whole + u'.' + QString::number(cents % 100).rightJustified(2, u'0');
   return negative && cents != 0 ? u'-' + text : text;
 }

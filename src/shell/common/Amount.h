@@ -33,7 +33,10 @@ class TAmount {
 
   constexpr TAmount operator+(TAmount o) const { return TAmount(units_ + o.units_); }
   constexpr TAmount operator-(TAmount o) const { return TAmount(units_ - o.units_); }
-  constexpr TAmount& operator+=(TAmount o) { units_ += o.units_; return *this; }
+  constexpr TAmount& operator+=(TAmount o) {
+    units_ += o.units_;
+    return *this;
+  }
   constexpr auto operator<=>(const TAmount&) const = default;
 
  private:

@@ -71,10 +71,9 @@ bool TGridSearch::MayStartAgain() {
     TellNothingFound();
     return false;
   }
-  const auto answer =
-      Prompts().message(QMessageBox::Question, Caption(),
-                        QStringLiteral("已经到最后一条,是否从第一条开始查询?"),
-                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
+  const auto answer = Prompts().message(QMessageBox::Question, Caption(),
+                                        QStringLiteral("已经到最后一条,是否从第一条开始查询?"),
+                                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok);
   if (answer != QMessageBox::Ok) return false;
   wrapped_ = true;
   return true;

@@ -11,7 +11,8 @@ QString ShownCellText(const QString& text, bool clip, int textWidth, const QFont
   return QString(codec::gbkLength(text), QLatin1Char('#'));
 }
 
-TMapleCellDelegate::TMapleCellDelegate(TMapleGrid& grid) : QStyledItemDelegate(&grid), grid_(grid) {}
+TMapleCellDelegate::TMapleCellDelegate(TMapleGrid& grid)
+    : QStyledItemDelegate(&grid), grid_(grid) {}
 
 void TMapleCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                const QModelIndex& index) const {
@@ -25,16 +26,15 @@ void TMapleCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
 
   painter->save();
   painter->setClipRect(option.rect);
-  painter->fillRect(option.rect, highlighted
-                                     ? palette.color(QPalette::Active, QPalette::Highlight)
-                                     : grid_.CellColor(col, row));
+  painter->fillRect(option.rect, highlighted ? palette.color(QPalette::Active, QPalette::Highlight)
+                                             : grid_.CellColor(col, row));
   painter->setPen(highlighted ? palette.color(QPalette::Active, QPalette::HighlightedText)
                               : palette.color(QPalette::Active, QPalette::Text));
   painter->setFont(option.font);
   const QRect textRect = option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0);
   const QString text =
       ShownCellText(grid_.CellText(col, row), column.Clip(), textRect.width(), option.fontMetrics);
-  painter->drawText(textRect, ToQtAlignment(column.Alignment()) | Qt::AlignVCenter | Qt::TextWordWrap,
-                    text);
+  painter->drawText(textRect,
+                    ToQtAlignment(column.Alignment()) | Qt::AlignVCenter | Qt::TextWordWrap, text);
   painter->restore();
 }

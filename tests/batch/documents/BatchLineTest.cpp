@@ -106,8 +106,8 @@ TEST(BatchLine, theNumberOfPiecesDecidesWhatIsRead) {
 
   EXPECT_FALSE(ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|2|01")));  // 13 pieces
   // A "|" inside a value gives more pieces than a line has.
-  EXPECT_FALSE(ReadBatchLine(head + U("|102|1000||")));   // 18 pieces
-  EXPECT_FALSE(ReadBatchLine(head + U("|102|1000|x")));   // 17, the last not empty
+  EXPECT_FALSE(ReadBatchLine(head + U("|102|1000||")));  // 18 pieces
+  EXPECT_FALSE(ReadBatchLine(head + U("|102|1000|x")));  // 17, the last not empty
   EXPECT_FALSE(ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|2|01|货|款| | |")));
   EXPECT_FALSE(ReadBatchLine(U("")));
 }
@@ -116,7 +116,8 @@ TEST(BatchLine, aLineWhoseAmountIsNotAboveZeroIsRejected) {
   for (const char* amount : {"0", "-5", "abc", "", "0.00005", "1,000", "12元"})
     EXPECT_FALSE(ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|%1|01|u|||").arg(U(amount)))) << amount;
   // Taken to the nearest ten-thousandth, halves to even.
-  const std::optional<TPayMoneyInfo> doc = ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|0.00015|01|u|||"));
+  const std::optional<TPayMoneyInfo> doc =
+      ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|0.00015|01|u|||"));
   ASSERT_TRUE(doc);
   EXPECT_EQ(doc->Money, TAmount::fromUnits(2));
 }
@@ -128,9 +129,8 @@ TEST(BatchLine, linesSurviveBeingReadAndWrittenAgain) {
   EXPECT_EQ(own->Payee.UbankNo, U(" "));
   EXPECT_EQ(own->Payee.BankCode, U(" "));
 
-  for (const QString& line :
-       {BatchLine(*sample::OwnBank(), 3), BatchLine(*sample::OtherBank(), 12),
-        U("1000|甲|001|44|622|乙| |丙| | |0|0.0001|01|用途|102|1000|")}) {
+  for (const QString& line : {BatchLine(*sample::OwnBank(), 3), BatchLine(*sample::OtherBank(), 12),
+                              U("1000|甲|001|44|622|乙| |丙| | |0|0.0001|01|用途|102|1000|")}) {
     const std::optional<TPayMoneyInfo> doc = ReadBatchLine(line);
     ASSERT_TRUE(doc) << line.toStdString();
     EXPECT_EQ(BatchLine(*doc, line.section(u'|', 0, 0).toInt()), line);

@@ -9,7 +9,9 @@
 // another bank, with every field the forms carry set to a distinct value.
 namespace sample {
 
-inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+inline QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 inline TPayerInfo Payer() {
   TPayerInfo payer;

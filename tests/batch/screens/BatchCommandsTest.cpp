@@ -55,8 +55,8 @@ TEST(BatchCommands, aSeparatorInAnyFieldOfTheLineIsFound) {
   EXPECT_FALSE(HasFieldSeparator(*doc));
   doc->Remark = "a|b";  // not part of the line
   EXPECT_FALSE(HasFieldSeparator(*doc));
-  for (QString* field : {&doc->Usage, &doc->Payer.PayAccName, &doc->Payee.CounterName,
-                         &doc->Payee.AreaCode}) {
+  for (QString* field :
+       {&doc->Usage, &doc->Payer.PayAccName, &doc->Payee.CounterName, &doc->Payee.AreaCode}) {
     const QString kept = *field;
     *field += "|";
     EXPECT_TRUE(HasFieldSeparator(*doc));

@@ -48,7 +48,8 @@ class BatchScreenTest : public BatchFixture {
 TEST_F(BatchScreenTest, commandsFollowTheDocumentCountUpToEightHundred) {
   TFormBatch screen(Data());
   screen.show();
-  EXPECT_EQ(Enabled(screen), QStringList({"新增", "查询", "查询下一个", "导入", "在线提交转账记录"}));
+  EXPECT_EQ(Enabled(screen),
+            QStringList({"新增", "查询", "查询下一个", "导入", "在线提交转账记录"}));
   EXPECT_EQ(screen.CountText(), "共 0 笔");
 
   FillBatch(screen.Batch(), 799);
@@ -91,10 +92,10 @@ TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheCler
 
   // Rejected lines are asked about by their number; an empty line ends it all.
   screen.Batch().Clear();
-  const QString text = WriteText(
-      "mixed.txt", "  " + Line(1, "A1", "10") + "\t\r\n" + Line(2, "A2", "0") + "\r\n" +
-                       Line(3, "A3|x", "10") + "\r\n" + Line(4, "A4", "5") + "\r\n\r\n" +
-                       Line(5, "A5", "5") + "\r\n");
+  const QString text =
+      WriteText("mixed.txt", "  " + Line(1, "A1", "10") + "\t\r\n" + Line(2, "A2", "0") + "\r\n" +
+                                 Line(3, "A3|x", "10") + "\r\n" + Line(4, "A4", "5") + "\r\n\r\n" +
+                                 Line(5, "A5", "5") + "\r\n");
   prompts.answerFile(text);
   prompts.answer(QMessageBox::Ok);
   prompts.answer(QMessageBox::Ok);
@@ -191,8 +192,8 @@ TEST_F(BatchScreenTest, deleteRenumbersTheFailuresAndClearEmptiesAndSavesAfterAs
   FillBatch(screen.Batch(), 8);
   screen.Refresh();
   TFailPanel& panel = screen.FailPanel();
-  panel.ShowFails({{"002", "", "", "", "", ""}, {"004", "", "", "", "", ""}, {"007", "", "", "", "", ""}},
-                  "8");
+  panel.ShowFails(
+      {{"002", "", "", "", "", ""}, {"004", "", "", "", "", ""}, {"007", "", "", "", "", ""}}, "8");
   EXPECT_TRUE(panel.IsOpen());
   EXPECT_EQ(panel.SumText(), "合计笔数：8");
 

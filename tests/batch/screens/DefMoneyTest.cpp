@@ -2,11 +2,11 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QMouseEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "MoneyFixture.h"
@@ -187,8 +187,8 @@ TEST_F(DefMoneyTest, continueAppendsACompleteDocumentAndKeepsThePayeeRecord) {
   EXPECT_EQ(batch[0].Money.toText(), "1500.5");
   EXPECT_EQ(batch[0].Usage, "工资");
   // The payee's shown fields and the amount are cleared; payer and usage stay.
-  for (const char* name : {"edtRcvAccNo", "edtRcvAccName", "edtRcvAlias", "lblRcvCounter",
-                           "lblRcvBank", "edtMoney"})
+  for (const char* name :
+       {"edtRcvAccNo", "edtRcvAccName", "edtRcvAlias", "lblRcvCounter", "lblRcvBank", "edtMoney"})
     EXPECT_EQ(Text(name), "") << name;
   EXPECT_EQ(Text("edtPayAccNo"), "1001");
   EXPECT_EQ(Usage()->currentText(), "工资");

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "batch/screens/MoneyEntry.h"
 #include "MoneyFixture.h"
+#include "batch/screens/MoneyEntry.h"
 
 using namespace MoneyEntry;
 

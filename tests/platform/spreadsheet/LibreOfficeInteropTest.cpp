@@ -10,7 +10,9 @@
 // Workbooks saved by a real spreadsheet program, and ours opened by one.
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 bool RunProgram(const QString& program, const QStringList& arguments, QString* output = nullptr) {
   QProcess process;
@@ -27,8 +29,11 @@ void Convert(const TempAppDir& dir, const QStringList& files, const QString& fil
   QString output;
   const QStringList arguments =
       QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.file("lo-profile"),
-                  QStringLiteral("--headless"), QStringLiteral("--convert-to"), filter,
-                  QStringLiteral("--outdir"), outDir} +
+                  QStringLiteral("--headless"),
+                  QStringLiteral("--convert-to"),
+                  filter,
+                  QStringLiteral("--outdir"),
+                  outDir} +
       files;
   ASSERT_TRUE(RunProgram(QStringLiteral("soffice"), arguments, &output)) << output.toStdString();
 }
@@ -54,7 +59,7 @@ wb.save(sys.argv[1])
 )py");
   QString output;
   ASSERT_TRUE(RunProgram(QStringLiteral("/usr/bin/python3"),
-                  {QStringLiteral("-c"), script, dir.file("source.xlsx")}, &output))
+                         {QStringLiteral("-c"), script, dir.file("source.xlsx")}, &output))
       << output.toStdString();
   QDir().mkpath(dir.file("saved"));
   Convert(dir, {dir.file("source.xlsx")}, QStringLiteral("xls"), dir.file("saved"));

@@ -8,7 +8,9 @@
 
 namespace {
 
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+QString U(const char* utf8) {
+  return QString::fromUtf8(utf8);
+}
 
 class SpreadsheetRoundTrip : public testing::TestWithParam<const char*> {};
 

@@ -37,57 +37,50 @@ void ExpectTable(TCodeFile kind, const QByteArray& text, const QByteArray& expec
 TEST(CodeFileConversion, areaFile_groupsProvinceRunsByThePreviousLineOnly) {
   // Every kind of line end, the last line without one; 上海市 comes back in a
   // second run and gets a second element.
-  const QByteArray text = Gbk(
-      "上海市|上海市|2900|\r\n"
-      "浙江省|杭州市|3310|\n"
-      "浙江省|宁波市|3320|\r"
-      "上海市|崇明区|2910|");
-  ExpectTable(TCodeFile::Area, text,
-              Table({"<AreaCodesConf>",
-                     "<AreaProv AreaName=\"上海市\">",
-                     "<Area AreaCode=\"2900\"><![CDATA[上海市]]></Area>",
-                     "</AreaProv>",
-                     "<AreaProv AreaName=\"浙江省\">",
-                     "<Area AreaCode=\"3310\"><![CDATA[杭州市]]></Area>",
-                     "<Area AreaCode=\"3320\"><![CDATA[宁波市]]></Area>",
-                     "</AreaProv>",
-                     "<AreaProv AreaName=\"上海市\">",
-                     "<Area AreaCode=\"2910\"><![CDATA[崇明区]]></Area>",
-                     "</AreaProv>",
-                     "</AreaCodesConf>"}));
+  const QByteArray text =
+      Gbk("上海市|上海市|2900|\r\n"
+          "浙江省|杭州市|3310|\n"
+          "浙江省|宁波市|3320|\r"
+          "上海市|崇明区|2910|");
+  ExpectTable(
+      TCodeFile::Area, text,
+      Table({"<AreaCodesConf>", "<AreaProv AreaName=\"上海市\">",
+             "<Area AreaCode=\"2900\"><![CDATA[上海市]]></Area>", "</AreaProv>",
+             "<AreaProv AreaName=\"浙江省\">", "<Area AreaCode=\"3310\"><![CDATA[杭州市]]></Area>",
+             "<Area AreaCode=\"3320\"><![CDATA[宁波市]]></Area>", "</AreaProv>",
+             "<AreaProv AreaName=\"上海市\">", "<Area AreaCode=\"2910\"><![CDATA[崇明区]]></Area>",
+             "</AreaProv>", "</AreaCodesConf>"}));
 }
 
 TEST(CodeFileConversion, bankFile_oneEntryPerLine_cutOnDecodedText) {
   // "磡" is B4 7C in GBK: its trail byte is a "|" that must not cut the name.
   // The empty line between LF and LF is a record too; a line without "|" has
   // an empty name and the whole line less its last character as the code.
-  const QByteArray text = Gbk(
-      "华东商业银行|313|\r"
-      "红磡信托银行|325|\n"
-      "\n"
-      "3999X\r\n"
-      "西部发展银行|402|\r\n");
+  const QByteArray text =
+      Gbk("华东商业银行|313|\r"
+          "红磡信托银行|325|\n"
+          "\n"
+          "3999X\r\n"
+          "西部发展银行|402|\r\n");
   ExpectTable(TCodeFile::Bank, text,
-              Table({"<BankCodeConf>",
-                     "<Bank BankCode=\"313\"><![CDATA[华东商业银行]]></Bank>",
+              Table({"<BankCodeConf>", "<Bank BankCode=\"313\"><![CDATA[华东商业银行]]></Bank>",
                      "<Bank BankCode=\"325\"><![CDATA[红磡信托银行]]></Bank>",
                      "<Bank BankCode=\"\"><![CDATA[]]></Bank>",
                      "<Bank BankCode=\"3999\"><![CDATA[]]></Bank>",
-                     "<Bank BankCode=\"402\"><![CDATA[西部发展银行]]></Bank>",
-                     "</BankCodeConf>"}));
+                     "<Bank BankCode=\"402\"><![CDATA[西部发展银行]]></Bank>", "</BankCodeConf>"}));
 }
 
 TEST(CodeFileConversion, branchFile_groupsBanksThenAreas_andDropsNbsp) {
   // The second bank starts in the area the first one ended with: a new bank
   // always opens a new area group. The last character is dropped whatever it is,
   // and the interbank number takes the rest of the line, "|" and all.
-  const QByteArray text = Gbk(
-      "313|2900|浦东&nbsp;支行|313290000011|\r\n"
-      "313|2900|红磡路支行|313290000029|\r\n"
-      "313|3310|杭州&nbsp;西湖&nbsp;支行|313331000017|\r\n"
-      "402|3310|杭州分行|402331000010|\r\n"
-      "402|2900|上海分行|402290000018|9|\r\n"
-      "402|2900|徐汇支行|40229000002X\r\n");
+  const QByteArray text =
+      Gbk("313|2900|浦东&nbsp;支行|313290000011|\r\n"
+          "313|2900|红磡路支行|313290000029|\r\n"
+          "313|3310|杭州&nbsp;西湖&nbsp;支行|313331000017|\r\n"
+          "402|3310|杭州分行|402331000010|\r\n"
+          "402|2900|上海分行|402290000018|9|\r\n"
+          "402|2900|徐汇支行|40229000002X\r\n");
   ExpectTable(TCodeFile::Branch, text,
               Table({"<UBankCodesConf>",
                      "<BankCode BankId=\"313\">",
@@ -172,8 +165,8 @@ TEST_F(CodeTableUpdate, refusedText_leavesTheOldTable) {
   EXPECT_FALSE(UpdateCodeTable(
       TCodeFile::Bank, source("OTHERBANKCODE.TXT", Gbk("华东商业银行|313|\r\n西部银行|402|x|\r\n")),
       param()));
-  EXPECT_FALSE(UpdateCodeTable(
-      TCodeFile::Area, source("AREACODE.TXT", Gbk("浙江省|杭州市|3310|x|\r\n")), param()));
+  EXPECT_FALSE(UpdateCodeTable(TCodeFile::Area,
+                               source("AREACODE.TXT", Gbk("浙江省|杭州市|3310|x|\r\n")), param()));
   EXPECT_FALSE(UpdateCodeTable(TCodeFile::Bank, dir.file(QStringLiteral("missing.TXT")), param()));
   EXPECT_EQ(dir.read(QStringLiteral("param/OtherBank.xml")), oldTable);
   EXPECT_EQ(dir.read(QStringLiteral("param/AreaPeov.xml")), oldTable);

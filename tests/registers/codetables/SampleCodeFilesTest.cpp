@@ -15,7 +15,8 @@ QString DataDir() {
 // The shipped tables are what the shipped code files convert to, and readable XML.
 TEST(SampleCodeFiles, convertToTheShippedTables) {
   for (const TCodeFile kind : {TCodeFile::Area, TCodeFile::Bank, TCodeFile::Branch}) {
-    const QString source = DataDir() + QStringLiteral("/codefiles/") + codetables::SourceFileName(kind);
+    const QString source =
+        DataDir() + QStringLiteral("/codefiles/") + codetables::SourceFileName(kind);
     const QString table = DataDir() + QStringLiteral("/param/") + codetables::TableFileName(kind);
     SCOPED_TRACE(source.toStdString());
     const std::optional<QByteArray> text = ReadWholeFile(source);

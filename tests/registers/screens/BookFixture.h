@@ -58,7 +58,8 @@ class BookFixture : public testing::Test {
   }
   // A register file written, or read back, by the program itself.
   template <class T>
-  void WriteList(const TInfoConfig& descriptor, const QString& path, std::initializer_list<T> records) {
+  void WriteList(const TInfoConfig& descriptor, const QString& path,
+                 std::initializer_list<T> records) {
     TOwningList<T> list;
     for (const T& record : records) list.Append(std::make_unique<T>(record));
     TDataMain(app.path()).SaveList(list, At(descriptor, path));
@@ -98,7 +99,8 @@ class BookFixture : public testing::Test {
   static Snapshot Freeze(const QString& path) {
     QFile file(path);
     if (file.open(QIODevice::ReadWrite))
-      file.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+      file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                       QFileDevice::FileModificationTime);
     file.close();
     return Take(path);
   }

@@ -10,16 +10,19 @@ namespace {
 class PayeeBookTest : public BookFixture {
  protected:
   QString PayeeFile() { return app.file("param/Payee.xml"); }
-  TOwningList<TPayeeInfo> Saved() { return ReadList<TPayeeInfo>(InfoConfigs::Payees(), PayeeFile()); }
+  TOwningList<TPayeeInfo> Saved() {
+    return ReadList<TPayeeInfo>(InfoConfigs::Payees(), PayeeFile());
+  }
 };
 
 TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSkipsRepeats) {
   WriteList(InfoConfigs::Payees(), PayeeFile(),
             {Payee("P1", "1", "旧"), Payee("P2", "0", "旧"), Payee("P3", "0", "旧", "321331000016"),
              Payee("P9", "1", "旧")});
-  WriteList(InfoConfigs::Payees(), app.file("in/payees.txt"),
-            {Payee("P1", "1", "新"), Payee("P2", "0", "新"), Payee("P3", "0", "新"),
-             Payee("P4", "1", "新"), Payee("P4", "1", "重复"), Payee("P4", "1", "新", "", "另一人")});
+  WriteList(
+      InfoConfigs::Payees(), app.file("in/payees.txt"),
+      {Payee("P1", "1", "新"), Payee("P2", "0", "新"), Payee("P3", "0", "新"),
+       Payee("P4", "1", "新"), Payee("P4", "1", "重复"), Payee("P4", "1", "新", "", "另一人")});
   TfmPayeeBook book(Data());
   QStringList notUpdated;
   prompts.answerFile(app.file("in/payees.txt"));

@@ -12,9 +12,12 @@ namespace {
 class PayerBookTest : public BookFixture {
  protected:
   QString PayerFile() { return app.file("param/Payer.xml"); }
-  TOwningList<TPayerInfo> Saved() { return ReadList<TPayerInfo>(InfoConfigs::Payers(), PayerFile()); }
+  TOwningList<TPayerInfo> Saved() {
+    return ReadList<TPayerInfo>(InfoConfigs::Payers(), PayerFile());
+  }
   void RegisterABC() {
-    WriteList(InfoConfigs::Payers(), PayerFile(), {Payer("A", "甲组"), Payer("B", "乙组"), Payer("C", "丙组")});
+    WriteList(InfoConfigs::Payers(), PayerFile(),
+              {Payer("A", "甲组"), Payer("B", "乙组"), Payer("C", "丙组")});
   }
 };
 
@@ -42,7 +45,8 @@ TEST_F(PayerBookTest, anEmptyRegisterOffersOnlyImportAndHasNothingToExport) {
 
 TEST_F(PayerBookTest, importKeepsRegisteredDataAndListsTheAccountsNotUpdated) {
   RegisterABC();
-  WriteList(InfoConfigs::Payers(), app.file("in/payers.xml"), {Payer("B", "新组"), Payer("D", "新组")});
+  WriteList(InfoConfigs::Payers(), app.file("in/payers.xml"),
+            {Payer("B", "新组"), Payer("D", "新组")});
   TfmPayerBook book(Data());
   QStringList notUpdated;
   prompts.answerFile(app.file("in/payers.xml"));
