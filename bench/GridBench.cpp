@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "platform/prompts/ScriptedPrompts.h"
-#include "shell/grid/FormSearch.h"
-#include "shell/grid/MapleGrid.h"
+#include "widgets/grid/FormSearch.h"
+#include "widgets/grid/MapleGrid.h"
 
 // A list grid of 100,000 payees on the offscreen platform: giving it the row
 // count, painting it scrolled to the middle and to the end, and a search of a
@@ -79,7 +79,8 @@ struct Grid {
     grid.SetTotalRowCount(kRows);
     grid.show();
   }
-  TMapleGrid grid;
+  TScriptedPrompts prompts;
+  TMapleGrid grid{prompts};
 };
 
 // The count changes every time, as after adding or deleting a row, so that
@@ -117,12 +118,11 @@ void PaintEnd(benchmark::State& state) {
 // Find from the first row for a text no cell of the name column holds.
 void FindNothing(benchmark::State& state) {
   Grid grid;
-  TScriptedPrompts prompts;
-  TPromptsScope scope(prompts);
+  TScriptedPrompts& prompts = grid.prompts;
   const int mode = int(state.range(0));
   for (auto _ : state) {
     grid.grid.Row_Safe(0);
-    prompts.answerModal([mode](QDialog& dialog) {
+    prompts.AnswerModal([mode](QDialog& dialog) {
       dialog.findChild<QLineEdit*>(QStringLiteral("edtFind"))->setText(U("维岭银行"));
       dialog.findChild<QComboBox*>(QStringLiteral("cmbRange"))->setCurrentIndex(2);
       dialog.findChild<QComboBox*>(QStringLiteral("cmbMatch"))->setCurrentIndex(mode);
@@ -130,7 +130,7 @@ void FindNothing(benchmark::State& state) {
     });
     grid.grid.Find();
   }
-  if (prompts.messages().size() != std::size_t(state.iterations()))
+  if (prompts.Messages().size() != std::size_t(state.iterations()))
     state.SkipWithError("the search found something");
 }
 

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "platform/process/HugePages.h"
-#include "shell/DataMain.h"
+#include "registers/store/RegisterStore.h"
 
 // Loading and saving a payee register of 100,000 entries with the kind of
 // Chinese names, branches and areas a real register holds.
@@ -77,17 +77,14 @@ QString BenchDir() {
   return given.isEmpty() ? temporary.path() : given;
 }
 
-TDataMain& Data() {
+TRegisterStore& Data() {
   static QTemporaryDir programDir;
-  static TDataMain data(programDir.path());
+  static TRegisterStore data{TAppPaths(programDir.path())};
   return data;
 }
 
 TInfoConfig RegisterConfig() {
-  TInfoConfig config = InfoConfigs::Payees();
-  config.InParamDir = false;
-  config.FileName = BenchDir() + QStringLiteral("/Payee.xml");
-  return config;
+  return InfoConfigs::Payees().At(BenchDir() + QStringLiteral("/Payee.xml"));
 }
 
 void WriteRegisterIfMissing() {

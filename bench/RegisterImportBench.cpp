@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "platform/process/HugePages.h"
+#include "platform/prompts/ScriptedPrompts.h"
 #include "registers/books/RegisterMerge.h"
 #include "registers/books/RegisterWorkbook.h"
 
@@ -20,9 +21,9 @@ QTemporaryDir& WorkDir() {
   return dir;
 }
 
-TDataMain& Data() {
-  static TDataMain data(WorkDir().path());
-  return data;
+TScriptedPrompts& Prompts() {
+  static TScriptedPrompts prompts;
+  return prompts;
 }
 
 QString File(const char* name) {
@@ -59,14 +60,16 @@ void MergePayees(benchmark::State& state) {
 }
 
 void Export(benchmark::State& state, const char* name) {
-  for (auto _ : state) ExportPayeesWorkbook(Registered(), File(name), Data());
+  for (auto _ : state) ExportPayeesWorkbook(Registered(), File(name), &TSpreadsheetApp::Start);
 }
 
 void Import(benchmark::State& state, const char* name) {
-  if (!QFileInfo::exists(File(name))) ExportPayeesWorkbook(Registered(), File(name), Data());
+  if (!QFileInfo::exists(File(name)))
+    ExportPayeesWorkbook(Registered(), File(name), &TSpreadsheetApp::Start);
   for (auto _ : state) {
     TOwningList<TPayeeInfo> read;
-    if (ReadPayeesWorkbook(File(name), read, Data()) != TImportResult::Read ||
+    if (ReadPayeesWorkbook(File(name), read, &TSpreadsheetApp::Start, Prompts()) !=
+            TImportResult::Read ||
         read.Count() != kPayees)
       state.SkipWithError("wrong import");
   }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QSplitter>
-#include <QSplitterHandle>
 
 class QToolButton;
 
@@ -16,18 +15,8 @@ class TMenuSplitter : public QSplitter {
   void SetCollapsedLook(bool collapsed);
 
  Q_SIGNALS:
-  void toggleRequested();
+  void ToggleRequested();
 
  protected:
   QSplitterHandle* createHandle() override;
-};
-
-class TMenuSplitterHandle : public QSplitterHandle {
-  Q_OBJECT
- public:
-  TMenuSplitterHandle(Qt::Orientation orientation, TMenuSplitter* parent);
-  QToolButton* Button() const { return button_; }
-
- private:
-  QToolButton* button_;
 };

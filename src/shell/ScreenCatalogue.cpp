@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "shell/MenuActions.h"
+#include "shell/PlaceholderDialog.h"
 #include "shell/PlaceholderScreen.h"
 
 namespace {
@@ -38,11 +39,11 @@ bool TScreenCatalogue::HasFactory(qint32 code) const {
   return it != entries_.cend() && (it->screen || it->dialog);
 }
 
-std::unique_ptr<QWidget> TScreenCatalogue::CreateScreen(qint32 code) const {
+std::unique_ptr<TFormOriginal> TScreenCatalogue::CreateScreen(qint32 code) const {
   const auto it = entries_.constFind(code);
-  std::unique_ptr<QWidget> screen;
+  std::unique_ptr<TFormOriginal> screen;
   if (it != entries_.cend() && it->screen) screen = it->screen();
-  if (!screen) screen = std::make_unique<TPlaceholderScreen>(Caption(code));
+  if (!screen) screen = std::make_unique<TPlaceholderScreen>(services_, Caption(code));
   if (screen->windowTitle().isEmpty()) screen->setWindowTitle(Caption(code));
   return screen;
 }
@@ -51,6 +52,7 @@ std::unique_ptr<QDialog> TScreenCatalogue::CreateDialog(qint32 code, QWidget* pa
   const auto it = entries_.constFind(code);
   std::unique_ptr<QDialog> dialog;
   if (it != entries_.cend() && it->dialog) dialog = it->dialog(parent);
-  if (!dialog) dialog = std::make_unique<TPlaceholderDialog>(Caption(code), parent);
+  if (!dialog)
+    dialog = std::make_unique<TPlaceholderDialog>(services_.Prompts, Caption(code), parent);
   return dialog;
 }

@@ -3,9 +3,11 @@
 #include <QDialog>
 #include <QHash>
 #include <QString>
-#include <QWidget>
 #include <functional>
 #include <memory>
+
+#include "widgets/base/FormOriginal.h"
+#include "widgets/base/ScreenServices.h"
 
 // The screens and dialogs that menu codes open. The main window knows only this
 // catalogue; the program registers, per menu code, a caption and a factory from
@@ -13,8 +15,11 @@
 // placeholder with the caption of its menu action.
 class TScreenCatalogue {
  public:
-  using ScreenFactory = std::function<std::unique_ptr<QWidget>()>;
+  using ScreenFactory = std::function<std::unique_ptr<TFormOriginal>()>;
   using DialogFactory = std::function<std::unique_ptr<QDialog>(QWidget* parent)>;
+
+  // Placeholders get the services.
+  explicit TScreenCatalogue(TScreenServices services) : services_(std::move(services)) {}
 
   // Throw std::invalid_argument for a code whose action is not a screen
   // (respectively a dialog).
@@ -25,7 +30,7 @@ class TScreenCatalogue {
   QString Caption(qint32 code) const;
   bool HasFactory(qint32 code) const;
 
-  std::unique_ptr<QWidget> CreateScreen(qint32 code) const;
+  std::unique_ptr<TFormOriginal> CreateScreen(qint32 code) const;
   std::unique_ptr<QDialog> CreateDialog(qint32 code, QWidget* parent) const;
 
  private:
@@ -34,5 +39,6 @@ class TScreenCatalogue {
     ScreenFactory screen;
     DialogFactory dialog;
   };
+  TScreenServices services_;
   QHash<qint32, Entry> entries_;
 };

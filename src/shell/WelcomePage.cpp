@@ -3,7 +3,7 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shell/AppInfo.h"
+#include "core/AppInfo.h"
 
 TWelcomePage::TWelcomePage(QWidget* parent) : QWidget(parent) {
   setObjectName(QStringLiteral("pnlWelcome"));

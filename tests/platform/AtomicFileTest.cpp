@@ -35,7 +35,7 @@ TEST(AtomicFile, anUnwritablePlaceIsReportedWithThePath) {
     WriteFileAtomically(dir.file("missing/a.txt"), "x");
     FAIL() << "no error";
   } catch (const TFileError& e) {
-    EXPECT_TRUE(e.message().contains(QStringLiteral("missing/a.txt"))) << e.what();
+    EXPECT_TRUE(e.Message().contains(QStringLiteral("missing/a.txt"))) << e.what();
   }
   EXPECT_FALSE(ReadWholeFile(dir.file("missing/a.txt")).has_value());
 }

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "session/FormBody.h"
-#include "session/SessionUser.h"
-#include "session/WebDownloader.h"
+#include "core/SessionUser.h"
+#include "session/transport/FormBody.h"
+#include "session/transport/WebDownloader.h"
 
 namespace {
 

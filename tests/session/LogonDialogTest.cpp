@@ -1,17 +1,17 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "SessionFixture.h"
-#include "shell/AppInfo.h"
-#include "shell/IniFile.h"
+#include "core/AppInfo.h"
+#include "core/IniFile.h"
+#include "support/SessionFixture.h"
 
 namespace {
 
 class LogonDialogTest : public SessionFixture {
  protected:
   void ExpectRefused(TfmLogon& dialog, const char* message, const char* focusField) {
-    EXPECT_EQ(prompts.lastMessage().caption, "提示") << message;
-    EXPECT_EQ(prompts.lastMessage().text, QString::fromUtf8(message));
+    EXPECT_EQ(prompts.LastMessage().caption, "提示") << message;
+    EXPECT_EQ(prompts.LastMessage().text, QString::fromUtf8(message));
     EXPECT_EQ(dialog.focusWidget(), Field(dialog, focusField)) << message;
     EXPECT_TRUE(Button(dialog, "btnLogin")->isEnabled());
     EXPECT_TRUE(Button(dialog, "btnCancel")->isEnabled());
@@ -21,7 +21,7 @@ class LogonDialogTest : public SessionFixture {
 
 TEST_F(LogonDialogTest, showsItsControlsFilledFromClientSysIni) {
   WriteClientSysIni("CUST_ID=3100067890\r\nOPER_ID=001\r\n");
-  TfmLogon dialog(Config());
+  TfmLogon dialog(Config(), user, prompts);
   EXPECT_EQ(dialog.objectName(), "fmLogon");
   EXPECT_EQ(dialog.windowTitle(), "网上银行单位客户登录");
   EXPECT_EQ(Field(dialog, "edtCustId")->text(), "3100067890");
@@ -36,7 +36,7 @@ TEST_F(LogonDialogTest, showsItsControlsFilledFromClientSysIni) {
 }
 
 TEST_F(LogonDialogTest, eachFieldCheckStopsWithItsMessageAndFocusAndSendsNothing) {
-  TfmLogon dialog(Config());
+  TfmLogon dialog(Config(), user, prompts);
   TypeAndLogin(dialog, "  ", "001", "a12345");
   ExpectRefused(dialog, "客户号不能为空，请输入。", "edtCustId");
   EXPECT_EQ(Field(dialog, "edtCustId")->text(), "");
@@ -52,18 +52,18 @@ TEST_F(LogonDialogTest, eachFieldCheckStopsWithItsMessageAndFocusAndSendsNothing
     ExpectRefused(dialog, "密码必须大于6位，小于12位。", "edtLogpwd");
     EXPECT_EQ(Field(dialog, "edtLogpwd")->text(), "") << password;
   }
-  EXPECT_EQ(prompts.messages().size(), 5u);
+  EXPECT_EQ(prompts.Messages().size(), 5u);
   EXPECT_TRUE(sim.Requests().isEmpty());
 }
 
 TEST_F(LogonDialogTest, passwordsOfSixAndTwelveCharactersAreSentAndARefusalKeepsTheDialogUsable) {
-  TfmLogon dialog(Config());
+  TfmLogon dialog(Config(), user, prompts);
   TypeAndLogin(dialog, "3100012345", "001", "a123456789ab");
   ASSERT_EQ(RequestsOf("690101").size(), 1);
   EXPECT_EQ(RequestsOf("690101")[0].Field("LOG_PWD"), "a123456789ab");
-  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.lastMessage().caption, AppTitle());
-  EXPECT_EQ(prompts.lastMessage().text, "信息提示\r\r登录密码错误。(EBLN0002)");
+  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().caption, AppTitle());
+  EXPECT_EQ(prompts.LastMessage().text, "信息提示\r\r登录密码错误。(EBLN0002)");
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_TRUE(Button(dialog, "btnLogin")->isEnabled());
   EXPECT_TRUE(Button(dialog, "btnCancel")->isEnabled());
@@ -71,25 +71,25 @@ TEST_F(LogonDialogTest, passwordsOfSixAndTwelveCharactersAreSentAndARefusalKeeps
   sim.SetFault("drop", 0);
   TypeAndLogin(dialog, "3100012345", "001", "a12345");
   sim.ClearFault();
-  EXPECT_EQ(prompts.lastMessage().text,
+  EXPECT_EQ(prompts.LastMessage().text,
             "返回信息为服务器暂时不能访问,原因可能是网银服务器忙或网络故障,请稍后再试!");
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 
   TypeAndLogin(dialog, "  3100012345  ", "001", "a12345");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(RequestsOf("690101").last().Field("CUSTOMERID"), "3100012345");
-  EXPECT_TRUE(SessionUser().LoggedOn);
+  EXPECT_TRUE(user.LoggedOn);
 }
 
 TEST_F(LogonDialogTest, successClosesTheDialogClearsItAndRemembersCustomerAndOperator) {
   WriteClientSysIni("CUST_ID=3100067890\r\nOPER_ID=009\r\n");
-  TfmLogon dialog(Config());
+  TfmLogon dialog(Config(), user, prompts);
   TypeAndLogin(dialog, " 3100012345 ", "001", "a12345");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_EQ(Field(dialog, "edtCustId")->text(), "");
   EXPECT_EQ(Field(dialog, "EdtOperId")->text(), "");
   EXPECT_EQ(Field(dialog, "edtLogpwd")->text(), "");
-  EXPECT_EQ(prompts.messageTexts(), QStringList{"登录成功！"});
+  EXPECT_EQ(prompts.MessageTexts(), QStringList{"登录成功！"});
   EXPECT_EQ(RequestsOf("6P0010").size(), 1);
 
   const TIniFile ini(Config().ClientSysIni);
@@ -100,17 +100,17 @@ TEST_F(LogonDialogTest, successClosesTheDialogClearsItAndRemembersCustomerAndOpe
 
 TEST_F(LogonDialogTest, announcementIsShownModallyAfterTheLogon) {
   sim.Configure("announce", " 1 ");
-  TfmLogon dialog(Config());
-  prompts.answerModal(QDialog::Accepted);
+  TfmLogon dialog(Config(), user, prompts);
+  prompts.AnswerModal(QDialog::Accepted);
   TypeAndLogin(dialog, "3100012345", "001", "a12345");
-  ASSERT_EQ(prompts.modalRuns().size(), 1u);
-  EXPECT_EQ(prompts.modalRuns()[0].objectName, "FormShowUpdateMsg");
+  ASSERT_EQ(prompts.ModalRuns().size(), 1u);
+  EXPECT_EQ(prompts.ModalRuns()[0].objectName, "FormShowUpdateMsg");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST_F(LogonDialogTest, cannotBeClosedWhileTheLogonRuns) {
   sim.SetFault("slow", 1, {{"delay_ms", "600"}});
-  TfmLogon dialog(Config());
+  TfmLogon dialog(Config(), user, prompts);
   dialog.show();
   bool stillOpen = false;
   bool buttonsDisabled = false;
@@ -129,7 +129,7 @@ TEST_F(LogonDialogTest, cannotBeClosedWhileTheLogonRuns) {
 }
 
 TEST_F(LogonDialogTest, cancelClearsTheFields) {
-  TfmLogon dialog(Config());
+  TfmLogon dialog(Config(), user, prompts);
   Field(dialog, "edtCustId")->setText("3100012345");
   Field(dialog, "edtLogpwd")->setText("a12345");
   Button(dialog, "btnCancel")->click();

@@ -1,10 +1,10 @@
 #include <QFile>
 
-#include "SessionFixture.h"
-#include "session/Announcement.h"
-#include "session/GetData.h"
-#include "session/Logon.h"
-#include "session/ShowUpdateMsg.h"
+#include "session/screens/Announcement.h"
+#include "session/screens/FormShowUpdateMsg.h"
+#include "session/transport/GetData.h"
+#include "session/transport/Logon.h"
+#include "support/SessionFixture.h"
 
 namespace {
 
@@ -18,7 +18,7 @@ class LogonTest : public SessionFixture {
              const char* password = "a12345") {
     TLOGON logon = TLOGON::Make(Config(), QString::fromUtf8(custId), QString::fromUtf8(operId),
                                 QString::fromUtf8(password));
-    TGetData::Logon(logon);
+    TGetData::Logon(logon, user, prompts);
     EXPECT_TRUE(logon.Password.isEmpty());
     EXPECT_TRUE(logon.PostData.isEmpty());
   }
@@ -48,7 +48,6 @@ TEST_F(LogonTest, demoLogonSendsTheExactBodyFillsTheSessionAndSaysSo) {
   EXPECT_EQ(requests[0].Header("Content-Type"), "application/x-www-form-urlencoded");
   EXPECT_EQ(requests[0].Body, kDemoLogonBody);
 
-  const TUSER& user = SessionUser();
   EXPECT_TRUE(user.LoggedOn);
   EXPECT_EQ(user.CustId, "3100012345");
   EXPECT_EQ(user.UserId, "001");
@@ -56,36 +55,36 @@ TEST_F(LogonTest, demoLogonSendsTheExactBodyFillsTheSessionAndSaysSo) {
   EXPECT_EQ(user.TxCode, "690101");
   EXPECT_EQ(user.ClientName, "download/WeilingB2BClient-setup.zip");
 
-  ASSERT_EQ(prompts.messages().size(), 1u);
-  EXPECT_EQ(prompts.lastMessage().caption, "提示");
-  EXPECT_EQ(prompts.lastMessage().text, "登录成功！");
+  ASSERT_EQ(prompts.Messages().size(), 1u);
+  EXPECT_EQ(prompts.LastMessage().caption, "提示");
+  EXPECT_EQ(prompts.LastMessage().text, "登录成功！");
 }
 
 TEST_F(LogonTest, newerVersionAsksAndDownloadsThePackageOnlyWhenWanted) {
   sim.Configure("versionTime", "20270115");
 
-  prompts.answer(QMessageBox::No);
+  prompts.Answer(QMessageBox::No);
   LogOn();
-  EXPECT_TRUE(SessionUser().LoggedOn);
-  ASSERT_EQ(prompts.messages().size(), 1u);
-  EXPECT_EQ(prompts.lastMessage().caption, "询问");
-  EXPECT_EQ(prompts.lastMessage().text, "登录成功，客户端版本已升级，是否需要立即更新？");
-  EXPECT_EQ(prompts.lastMessage().buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_TRUE(user.LoggedOn);
+  ASSERT_EQ(prompts.Messages().size(), 1u);
+  EXPECT_EQ(prompts.LastMessage().caption, "询问");
+  EXPECT_EQ(prompts.LastMessage().text, "登录成功，客户端版本已升级，是否需要立即更新？");
+  EXPECT_EQ(prompts.LastMessage().buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_EQ(sim.Requests().size(), 1);
-  EXPECT_TRUE(prompts.fileDialogs().empty());
+  EXPECT_TRUE(prompts.FileDialogs().empty());
 
-  SessionUser() = TUSER{};
+  user = TUSER{};
   sim.ClearRequests();
   const QString saved = dir.file("setup.zip");
-  prompts.answer(QMessageBox::Yes);
-  prompts.answerFile(saved);
+  prompts.Answer(QMessageBox::Yes);
+  prompts.AnswerFile(saved);
   LogOn();
   const QList<TSimRequest> requests = sim.Requests();
   ASSERT_EQ(requests.size(), 2);
   EXPECT_EQ(requests[1].Method, "GET");
   EXPECT_EQ(requests[1].Path, "/download/WeilingB2BClient-setup.zip");
-  ASSERT_EQ(prompts.fileDialogs().size(), 1u);
-  EXPECT_EQ(prompts.fileDialogs()[0].caption, "文件下载");
+  ASSERT_EQ(prompts.FileDialogs().size(), 1u);
+  EXPECT_EQ(prompts.FileDialogs()[0].caption, "文件下载");
   QFile package(saved);
   ASSERT_TRUE(package.open(QIODevice::ReadOnly));
   EXPECT_GT(package.size(), 0);
@@ -93,11 +92,11 @@ TEST_F(LogonTest, newerVersionAsksAndDownloadsThePackageOnlyWhenWanted) {
 
 TEST_F(LogonTest, operatorWhoIsNotAPreparerOpensNoSession) {
   LogOn("3100012345", "002", "b12345");
-  EXPECT_FALSE(SessionUser().LoggedOn);
-  EXPECT_TRUE(SessionUser().SKey.isEmpty());
-  EXPECT_TRUE(SessionUser().CustId.isEmpty());
-  EXPECT_EQ(prompts.lastMessage().caption, "提示");
-  EXPECT_EQ(prompts.lastMessage().text,
+  EXPECT_FALSE(user.LoggedOn);
+  EXPECT_TRUE(user.SKey.isEmpty());
+  EXPECT_TRUE(user.CustId.isEmpty());
+  EXPECT_EQ(prompts.LastMessage().caption, "提示");
+  EXPECT_EQ(prompts.LastMessage().text,
             "您登陆所使用的操作员不是网银的制单员，请重新使用网银制单员进行登录！");
 }
 
@@ -118,38 +117,38 @@ TEST_F(LogonTest, rejectedAndFailedLogonsGiveTheirMessagesAndOpenNoSession) {
   EXPECT_EQ(LogonError(), "网络通讯故障，请稍后再试！");
   sim.SetFault("empty");
   EXPECT_EQ(LogonError(), "网络通讯故障，请稍后再试！");
-  EXPECT_FALSE(SessionUser().LoggedOn);
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_FALSE(user.LoggedOn);
+  EXPECT_TRUE(prompts.Messages().empty());
 
   LogOn();
-  EXPECT_TRUE(SessionUser().LoggedOn);
+  EXPECT_TRUE(user.LoggedOn);
 }
 
 TEST_F(LogonTest, sessionTypeIsAskedOncePerSessionAndAFailedQueryShowsItsError) {
   LogOn();
-  SessionUser().TradeType = -1;
-  SessionUser().AgentType = -1;
-  EXPECT_EQ(TGetData::QueryTradeType(Config()), 1);
-  EXPECT_EQ(TGetData::QueryTradeType(Config()), 1);
-  EXPECT_EQ(SessionUser().AgentType, 1);
+  user.TradeType = -1;
+  user.AgentType = -1;
+  EXPECT_EQ(TGetData::QueryTradeType(Config(), user, prompts), 1);
+  EXPECT_EQ(TGetData::QueryTradeType(Config(), user, prompts), 1);
+  EXPECT_EQ(user.AgentType, 1);
   const QList<TSimRequest> queries = RequestsOf("NC1001");
   ASSERT_EQ(queries.size(), 1);
   EXPECT_EQ(queries[0].Path, "/NNVX/NECV6B2BMainPlat");
-  EXPECT_EQ(queries[0].Body, "TXCODE=NC1001&SKEY=" + SessionUser().SKey.toLatin1() +
+  EXPECT_EQ(queries[0].Body, "TXCODE=NC1001&SKEY=" + user.SKey.toLatin1() +
                                  "&CUSTOMERID=3100012345&USERID=001&PT_LANGUAGE=CN"
                                  "&NVX_IBSVersion=V6&PT_STYLE=8&resType=HTM");
 
-  SessionUser().TradeType = -1;
+  user.TradeType = -1;
   sim.SetFault("error", 1, {{"txcode", "NC1001"}, {"code", "EBNC0001"}, {"message", "查询失败"}});
-  EXPECT_EQ(TGetData::QueryTradeType(Config()), -1);
-  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.lastMessage().caption, "错误");
-  EXPECT_EQ(prompts.lastMessage().text, "信息提示\r\r查询失败。(EBNC0001)");
+  EXPECT_EQ(TGetData::QueryTradeType(Config(), user, prompts), -1);
+  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().caption, "错误");
+  EXPECT_EQ(prompts.LastMessage().text, "信息提示\r\r查询失败。(EBNC0001)");
 
   TServerConfig unreachable = Config();
   unreachable.ServerBaseUrl = QStringLiteral("http://127.0.0.1:1");
-  EXPECT_THROW(TGetData::QueryTradeType(unreachable), EResponseError);
-  EXPECT_EQ(SessionUser().TradeType, -1);
+  EXPECT_THROW(TGetData::QueryTradeType(unreachable, user, prompts), EResponseError);
+  EXPECT_EQ(user.TradeType, -1);
 }
 
 TEST_F(LogonTest, announcementIsShownOnlyWhenTheServerSaysOne) {
@@ -157,26 +156,26 @@ TEST_F(LogonTest, announcementIsShownOnlyWhenTheServerSaysOne) {
   sim.ClearRequests();
   sim.Configure("announce", " 1 ");
   QString shown;
-  prompts.answerModal([&shown](QDialog& dialog) {
+  prompts.AnswerModal([&shown](QDialog& dialog) {
     shown = static_cast<TFormShowUpdateMsg&>(dialog).Message();
     return int(QDialog::Accepted);
   });
-  ShowClientAnnouncement(Config());
-  ASSERT_EQ(prompts.modalRuns().size(), 1u);
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "客户端公告");
+  ShowClientAnnouncement(Config(), user, prompts, nullptr);
+  ASSERT_EQ(prompts.ModalRuns().size(), 1u);
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "客户端公告");
   EXPECT_EQ(shown,
             "尊敬的客户：本行网银系统将于2026年12月20日凌晨0:00至6:00进行系统升级，期间暂停服务。");
   const QList<TSimRequest> requests = sim.Requests();
   ASSERT_EQ(requests.size(), 1);
   EXPECT_EQ(requests[0].Path, "/NNVX/NECV5B2BMainPlat");
-  EXPECT_EQ(requests[0].Body, "TXCODE=6P0010&SKEY=" + SessionUser().SKey.toLatin1() +
+  EXPECT_EQ(requests[0].Body, "TXCODE=6P0010&SKEY=" + user.SKey.toLatin1() +
                                   "&CUSTOMERID=3100012345&USERID=001&PT_LANGUAGE=CN"
                                   "&NVX_IBSVersion=V6&PT_STYLE=8&resType=HTM"
                                   "&ClientVerTime=20261201");
 
   sim.Configure("announce", "0");
-  ShowClientAnnouncement(Config());
-  EXPECT_EQ(prompts.modalRuns().size(), 1u);
+  ShowClientAnnouncement(Config(), user, prompts, nullptr);
+  EXPECT_EQ(prompts.ModalRuns().size(), 1u);
 }
 
 }  // namespace

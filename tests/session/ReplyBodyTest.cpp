@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/codec/Gbk.h"
-#include "session/ReplyBody.h"
+#include "session/transport/ReplyBody.h"
 
 using reply::DecodeBody;
 

@@ -2,10 +2,11 @@
 
 #include <functional>
 
-#include "session/GetData.h"
-#include "session/ReplyBody.h"
-#include "session/TempWbFm.h"
-#include "session/WebDownloader.h"
+#include "platform/prompts/ScriptedPrompts.h"
+#include "session/transport/GetData.h"
+#include "session/transport/ReplyBody.h"
+#include "session/transport/TempWbFm.h"
+#include "session/transport/WebDownloader.h"
 
 namespace {
 
@@ -98,7 +99,8 @@ TEST(ReplyCheck, TransportErrorRulesApplyInOrder) {
 }
 
 TEST(ReplyCheck, ReplyTextDropsTreeMarksAndTrims) {
-  TTempWbFm browser;
+  TScriptedPrompts prompts;
+  TTempWbFm browser(prompts);
   TWebDownloader downloader(&browser);
   EXPECT_EQ(downloader.GetReplyText(), QString());
   browser.SetDocument(QStringLiteral("\r\n - <ROOT>\r\n  - <LIST><A>x- </A></LIST></ROOT>\t\n"));

@@ -1,17 +1,16 @@
-#include "SessionFixture.h"
-#include "session/BankSession.h"
-#include "shell/AppInfo.h"
-#include "shell/MainWindow.h"
+#include "core/AppInfo.h"
+#include "session/screens/BankSession.h"
+#include "support/SessionFixture.h"
 
 namespace {
 
 class SessionTest : public SessionFixture {
  protected:
-  SessionTest() : session(std::make_shared<TBankSession>(Config())) {}
+  SessionTest() : session(std::make_shared<TBankSession>(Config(), prompts)) {}
   // How often a dialog of that name was run modally.
   int ModalRuns(const char* objectName) const {
     int runs = 0;
-    for (const TScriptedModal& run : prompts.modalRuns())
+    for (const TScriptedModal& run : prompts.ModalRuns())
       if (run.objectName == QLatin1String(objectName)) ++runs;
     return runs;
   }
@@ -25,8 +24,8 @@ TEST_F(SessionTest, logonAsksTheSessionTypeOnceAndLogoffForgetsTheSessionAndItsC
   ScriptLogon("3100012345", "001", "a12345");
   EXPECT_TRUE(session->LogOn(nullptr));
   EXPECT_TRUE(session->IsLoggedOn());
-  EXPECT_EQ(SessionUser().TradeType, 1);
-  EXPECT_EQ(SessionUser().AgentType, 1);
+  EXPECT_EQ(session->User().TradeType, 1);
+  EXPECT_EQ(session->User().AgentType, 1);
   ASSERT_EQ(RequestsOf("NC1001").size(), 1);
   EXPECT_TRUE(RequestsOf("NC1001")[0].Header("Cookie").contains("JSESSIONID="));
   EXPECT_EQ(ModalRuns("fmLogon"), 1);
@@ -34,7 +33,7 @@ TEST_F(SessionTest, logonAsksTheSessionTypeOnceAndLogoffForgetsTheSessionAndItsC
   session->LogOff();
   EXPECT_FALSE(session->IsLoggedOn());
   EXPECT_EQ(hookRuns, 1);
-  const TUSER& user = SessionUser();
+  const TUSER& user = session->User();
   EXPECT_TRUE(user.CustId.isEmpty() && user.UserId.isEmpty() && user.SKey.isEmpty() &&
               user.TxCode.isEmpty());
   EXPECT_EQ(user.ClientName, "download/WeilingB2BClient-setup.zip");
@@ -46,11 +45,11 @@ TEST_F(SessionTest, logonAsksTheSessionTypeOnceAndLogoffForgetsTheSessionAndItsC
   ASSERT_EQ(logons.size(), 1);
   EXPECT_FALSE(logons[0].HasHeader("Cookie"));
   EXPECT_EQ(RequestsOf("NC1001").size(), 1);
-  EXPECT_EQ(SessionUser().TradeType, 0);
+  EXPECT_EQ(session->User().TradeType, 0);
 }
 
 TEST_F(SessionTest, cancelledLogonStartsNothing) {
-  prompts.answerModal(QDialog::Rejected);
+  prompts.AnswerModal(QDialog::Rejected);
   EXPECT_FALSE(session->LogOn(nullptr));
   EXPECT_FALSE(session->IsLoggedOn());
   EXPECT_TRUE(sim.Requests().isEmpty());
@@ -61,68 +60,18 @@ TEST_F(SessionTest, failedSessionTypeQueryEndsTheSessionButAFailedExchangeKeepsI
   ScriptLogon("3100012345", "001", "a12345");
   EXPECT_FALSE(session->LogOn(nullptr));
   EXPECT_FALSE(session->IsLoggedOn());
-  EXPECT_EQ(prompts.lastMessage().caption, "错误");
-  EXPECT_EQ(prompts.lastMessage().text, "信息提示\r\r查询失败。(EBNC0001)");
+  EXPECT_EQ(prompts.LastMessage().caption, "错误");
+  EXPECT_EQ(prompts.LastMessage().text, "信息提示\r\r查询失败。(EBNC0001)");
 
   sim.SetFault("drop", 0, {{"txcode", "NC1001"}});
   ScriptLogon("3100012345", "001", "a12345");
   EXPECT_TRUE(session->LogOn(nullptr));
   sim.ClearFault();
-  EXPECT_EQ(SessionUser().TradeType, -1);
-  EXPECT_EQ(SessionUser().AgentType, -1);
-  EXPECT_EQ(prompts.lastMessage().caption, AppTitle());
-  EXPECT_EQ(prompts.lastMessage().text,
+  EXPECT_EQ(session->User().TradeType, -1);
+  EXPECT_EQ(session->User().AgentType, -1);
+  EXPECT_EQ(prompts.LastMessage().caption, AppTitle());
+  EXPECT_EQ(prompts.LastMessage().text,
             "返回信息为服务器暂时不能访问,原因可能是网银服务器忙或网络故障,请稍后再试!");
-}
-
-class MainWindowSessionTest : public SessionTest {
- protected:
-  MainWindowSessionTest() {
-    dir.write("param/Menu.ini", codec::toGbk(QStringLiteral("[联机]\r\n账户明细=6\r\n")));
-    form = std::make_unique<TFormMain>(dir.path());
-    form->SetSessionControl(session);
-  }
-  std::unique_ptr<TFormMain> form;
-};
-
-TEST_F(MainWindowSessionTest, menuCodeThatNeedsASessionLogsOnFirst) {
-  prompts.answerModal(QDialog::Rejected);
-  form->RunMenuCode(6);
-  EXPECT_EQ(ModalRuns("fmLogon"), 1);
-  EXPECT_EQ(form->CurrentScreen(), nullptr);
-
-  ScriptLogon("3100012345", "001", "a12345");
-  form->RunMenuCode(6);
-  EXPECT_EQ(ModalRuns("fmLogon"), 2);
-  EXPECT_TRUE(session->IsLoggedOn());
-  ASSERT_NE(form->CurrentScreen(), nullptr);
-  EXPECT_EQ(form->CurrentScreen(), form->ScreenInstance(6));
-
-  form->btnEnterClick();
-  EXPECT_EQ(ModalRuns("fmLogon"), 2);
-  EXPECT_EQ(prompts.lastMessage().text, "客户端已与服务器联机，请先退出企业网银再进行登陆操作。");
-}
-
-TEST_F(MainWindowSessionTest, quitAnsweredYesLogsOffAndTheNextRequestCarriesNoCookie) {
-  ScriptLogon("3100012345", "001", "a12345");
-  form->btnEnterClick();
-  ASSERT_TRUE(session->IsLoggedOn());
-
-  prompts.answer(QMessageBox::No);
-  form->btnQuitWYClick();
-  EXPECT_TRUE(session->IsLoggedOn());
-
-  prompts.answer(QMessageBox::Yes);
-  form->btnQuitWYClick();
-  EXPECT_EQ(prompts.lastMessage().caption, "退出联机");
-  EXPECT_FALSE(session->IsLoggedOn());
-
-  sim.ClearRequests();
-  ScriptLogon("3100012345", "001", "a12345");
-  form->btnEnterClick();
-  EXPECT_TRUE(session->IsLoggedOn());
-  ASSERT_EQ(RequestsOf("690101").size(), 1);
-  EXPECT_FALSE(RequestsOf("690101")[0].HasHeader("Cookie"));
 }
 
 }  // namespace

@@ -13,13 +13,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "core/ServerPaths.h"
+#include "core/SessionUser.h"
 #include "platform/prompts/ScriptedPrompts.h"
-#include "session/FormBody.h"
-#include "session/GetData.h"
-#include "session/ServerPaths.h"
-#include "session/SessionUser.h"
-#include "session/TempWbFm.h"
-#include "session/WebDownloader.h"
+#include "session/transport/FormBody.h"
+#include "session/transport/GetData.h"
+#include "session/transport/TempWbFm.h"
+#include "session/transport/WebDownloader.h"
 #include "support/BankSim.h"
 
 namespace {
@@ -34,7 +34,7 @@ const char* const kPackagePath = "/download/WeilingB2BClient-setup.zip";
 // The simulator, a session browser of the test's own and scripted prompts.
 class Transport : public testing::Test {
  protected:
-  Transport() : scope_(prompts) {}
+  Transport() {}
 
   QString V5() const { return sim.BaseUrl() + MainPlatV5Path(); }
 
@@ -81,10 +81,7 @@ class Transport : public testing::Test {
 
   TBankSim sim;
   TScriptedPrompts prompts;
-  TTempWbFm browser;
-
- private:
-  TPromptsScope scope_;
+  TTempWbFm browser{prompts};
 };
 
 // The bytes the simulator serves at a path, fetched past the session browser.
@@ -262,36 +259,36 @@ TEST_F(Transport, FileReplyIsOfferedForSaving) {
   QSignalSpy started(&browser, &TTempWbFm::DownloadStarted);
   browser.SetDocument(QStringLiteral("<ROOT/>"));
 
-  prompts.answerFile(target);
+  prompts.AnswerFile(target);
   TWebDownloader downloader(&browser);
   downloader.NavigateAndWait(sim.BaseUrl() + QLatin1String(kPackagePath));
   EXPECT_EQ(started.count(), 1);
-  ASSERT_EQ(prompts.fileDialogs().size(), 1u);
-  EXPECT_EQ(prompts.fileDialogs()[0].kind, TScriptedFileDialog::Save);
-  EXPECT_EQ(prompts.fileDialogs()[0].caption, QStringLiteral("文件下载"));
-  EXPECT_EQ(prompts.fileDialogs()[0].path, QStringLiteral("WeilingB2BClient-setup.zip"));
+  ASSERT_EQ(prompts.FileDialogs().size(), 1u);
+  EXPECT_EQ(prompts.FileDialogs()[0].kind, TScriptedFileDialog::Save);
+  EXPECT_EQ(prompts.FileDialogs()[0].caption, QStringLiteral("文件下载"));
+  EXPECT_EQ(prompts.FileDialogs()[0].path, QStringLiteral("WeilingB2BClient-setup.zip"));
   QFile saved(target);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll(), expected);
   EXPECT_EQ(downloader.GetReplyText(), QString());
 
   // A cancelled dialog writes nothing.
-  prompts.answerFile(QString());
+  prompts.AnswerFile(QString());
   downloader.PostAndWait(sim.BaseUrl() + QLatin1String(kPackagePath), {}, {});
   EXPECT_EQ(started.count(), 2);
-  EXPECT_EQ(prompts.fileDialogs().size(), 2u);
+  EXPECT_EQ(prompts.FileDialogs().size(), 2u);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("setup.zip")});
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(Transport, FailedSaveIsShownAsError) {
   QTemporaryDir dir;
-  prompts.answerFile(dir.filePath(QStringLiteral("missing/sub/setup.zip")));
+  prompts.AnswerFile(dir.filePath(QStringLiteral("missing/sub/setup.zip")));
   TWebDownloader downloader(&browser);
   downloader.NavigateAndWait(sim.BaseUrl() + QLatin1String(kPackagePath));
-  ASSERT_EQ(prompts.messages().size(), 1u);
-  EXPECT_EQ(prompts.messages()[0].caption, QStringLiteral("错误"));
-  EXPECT_EQ(prompts.messages()[0].icon, QMessageBox::Critical);
+  ASSERT_EQ(prompts.Messages().size(), 1u);
+  EXPECT_EQ(prompts.Messages()[0].caption, QStringLiteral("错误"));
+  EXPECT_EQ(prompts.Messages()[0].icon, QMessageBox::Critical);
 }
 
 TEST_F(Transport, FileStillArrivingAtTheLimitIsNotCutOff) {
@@ -301,11 +298,11 @@ TEST_F(Transport, FileStillArrivingAtTheLimitIsNotCutOff) {
       "5678", 3500);
   QTemporaryDir dir;
   const QString target = dir.filePath(QStringLiteral("r.dat"));
-  prompts.answerFile(target);
+  prompts.AnswerFile(target);
   TWebDownloader downloader(&browser);
   downloader.NavigateAndWait(server.Url("/files/r.dat"));  // a 3 s limit
-  ASSERT_EQ(prompts.fileDialogs().size(), 1u);
-  EXPECT_EQ(prompts.fileDialogs()[0].path, QStringLiteral("r.dat"));
+  ASSERT_EQ(prompts.FileDialogs().size(), 1u);
+  EXPECT_EQ(prompts.FileDialogs()[0].path, QStringLiteral("r.dat"));
   QFile saved(target);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll(), QByteArray("12345678"));
@@ -320,7 +317,7 @@ TEST_F(Transport, PageStillArrivingAtTheLimitKeepsWhatCame) {
   downloader.NavigateAndWait(server.Url("/page"));
   EXPECT_FALSE(downloader.TransportFailed());
   EXPECT_EQ(downloader.GetReplyText(), QStringLiteral("<p>维"));
-  EXPECT_TRUE(prompts.fileDialogs().empty());
+  EXPECT_TRUE(prompts.FileDialogs().empty());
 }
 
 // A server that reads each request and closes the connection without a byte of

@@ -2,33 +2,11 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <stdexcept>
 
-#include "platform/codec/Gbk.h"
 #include "shell/DataMain.h"
 #include "support/TempAppDir.h"
 
 namespace {
-
-QString U(const char* utf8) {
-  return QString::fromUtf8(utf8);
-}
-
-QByteArray RegisterFile(const QString& body) {
-  return "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n" + codec::toGbk(body) +
-         "\r\n";
-}
-
-QString PayerItem(const char* accNo, const char* name) {
-  return U("<PayerList><PayAccNo>%1</PayAccNo><PayAccName>%2</PayAccName></PayerList>")
-      .arg(U(accNo), U(name));
-}
-
-QString PayeeItem(const char* accNo, const char* name, const char* isNvx) {
-  return U("<PayeeList><RcvAccNo>%1</RcvAccNo><RcvAccName>%2</RcvAccName><IsNVX>%3</IsNVX>"
-           "</PayeeList>")
-      .arg(U(accNo), U(name), U(isNvx));
-}
 
 TEST(DataMain, createsTheWorkingDirectoriesAndNamesFilesBelowThem) {
   TempAppDir dir;
@@ -39,178 +17,17 @@ TEST(DataMain, createsTheWorkingDirectoriesAndNamesFilesBelowThem) {
   EXPECT_EQ(dir.read("param/keep.txt"), "x");
 
   const QString app = QDir(dir.path()).absolutePath() + "/";
-  EXPECT_EQ(data.AppDir(), app);
-  EXPECT_EQ(TDataMain(dir.path()).AppDir(), app);
-  EXPECT_EQ(data.ParamFile("Payer.xml"), app + "param/Payer.xml");
-  EXPECT_EQ(data.DfdkFile("templet.xml"), app + "dfdk/templet.xml");
-  EXPECT_EQ(data.DfdkDir(), app + "dfdk");
-  EXPECT_EQ(data.BatchLogFile("a.txt"), app + "BatchLog/a.txt");
-  EXPECT_EQ(data.HelpFile(), app + "param/help.html");
-  EXPECT_TRUE(data.Payers.IsEmpty());
-  EXPECT_TRUE(data.CertPayInfos.IsEmpty());
-  EXPECT_TRUE(data.LastPayerAccount.isEmpty());
-}
-
-TEST(DataMain, loadsTheRegistersOnlyUnderTheirOwnRootAndItemNames) {
-  TempAppDir dir;
-  dir.write("param/Payer.xml", RegisterFile("<AccountList>" + PayerItem("1", "甲") + "<Other/>" +
-                                            PayerItem("2", "乙") + "</AccountList>"));
-  dir.write("param/Payee.xml",
-            RegisterFile("<PayerList>" + PayeeItem("9", "丙", "1") + "</PayerList>"));
-  dir.write("param/PayeeLocal.xml",
-            RegisterFile("<LocalList>" + PayeeItem("7", "丁", "0") + "</LocalList>"));
-  TDataMain data(dir.path());
-  ASSERT_EQ(data.Payers.Count(), 2);
-  EXPECT_EQ(data.Payers[0].PayAccName, U("甲"));
-  EXPECT_EQ(data.Payers[1].PayAccName, U("乙"));
-  EXPECT_TRUE(data.Payees.IsEmpty());
-  ASSERT_EQ(data.LocalPayees.Count(), 1);
-
-  // A wrong root is a readable file with no records.
-  EXPECT_TRUE(data.LoadList(data.Payees, InfoConfigs::Payees()));
-  EXPECT_TRUE(data.Payees.IsEmpty());
-  // A payee file does not fill a payer list.
-  EXPECT_THROW(data.LoadList(data.Payers, InfoConfigs::LocalPayees()), std::logic_error);
-}
-
-TEST(DataMain, findsPayersAndPayeesByExactAccount) {
-  TempAppDir dir;
-  dir.write("param/Payer.xml",
-            RegisterFile("<AccountList>" + PayerItem("A1", "first") + PayerItem("a1", "lower") +
-                         PayerItem("A1", "second") + "</AccountList>"));
-  dir.write("param/Payee.xml",
-            RegisterFile("<AccountList>" + PayeeItem("P1", "registered", "0") + "</AccountList>"));
-  dir.write("param/PayeeLocal.xml",
-            RegisterFile("<LocalList>" + PayeeItem("L1", "other bank", "0") +
-                         PayeeItem("L1", "own bank", "1") + PayeeItem("P1", "local", "1") +
-                         PayeeItem("L2", "blank", "") + "</LocalList>"));
-  TDataMain data(dir.path());
-  EXPECT_EQ(data.FindPayer("A1")->PayAccName, "first");
-  EXPECT_EQ(data.FindLastPayer("A1")->PayAccName, "second");
-  EXPECT_EQ(data.FindPayer("a1")->PayAccName, "lower");
-  EXPECT_EQ(data.FindPayer("A"), nullptr);
-  EXPECT_EQ(data.FindLastPayer("B"), nullptr);
-
-  EXPECT_EQ(data.FindPayee("P1")->RcvAccName, "registered");
-  EXPECT_EQ(data.FindPayee("L1"), nullptr);
-  EXPECT_EQ(data.FindAnyPayee("P1")->RcvAccName, "registered");
-  EXPECT_EQ(data.FindAnyPayee("L1")->RcvAccName, "own bank");
-  EXPECT_EQ(data.FindAnyPayee("L2"), nullptr);
-}
-
-TEST(DataMain, refreshPartiesCopiesRegisteredPartiesKeepingThePayersExchangeNo) {
-  TempAppDir dir;
-  TDataMain data(dir.path());
-  auto payer = std::make_unique<TPayerInfo>();
-  payer->PayAccNo = "A1";
-  payer->PayAccName = U("维岭科技");
-  payer->ExchangeNo = "register";
-  data.Payers.Append(std::move(payer));
-  auto payee = std::make_unique<TPayeeInfo>();
-  payee->RcvAccNo = "P1";
-  payee->RcvAccName = U("收款单位");
-  payee->ExchangeNo = "register";
-  data.Payees.Append(std::move(payee));
-
-  TPayerInfo docPayer;
-  docPayer.PayAccNo = "A1";
-  docPayer.ExchangeNo = "document";
-  TPayeeInfo docPayee;
-  docPayee.RcvAccNo = "P1";
-  data.RefreshParties(docPayer, docPayee);
-  EXPECT_EQ(docPayer.PayAccName, U("维岭科技"));
-  EXPECT_EQ(docPayer.ExchangeNo, "document");
-  EXPECT_EQ(docPayee.RcvAccName, U("收款单位"));
-  EXPECT_EQ(docPayee.ExchangeNo, "register");
-
-  docPayer.PayAccNo = "X";
-  docPayer.PayAccName = "typed";
-  data.RefreshParties(docPayer, docPayee);
-  EXPECT_EQ(docPayer.PayAccName, "typed");
-}
-
-TEST(DataMain, mergePayeesLeavesOutRepeatedAccountsOfTheFile) {
-  TempAppDir dir;
-  dir.write("import.xml", RegisterFile("<AccountList>" + PayeeItem("1", "甲", "1") +
-                                       PayeeItem("1", "乙", "1") + PayeeItem(" 1 ", "甲", "0") +
-                                       PayeeItem("2", "甲", "0") + "</AccountList>"));
-  TDataMain data(dir.path());
-  TOwningList<TPayeeInfo> imported;
-  imported.Append(std::make_unique<TPayeeInfo>());  // replaced, not merged into
-  TInfoConfig config = InfoConfigs::Payees();
-  config.InParamDir = false;
-  config.FileName = dir.file("import.xml");
-  ASSERT_TRUE(data.MergePayees(imported, config));
-  ASSERT_EQ(imported.Count(), 3);
-  EXPECT_EQ(imported[0].RcvAccName, U("甲"));
-  EXPECT_EQ(imported[0].IsNVX, "1");
-  EXPECT_EQ(imported[1].RcvAccName, U("乙"));
-  EXPECT_EQ(imported[2].RcvAccNo, "2");
-
-  config.FileName = dir.file("missing.xml");
-  EXPECT_FALSE(data.MergePayees(imported, config));
-  EXPECT_TRUE(imported.IsEmpty());
-}
-
-TEST(DataMain, usagesAreSortedAndFoldedIgnoringCaseAndSavedAsGbkLines) {
-  TempAppDir dir;
-  dir.write("param/Usage.txt", codec::toGbk(U("工资\r\nrent\r\n\r\n  Rent \r\n货款\nRENT\r\n\t\r\n"
-                                              "Bonus\r\n奖金\r\n")));
-  TDataMain data(dir.path());
-  ASSERT_EQ(data.Usages.Count(), 5);
-  EXPECT_EQ(data.Usages.At(0), "Bonus");
-  EXPECT_EQ(data.Usages.At(1), "rent");
-  EXPECT_EQ(data.Usages.IndexOf("RENT"), 1);
-  EXPECT_EQ(data.Usages.IndexOf("rents"), -1);
-  EXPECT_FALSE(data.Usages.Add("BONUS"));
-  EXPECT_TRUE(data.Usages.Add("advance"));
-  EXPECT_EQ(data.Usages.IndexOf("Advance"), 0);
-  data.Usages.Remove(data.Usages.IndexOf("bonus"));
-
-  data.SaveUsages();
-  QStringList chinese = {U("工资"), U("货款"), U("奖金")};
-  chinese.sort();  // the Chinese texts keep their code order among themselves
-  EXPECT_EQ(dir.read("param/Usage.txt"),
-            codec::toGbk(U("advance\r\nrent\r\n") + chinese.join("\r\n") + "\r\n"));
-}
-
-TEST(DataMain, certRegistersAddOnlyNewRecordsAndLeaveRefusedOnesWithTheCaller) {
-  TempAppDir dir;
-  dir.write("param/CertPayee.xml",
-            RegisterFile(U("<CertPayeeList><CertPayee><AccNo>6222</AccNo><AccName>张三</AccName>"
-                           "<CounterName>上海分行</CounterName><UBankNo>1</UBankNo></CertPayee>"
-                           "</CertPayeeList>")));
-  TDataMain data(dir.path());
-  ASSERT_EQ(data.CertPayees.Count(), 1);
-
-  auto payee = std::make_unique<TCertPayee>();
-  payee->AccNo = "6222";
-  payee->AccName = U("张三");
-  payee->CounterName = U("上海分行");
-  payee->UBankNo = "2";
-  TCertPayee* const refused = payee.get();
-  EXPECT_FALSE(TDataMain::AddCertPayee(data.CertPayees, payee));
-  EXPECT_EQ(payee.get(), refused);
-  EXPECT_EQ(data.CertPayees.Count(), 1);
-  payee->AccName = U("李四");
-  EXPECT_TRUE(TDataMain::AddCertPayee(data.CertPayees, payee));
-  EXPECT_EQ(payee, nullptr);
-  EXPECT_EQ(&data.CertPayees[1], refused);
-
-  auto payer = std::make_unique<TCertPayer>();
-  EXPECT_TRUE(TDataMain::AddCertPayer(data.CertPayers, payer));
-  payer = std::make_unique<TCertPayer>();
-  EXPECT_FALSE(TDataMain::AddCertPayer(data.CertPayers, payer));
-  ASSERT_NE(payer, nullptr);
-
-  auto info = std::make_unique<TCertAddInfo>();
-  info->ProjectId = "P";
-  EXPECT_TRUE(TDataMain::AddCertAddInfo(data.CertAddInfos, info));
-  info = std::make_unique<TCertAddInfo>();
-  info->ProjectId = "P";
-  EXPECT_FALSE(TDataMain::AddCertAddInfo(data.CertAddInfos, info));
-  info->FuncType = "F";
-  EXPECT_TRUE(TDataMain::AddCertAddInfo(data.CertAddInfos, info));
+  const TAppPaths& paths = data.Paths();
+  EXPECT_EQ(paths.AppDir(), app);
+  EXPECT_EQ(TDataMain(dir.path()).Paths().AppDir(), app);
+  EXPECT_EQ(paths.ParamFile("Payer.xml"), app + "param/Payer.xml");
+  EXPECT_EQ(paths.DfdkFile("templet.xml"), app + "dfdk/templet.xml");
+  EXPECT_EQ(paths.DfdkDir(), app + "dfdk");
+  EXPECT_EQ(paths.BatchLogFile("a.txt"), app + "BatchLog/a.txt");
+  EXPECT_EQ(paths.HelpFile(), app + "param/help.html");
+  EXPECT_TRUE(data.Registers.Payers.IsEmpty());
+  EXPECT_TRUE(data.CertPay.CertPayInfos.IsEmpty());
+  EXPECT_TRUE(data.Registers.LastPayerAccount.isEmpty());
 }
 
 }  // namespace

@@ -11,12 +11,15 @@
 #include <stdexcept>
 
 #include "platform/codec/Gbk.h"
+#include "platform/errors/ClerkError.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/prompts/ScriptedPrompts.h"
-#include "shell/MainWindow.h"
-#include "shell/MenuItem.h"
+#include "shell/FormMain.h"
+#include "shell/MenuTreeItem.h"
 #include "shell/PlaceholderScreen.h"
+#include "support/FakeSession.h"
 #include "support/TempAppDir.h"
+#include "widgets/base/FormOriginal.h"
 
 namespace {
 
@@ -31,34 +34,21 @@ QByteArray MenuIni(const char* utf8) {
   return codec::toGbk(Text(utf8).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
 }
 
-class FakeSession : public TSessionControl {
+// A screen with state of its own that counts how often it was asked to close
+// and to save before the program ends.
+class ProbeScreen : public TFormOriginal {
  public:
-  bool IsLoggedOn() const override { return loggedOn; }
-  bool LogOn(QWidget*) override {
-    ++logOnCalls;
-    if (failure) throw std::runtime_error(failure);
-    loggedOn = logOnSucceeds;
-    return loggedOn;
+  explicit ProbeScreen(TScreenServices services)
+      : TFormOriginal(std::move(services)), edit(new QLineEdit(this)) {}
+  void BeforeProgramExit() override {
+    ++saves;
+    if (saveFailure) throw TFileError(QString::fromUtf8(saveFailure));
   }
-  void LogOff() override {
-    ++logOffCalls;
-    loggedOn = false;
-  }
-
-  bool loggedOn = false;
-  bool logOnSucceeds = false;
-  const char* failure = nullptr;
-  int logOnCalls = 0;
-  int logOffCalls = 0;
-};
-
-// A screen with state of its own that counts how often it was asked to close.
-class ProbeScreen : public QWidget {
- public:
-  ProbeScreen() : edit(new QLineEdit(this)) {}
   QLineEdit* edit;
   int closeRequests = 0;
   bool refuseClose = false;
+  int saves = 0;
+  const char* saveFailure = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -72,16 +62,16 @@ class ProbeScreen : public QWidget {
 
 class MainWindowTest : public testing::Test {
  protected:
-  MainWindowTest() : scope_(prompts) {
+  MainWindowTest() {
     dir.write(QStringLiteral("param/ClientSys.ini"),
               MenuIni("[B2B]\nURL=http://127.0.0.1:8443\nVerTime=20261201\n"));
   }
 
   std::unique_ptr<TFormMain> Open(const char* menu) {
     dir.write(QStringLiteral("param/Menu.ini"), MenuIni(menu));
-    auto form = std::make_unique<TFormMain>(dir.path());
-    session = std::make_shared<FakeSession>();
-    form->SetSessionControl(session);
+    auto form = std::make_unique<TFormMain>(dir.path(), prompts);
+    session = std::make_unique<TFakeSession>();
+    form->SetSessionControl(session.get());
     return form;
   }
 
@@ -108,10 +98,7 @@ class MainWindowTest : public testing::Test {
 
   TempAppDir dir;
   TScriptedPrompts prompts;
-  std::shared_ptr<FakeSession> session;
-
- private:
-  TPromptsScope scope_;
+  std::unique_ptr<TFakeSession> session;
 };
 
 }  // namespace
@@ -133,7 +120,7 @@ TEST_F(MainWindowTest, menuTreeFollowsTheSectionsAndKeysOfMenuIniInFileOrder) {
   EXPECT_EQ(MenuOf(second->child(0))->Caption, Text("制单"));
   EXPECT_EQ(MenuOf(second->child(0))->Code, 0);
   EXPECT_EQ(MenuOf(second->child(1))->Code, 0);
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 
   EXPECT_EQ(form->windowTitle(), Text("维岭银行网银企业客户端V8.4"));
   EXPECT_EQ(form->ServerBaseUrl(), Text("http://127.0.0.1:8443"));
@@ -158,7 +145,7 @@ TEST_F(MainWindowTest, menuTreeFollowsTheSectionsAndKeysOfMenuIniInFileOrder) {
 
 TEST_F(MainWindowTest, damagedSectionIsReportedAndTheRestOfTheMenuStillLoads) {
   auto form = Open("[转账]\n制单=0\n这一行坏了\n浏览=3\n[名册]\n付款人=9\n");
-  EXPECT_EQ(prompts.messageTexts(), QStringList{Text(kMenuDamaged)});
+  EXPECT_EQ(prompts.MessageTexts(), QStringList{Text(kMenuDamaged)});
   QTreeWidget* tree = Tree(*form);
   ASSERT_EQ(tree->topLevelItemCount(), 2);
   EXPECT_EQ(tree->topLevelItem(0)->childCount(), 2);
@@ -168,7 +155,7 @@ TEST_F(MainWindowTest, damagedSectionIsReportedAndTheRestOfTheMenuStillLoads) {
 TEST_F(MainWindowTest, menuWithoutSectionsGivesAnEmptyTreeAndTheWindowStillWorks) {
   auto form = Open("; 只有注释\n");
   EXPECT_EQ(Tree(*form)->topLevelItemCount(), 0);
-  EXPECT_EQ(prompts.messageTexts(), QStringList{Text(kMenuDamaged)});
+  EXPECT_EQ(prompts.MessageTexts(), QStringList{Text(kMenuDamaged)});
   form->TreeMenuClick();
   EXPECT_EQ(form->CurrentScreen(), nullptr);
 }
@@ -194,20 +181,20 @@ TEST_F(MainWindowTest, menuCodesOpenTheirScreensAndUnknownCodesNothing) {
 
   Choose(*form, "未知");
   EXPECT_EQ(CurrentCaption(*form), Text("收款人名册"));
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(MainWindowTest, screensAreKeptAliveAndClosedWhenReplaced) {
   auto form = Open("[名册]\n付款人=9\n收款人=10\n");
   QPointer<ProbeScreen> payers;
   QPointer<ProbeScreen> payees;
-  form->Screens().RegisterScreen(9, Text("付款人名册"), [&payers] {
-    auto screen = std::make_unique<ProbeScreen>();
+  form->Screens().RegisterScreen(9, Text("付款人名册"), [&payers, &form] {
+    auto screen = std::make_unique<ProbeScreen>(form->ScreenServices());
     payers = screen.get();
     return screen;
   });
-  form->Screens().RegisterScreen(10, Text("收款人名册"), [&payees] {
-    auto screen = std::make_unique<ProbeScreen>();
+  form->Screens().RegisterScreen(10, Text("收款人名册"), [&payees, &form] {
+    auto screen = std::make_unique<ProbeScreen>(form->ScreenServices());
     payees = screen.get();
     return screen;
   });
@@ -264,12 +251,12 @@ TEST_F(MainWindowTest, sessionCodesLogOnFirstAndOpenNothingWithoutASession) {
   EXPECT_EQ(CurrentCaption(*form), Text("账户明细联机查询"));
 
   // Logged on: no second logon; dialogs run modally through the prompts.
-  prompts.answerModal(QDialog::Accepted);
+  prompts.AnswerModal(QDialog::Accepted);
   Choose(*form, "参数");
   EXPECT_EQ(session->logOnCalls, 2);
-  ASSERT_EQ(prompts.modalRuns().size(), 1u);
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, Text("更新客户端软件参数"));
-  EXPECT_TRUE(prompts.messages().empty());
+  ASSERT_EQ(prompts.ModalRuns().size(), 1u);
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, Text("更新客户端软件参数"));
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(MainWindowTest, withoutSessionHooksTheLogonTellsTheClerkAndOpensNothing) {
@@ -277,36 +264,36 @@ TEST_F(MainWindowTest, withoutSessionHooksTheLogonTellsTheClerkAndOpensNothing) 
   form->SetSessionControl(nullptr);
   Choose(*form, "流水联机");
   EXPECT_EQ(form->CurrentScreen(), nullptr);
-  ASSERT_EQ(prompts.messages().size(), 1u);
-  EXPECT_EQ(prompts.lastMessage().caption, Text("登陆企业网银"));
+  ASSERT_EQ(prompts.Messages().size(), 1u);
+  EXPECT_EQ(prompts.LastMessage().caption, Text("登陆企业网银"));
 }
 
 TEST_F(MainWindowTest, sessionButtonsFollowTheSessionState) {
   auto form = Open("[组]\n制单=0\n");
 
   form->btnQuitWYClick();
-  EXPECT_EQ(prompts.lastMessage().text, Text("未与服务器联机。"));
+  EXPECT_EQ(prompts.LastMessage().text, Text("未与服务器联机。"));
 
   session->loggedOn = true;
   form->btnEnterClick();
-  EXPECT_EQ(prompts.lastMessage().text,
+  EXPECT_EQ(prompts.LastMessage().text,
             Text("客户端已与服务器联机，请先退出企业网银再进行登陆操作。"));
   EXPECT_EQ(session->logOnCalls, 0);
 
-  prompts.answer(QMessageBox::No);
+  prompts.Answer(QMessageBox::No);
   form->btnQuitWYClick();
-  const TScriptedMessage question = prompts.lastMessage();
+  const TScriptedMessage question = prompts.LastMessage();
   EXPECT_EQ(question.caption, Text("退出联机"));
   EXPECT_EQ(question.text, Text("是否需要断开客户端与网银的连接？"));
   EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_TRUE(session->loggedOn);
   EXPECT_EQ(session->logOffCalls, 0);
 
-  prompts.answer(QMessageBox::Yes);
+  prompts.Answer(QMessageBox::Yes);
   form->btnQuitWYClick();
   EXPECT_FALSE(session->loggedOn);
   EXPECT_EQ(session->logOffCalls, 1);
-  EXPECT_EQ(prompts.pendingAnswers(), 0);
+  EXPECT_EQ(prompts.PendingAnswers(), 0);
 }
 
 TEST_F(MainWindowTest, anErrorOfAButtonCommandIsShownAndTheWindowGoesOn) {
@@ -314,8 +301,8 @@ TEST_F(MainWindowTest, anErrorOfAButtonCommandIsShownAndTheWindowGoesOn) {
   form->show();
   session->failure = "网银服务器无响应";
   QTest::mouseClick(Button(*form, "btnEnter"), Qt::LeftButton);
-  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.lastMessage().text, Text("网银服务器无响应"));
+  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().text, Text("网银服务器无响应"));
   EXPECT_TRUE(form->isVisible());
   EXPECT_TRUE(form->isEnabled());
 }
@@ -323,40 +310,51 @@ TEST_F(MainWindowTest, anErrorOfAButtonCommandIsShownAndTheWindowGoesOn) {
 TEST_F(MainWindowTest, linkAndManualOpenThroughTheDesktop) {
   auto form = Open("[组]\n制单=0\n");
   form->btnLinkWYClick();
-  ASSERT_EQ(prompts.openedUrls().size(), 1);
-  EXPECT_EQ(prompts.openedUrls()[0].scheme(), QStringLiteral("https"));
-  EXPECT_TRUE(prompts.openedUrls()[0].host().endsWith(QStringLiteral(".example")));
+  ASSERT_EQ(prompts.OpenedUrls().size(), 1);
+  EXPECT_EQ(prompts.OpenedUrls()[0].scheme(), QStringLiteral("https"));
+  EXPECT_TRUE(prompts.OpenedUrls()[0].host().endsWith(QStringLiteral(".example")));
 
   form->btnOperBookClick();
-  EXPECT_EQ(prompts.openedUrls().size(), 1);
-  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Warning);
-  EXPECT_TRUE(prompts.lastMessage().text.contains(QStringLiteral("help.html")));
+  EXPECT_EQ(prompts.OpenedUrls().size(), 1);
+  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Warning);
+  EXPECT_TRUE(prompts.LastMessage().text.contains(QStringLiteral("help.html")));
 
   dir.write(QStringLiteral("param/help.html"), "<html></html>");
   form->btnOperBookClick();
-  ASSERT_EQ(prompts.openedUrls().size(), 2);
-  EXPECT_EQ(prompts.openedUrls()[1],
+  ASSERT_EQ(prompts.OpenedUrls().size(), 2);
+  EXPECT_EQ(prompts.OpenedUrls()[1],
             QUrl::fromLocalFile(dir.file(QStringLiteral("param/help.html"))));
 }
 
-TEST_F(MainWindowTest, closingRunsTheCloseHookAndAFailedSaveLetsTheClerkChoose) {
-  auto form = Open("[组]\n制单=0\n");
-  int saves = 0;
-  form->SetCloseHook([&saves] { ++saves; });
+TEST_F(MainWindowTest, closingLetsEveryScreenSaveAndAFailedSaveLetsTheClerkChoose) {
+  auto form = Open("[组]\n制单=0\n名册=9\n");
+  QPointer<ProbeScreen> batch;
+  form->Screens().RegisterScreen(0, Text("批量制单"), [&batch, &form] {
+    auto screen = std::make_unique<ProbeScreen>(form->ScreenServices());
+    batch = screen.get();
+    return screen;
+  });
   form->show();
-  form->btnExitClick();
-  EXPECT_EQ(saves, 1);
+  form->btnExitClick();  // no screen made yet: nothing to save
   EXPECT_FALSE(form->isVisible());
-  EXPECT_TRUE(prompts.messages().empty());
 
-  form->SetCloseHook([] { throw TFileError(QStringLiteral("无法写入文件 Batch.txt：磁盘已满")); });
   form->show();
-  prompts.answer(QMessageBox::No);
+  ASSERT_TRUE(form->ShowScreen(0));
+  ASSERT_TRUE(form->ShowScreen(9));  // the batch screen is hidden, not gone
+  form->btnExitClick();
+  EXPECT_EQ(batch->saves, 1);
+  EXPECT_FALSE(form->isVisible());
+  EXPECT_TRUE(prompts.Messages().empty());
+
+  batch->saveFailure = "无法写入文件 Batch.txt：磁盘已满";
+  form->show();
+  prompts.Answer(QMessageBox::No);
   EXPECT_FALSE(form->close());
   EXPECT_TRUE(form->isVisible());
-  EXPECT_TRUE(prompts.lastMessage().text.contains(QStringLiteral("磁盘已满")));
+  EXPECT_TRUE(prompts.LastMessage().text.contains(QStringLiteral("磁盘已满")));
+  EXPECT_TRUE(prompts.LastMessage().text.startsWith(Text("批量制单")));
 
-  prompts.answer(QMessageBox::Yes);
+  prompts.Answer(QMessageBox::Yes);
   EXPECT_TRUE(form->close());
   EXPECT_FALSE(form->isVisible());
 }

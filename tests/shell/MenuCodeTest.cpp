@@ -3,7 +3,6 @@
 #include <QDir>
 #include <stdexcept>
 
-#include "shell/AppDir.h"
 #include "shell/MenuActions.h"
 #include "shell/MenuCode.h"
 
@@ -47,19 +46,4 @@ TEST(MenuCode, eachCodeFromZeroToSeventeenHasAnAction) {
   }
   EXPECT_FALSE(MenuActionFor(-1));
   EXPECT_FALSE(MenuActionFor(18));
-}
-
-TEST(AppDir, optionGivesTheDirectoryMadeAbsoluteElseTheExecutablesDirectory) {
-  const QString exe = QStringLiteral("/opt/client");
-  const QString program = QStringLiteral("b2bclient");
-  EXPECT_EQ(ResolveAppDir({program}, exe), exe);
-  EXPECT_EQ(ResolveAppDir({program, QStringLiteral("--appdir"), QStringLiteral("/srv/app/")}, exe),
-            QStringLiteral("/srv/app"));
-  EXPECT_EQ(ResolveAppDir({program, QStringLiteral("--appdir=/srv/other")}, exe),
-            QStringLiteral("/srv/other"));
-  EXPECT_EQ(
-      ResolveAppDir({program, QStringLiteral("--appdir"), QStringLiteral("demo/../run")}, exe),
-      QDir::current().absoluteFilePath(QStringLiteral("run")));
-  EXPECT_THROW(ResolveAppDir({program, QStringLiteral("--appdir")}, exe), std::invalid_argument);
-  EXPECT_THROW(ResolveAppDir({program, QStringLiteral("--appdir=")}, exe), std::invalid_argument);
 }

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <vector>
 
-#include "shell/common/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "xml/XmlFiles.h"
 
 namespace {

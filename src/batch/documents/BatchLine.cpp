@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-#include "shell/common/TextHelpers.h"
+#include "core/TextHelpers.h"
 #include "xml/XmlNodes.h"
 
 namespace {

@@ -22,7 +22,7 @@ QString BatchLine(const TPayMoneyInfo& doc, int seqNo);
 // Pieces are not trimmed. An empty usage reads as a single space; BankCode and
 // AreaCode are read only from a line of 16 or 17 pieces (a single space when
 // empty). Fields the line does not carry stay empty. The caller completes the
-// document with TDataMain::RefreshParties.
+// document with TRegisterStore::RefreshParties.
 std::optional<TPayMoneyInfo> ReadBatchLine(const QString& line);
 
 // The amount in the general form of the line and the workbooks: the shortest

@@ -2,10 +2,10 @@
 
 #include <QString>
 
+#include "core/Amount.h"
+#include "core/OwningList.h"
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
-#include "shell/OwningList.h"
-#include "shell/common/Amount.h"
 
 // One transfer document: a payment from one of the company's accounts to one
 // receiving account. It holds complete copies of both parties, never register

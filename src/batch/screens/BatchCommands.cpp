@@ -1,8 +1,8 @@
 #include "batch/screens/BatchCommands.h"
 
 #include "batch/documents/BatchLine.h"
+#include "core/TextHelpers.h"
 #include "platform/codec/Gbk.h"
-#include "shell/common/TextHelpers.h"
 #include "xml/XmlNodes.h"
 
 void RenumberFailures(QList<TFailBat>& fails, int first, int last) {

@@ -10,7 +10,8 @@
 
 #include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
-#include "shell/grid/MapleGrid.h"
+#include "widgets/base/CommandGuard.h"
+#include "widgets/grid/MapleGrid.h"
 
 namespace {
 
@@ -42,8 +43,8 @@ QPushButton* PanelButton(const QString& name, const QString& caption, QWidget* p
 
 }  // namespace
 
-TFailPanel::TFailPanel(QSplitter& splitter, QWidget* parent)
-    : QWidget(parent), splitter_(splitter) {
+TFailPanel::TFailPanel(TPrompts& prompts, QSplitter& splitter, QWidget* parent)
+    : QWidget(parent), prompts_(prompts), splitter_(splitter) {
   setObjectName(QStringLiteral("pnlFail"));
   auto* title = new QLabel(QStringLiteral("批量付款单据无效记录"), this);
   title->setObjectName(QStringLiteral("lblFailTitle"));
@@ -51,8 +52,8 @@ TFailPanel::TFailPanel(QSplitter& splitter, QWidget* parent)
   lblSum_->setObjectName(QStringLiteral("lblFailSum"));
   QPushButton* btnSaveAs = PanelButton(QStringLiteral("btnSaveAs"), QStringLiteral("另存为"), this);
   QPushButton* btnHide = PanelButton(QStringLiteral("btnHide"), QStringLiteral("隐藏"), this);
-  connect(btnSaveAs, &QPushButton::clicked, this, [this] { btnSaveAsClick(); });
-  connect(btnHide, &QPushButton::clicked, this, [this] { btnHideClick(); });
+  ConnectClick(btnSaveAs, prompts_, [this] { btnSaveAsClick(); });
+  ConnectClick(btnHide, prompts_, [this] { btnHideClick(); });
 
   auto* bar = new QHBoxLayout;
   bar->addWidget(title);
@@ -62,7 +63,7 @@ TFailPanel::TFailPanel(QSplitter& splitter, QWidget* parent)
   bar->addWidget(btnSaveAs);
   bar->addWidget(btnHide);
 
-  grid_ = new TMapleGrid(this);
+  grid_ = new TMapleGrid(prompts_, this);
   grid_->setObjectName(QStringLiteral("grdFail"));
   grid_->SetFixRowHeight(24);
   grid_->SetColumns({{QStringLiteral("顺序号"), 60, TColumnAlignment::Center},
@@ -129,15 +130,15 @@ void TFailPanel::btnHideClick() {
 }
 
 void TFailPanel::btnSaveAsClick() {
-  QString path = Prompts().saveFileName(QStringLiteral("另存为"), QString(),
-                                        QStringLiteral("文本文档 (*.txt)"));
+  QString path = prompts_.SaveFileName(QStringLiteral("另存为"), QString(),
+                                       QStringLiteral("文本文档 (*.txt)"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(".txt");
   try {
     WriteFileAtomically(path, FailListFileBytes(fails_));
   } catch (const TFileError& e) {
-    Prompts().error(
-        QStringLiteral("错误"),
-        QStringLiteral("文件保存失败，可能目标文件已打开或具有只读属性，") + e.message());
+    prompts_.Error(
+        TPrompts::kErrorCaption,
+        QStringLiteral("文件保存失败，可能目标文件已打开或具有只读属性，") + e.Message());
   }
 }

@@ -10,6 +10,7 @@ class QLabel;
 class QPushButton;
 class QSplitter;
 class TMapleGrid;
+class TPrompts;
 
 // The lower panel of the batch screen, "批量付款单据无效记录": the documents the
 // bank rejected in the last submission. It sits last in the splitter it is
@@ -17,7 +18,7 @@ class TMapleGrid;
 class TFailPanel : public QWidget {
   Q_OBJECT
  public:
-  TFailPanel(QSplitter& splitter, QWidget* parent = nullptr);
+  TFailPanel(TPrompts& prompts, QSplitter& splitter, QWidget* parent = nullptr);
 
   QList<TFailBat>& Fails() { return fails_; }
   const QList<TFailBat>& Fails() const { return fails_; }
@@ -39,6 +40,7 @@ class TFailPanel : public QWidget {
   std::function<void(int seqNo)> OpenDocument;
 
  private:
+  TPrompts& prompts_;
   QSplitter& splitter_;
   QList<TFailBat> fails_;
   QLabel* lblSum_ = nullptr;

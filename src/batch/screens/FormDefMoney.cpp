@@ -13,18 +13,16 @@
 #include <QVBoxLayout>
 
 #include "batch/screens/MoneyEntry.h"
-#include "batch/screens/SelectPayee.h"
-#include "batch/screens/SelectPayer.h"
+#include "batch/screens/fmSelectPayee.h"
+#include "batch/screens/fmSelectPayer.h"
+#include "core/TextHelpers.h"
 #include "platform/prompts/Prompts.h"
-#include "shell/CommandGuard.h"
-#include "shell/DataMain.h"
-#include "shell/common/TextHelpers.h"
+#include "widgets/base/CommandGuard.h"
 
 using namespace MoneyEntry;
 
 namespace {
 
-const QString kCaption = QStringLiteral("系统提示");
 constexpr int kUsageLength = 30;
 
 QLineEdit* NewEdit(const QString& name, QWidget* parent) {
@@ -48,7 +46,10 @@ void AddRow(QGridLayout* grid, int row, int col, const QString& caption, QWidget
 
 }  // namespace
 
-TFormDefMoney::TFormDefMoney(TDataMain& data, QWidget* parent) : QDialog(parent), data_(data) {
+TFormDefMoney::TFormDefMoney(const TRegisterContext& context, QWidget* parent)
+    : TClientDialog(context.Screen.Prompts, parent),
+      context_(context),
+      registers_(context.Registers) {
   setObjectName(QStringLiteral("FormDefMoney"));
   setWindowTitle(QStringLiteral("付款单据"));
   CreateControls();
@@ -86,17 +87,18 @@ void TFormDefMoney::CreateControls() {
   }
   layout->addLayout(buttons);
 
-  connect(btnOk_, &QPushButton::clicked, this, &TFormDefMoney::btnOkClick);
-  connect(btnCancel_, &QPushButton::clicked, this, &TFormDefMoney::btnCancelClick);
-  connect(btnContinue_, &QPushButton::clicked, this, &TFormDefMoney::btnContinueClick);
-  connect(btnPayer_, &QPushButton::clicked, this, &TFormDefMoney::btnPayerClick);
-  connect(btnPayee_, &QPushButton::clicked, this, &TFormDefMoney::btnPayeeClick);
+  ConnectClick(btnOk_, Prompts(), [this] { btnOkClick(); });
+  ConnectClick(btnCancel_, Prompts(), [this] { btnCancelClick(); });
+  ConnectClick(btnContinue_, Prompts(), [this] { btnContinueClick(); });
+  ConnectClick(btnPayer_, Prompts(), [this] { btnPayerClick(); });
+  ConnectClick(btnPayee_, Prompts(), [this] { btnPayeeClick(); });
 
   lstDrop_ = new QListWidget(this);
   lstDrop_->setObjectName(QStringLiteral("lstDrop"));
   lstDrop_->hide();
-  connect(lstDrop_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { DropDownClicked(lstDrop_->row(item)); });
+  connect(
+      lstDrop_, &QListWidget::itemClicked, this,
+      Guarded(Prompts(), [this](QListWidgetItem* item) { DropDownClicked(lstDrop_->row(item)); }));
 
   // Key releases of the typed fields, and clicks anywhere outside the list.
   installEventFilter(this);
@@ -168,10 +170,10 @@ void TFormDefMoney::ShowDocument(TPayMoneyInfo& doc, const QString& payerAccNo, 
   UpdatePayerFilter();
   if (payerAccNo.isEmpty()) payerFilter_.clear();
   if (!payerAccNo.isEmpty()) {
-    if (const TPayerInfo* last = data_.FindLastPayer(payerAccNo)) payer_.Assign(*last);
+    if (const TPayerInfo* last = registers_.FindLastPayer(payerAccNo)) payer_.Assign(*last);
   }
   cmbUsage_->clear();
-  cmbUsage_->addItems(data_.Usages.Texts());
+  cmbUsage_->addItems(registers_.Usages.Texts());
   cmbUsage_->setEditText(doc.Usage);
   edtMoney_->setText(doc.Money.toText());
   ShowPayer();
@@ -180,7 +182,7 @@ void TFormDefMoney::ShowDocument(TPayMoneyInfo& doc, const QString& payerAccNo, 
 
 bool TFormDefMoney::Execute(TPayMoneyInfo& doc, const QString& payerAccNo, TBatch& batch) {
   ShowDocument(doc, payerAccNo, batch);
-  Prompts().runModal(*this);
+  Prompts().RunModal(*this);
   HideDropDownOnly();
   return stored_;
 }
@@ -211,7 +213,7 @@ void TFormDefMoney::UpdatePayerFilter() {
 
 void TFormDefMoney::btnPayerClick() {
   TPayerInfo chosen;
-  if (!TfmSelectPayer::Choose(data_, edtPayAccNo_->text(), payerFilter_, chosen, this)) return;
+  if (!TfmSelectPayer::Choose(context_, edtPayAccNo_->text(), payerFilter_, chosen, this)) return;
   payer_.Assign(chosen);
   ShowPayer();
 }
@@ -219,12 +221,12 @@ void TFormDefMoney::btnPayerClick() {
 void TFormDefMoney::btnPayeeClick() {
   if (IsAuthorized(payer_)) {
     TPayerInfo chosen;
-    if (!TfmSelectPayer::Choose(data_, edtRcvAccNo_->text(), QStringLiteral("0"), chosen, this))
+    if (!TfmSelectPayer::Choose(context_, edtRcvAccNo_->text(), QStringLiteral("0"), chosen, this))
       return;
     payee_.AssignFromPayer(chosen);
   } else {
     TPayeeInfo chosen;
-    if (!TfmSelectPayee::Choose(data_, edtRcvAccNo_->text(), chosen, this)) return;
+    if (!TfmSelectPayee::Choose(context_, edtRcvAccNo_->text(), chosen, this)) return;
     payee_.Assign(chosen);
   }
   UpdatePayerFilter();
@@ -248,15 +250,15 @@ QWidget* TFormDefMoney::FocusWidget(int focus) const {
 bool TFormDefMoney::Checked() {
   const auto problem = Check(payer_, payee_, cmbUsage_->currentText(), edtMoney_->text());
   if (problem) {
-    Prompts().info(kCaption, problem->Message);
+    Prompts().Info(TPrompts::kSystemCaption, problem->Message);
     if (QWidget* w = FocusWidget(int(problem->Focus))) w->setFocus();
     return false;
   }
   const QString usage = cmbUsage_->currentText();
-  if (data_.Usages.IndexOf(usage) < 0) {
-    data_.Usages.Add(usage);
+  if (registers_.Usages.IndexOf(usage) < 0) {
+    registers_.Usages.Add(usage);
     cmbUsage_->addItem(usage);
-    WriteReported(kCaption, [this] { data_.SaveUsages(); });
+    WriteReported(Prompts(), TPrompts::kSystemCaption, [this] { registers_.SaveUsages(); });
   }
   return true;
 }
@@ -284,7 +286,7 @@ void TFormDefMoney::btnContinueClick() {
   auto doc = std::make_unique<TPayMoneyInfo>();
   StoreInto(*doc);
   batch_->Append(std::move(doc));
-  data_.LastPayerAccount = payer_.PayAccNo;
+  registers_.LastPayerAccount = payer_.PayAccNo;
   if (BatchChanged) BatchChanged();
   edtRcvAccNo_->clear();
   edtRcvAccName_->clear();
@@ -314,7 +316,7 @@ QLineEdit* TFormDefMoney::FieldEdit(TField field) const {
 
 void TFormDefMoney::KeyReleased(TField field) {
   if (field == TField::PayerAccNo) {
-    if (const TPayerInfo* found = data_.FindLastPayer(edtPayAccNo_->text())) {
+    if (const TPayerInfo* found = registers_.FindLastPayer(edtPayAccNo_->text())) {
       payer_.Assign(*found);
       // The account field keeps what was typed, cursor and all.
       edtPayAccName_->setText(payer_.PayAccName);
@@ -340,8 +342,8 @@ void TFormDefMoney::ShowDropDown(TField field) {
   const TPartyField part = kParts[int(field) % 3];
   QLineEdit* edit = FieldEdit(field);
   const QList<TCandidate> candidates =
-      ofPayer ? PayerCandidates(data_, part, edit->text(), payerFilter_)
-              : PayeeCandidates(data_, part, edit->text(), IsAuthorized(payer_));
+      ofPayer ? PayerCandidates(registers_, part, edit->text(), payerFilter_)
+              : PayeeCandidates(registers_, part, edit->text(), IsAuthorized(payer_));
   dropField_ = field;
   dropAccounts_.clear();
   lstDrop_->clear();
@@ -371,10 +373,10 @@ void TFormDefMoney::DropDownClicked(int row) {
   if (row < 0 || row >= dropAccounts_.size()) return;
   const QString accNo = dropAccounts_.at(row);
   if (dropField_ <= TField::PayerAlias) {
-    if (const TPayerInfo* found = data_.FindLastPayer(accNo)) payer_.Assign(*found);
+    if (const TPayerInfo* found = registers_.FindLastPayer(accNo)) payer_.Assign(*found);
   } else if (IsAuthorized(payer_)) {
-    if (const TPayerInfo* found = data_.FindLastPayer(accNo)) payee_.AssignFromPayer(*found);
-  } else if (const TPayeeInfo* found = data_.FindAnyPayee(accNo)) {
+    if (const TPayerInfo* found = registers_.FindLastPayer(accNo)) payee_.AssignFromPayer(*found);
+  } else if (const TPayeeInfo* found = registers_.FindAnyPayee(accNo)) {
     payee_.Assign(*found);
   }
   UpdatePayerFilter();
@@ -399,12 +401,12 @@ bool TFormDefMoney::eventFilter(QObject* watched, QEvent* event) {
                                      TField::PayeeAccNo, TField::PayeeName, TField::PayeeAlias};
     for (TField field : kFields) {
       if (watched == FieldEdit(field)) {
-        KeyReleased(field);
+        RunCommand(Prompts(), [this, field] { KeyReleased(field); });
         break;
       }
     }
   } else if (event->type() == QEvent::MouseButtonPress) {
-    HideDropDown();
+    RunCommand(Prompts(), [this] { HideDropDown(); });
   }
-  return QDialog::eventFilter(watched, event);
+  return TClientDialog::eventFilter(watched, event);
 }

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -8,6 +7,8 @@
 #include "batch/documents/PayMoneyInfo.h"
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
+#include "registers/screens/RegisterContext.h"
+#include "widgets/base/ClientDialog.h"
 
 class QComboBox;
 class QGroupBox;
@@ -16,20 +17,19 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 class QPushButton;
-class TDataMain;
 
 // The transfer document entry screen ("付款单据"). It works on its own copies of
 // a payer and a payee and stores them into the document only on "确定".
-class TFormDefMoney : public QDialog {
+class TFormDefMoney : public TClientDialog {
   Q_OBJECT
  public:
-  explicit TFormDefMoney(TDataMain& data, QWidget* parent = nullptr);
+  explicit TFormDefMoney(const TRegisterContext& context, QWidget* parent = nullptr);
   ~TFormDefMoney() override;
 
   // Shows the document (payerAccNo: the last payer for a new document, empty for
-  // an edit), runs modally through Prompts().runModal; on "确定" with the checks
+  // an edit), runs modally through the prompts; on "确定" with the checks
   // passed stores into doc and answers true. "继续新增" appends complete new
-  // documents to batch (and sets the data module's LastPayerAccount) and calls
+  // documents to batch (and sets the register store's LastPayerAccount) and calls
   // BatchChanged after each; the screen stays open.
   bool Execute(TPayMoneyInfo& doc, const QString& payerAccNo, TBatch& batch);
 
@@ -79,7 +79,8 @@ class TFormDefMoney : public QDialog {
   QWidget* FocusWidget(int focus) const;
   QLineEdit* FieldEdit(TField field) const;
 
-  TDataMain& data_;
+  TRegisterContext context_;
+  TRegisterStore& registers_;
   TPayMoneyInfo* doc_ = nullptr;
   TBatch* batch_ = nullptr;
   TPayerInfo payer_;

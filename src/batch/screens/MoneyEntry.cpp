@@ -1,6 +1,6 @@
 #include "batch/screens/MoneyEntry.h"
 
-#include "shell/DataMain.h"
+#include "registers/store/RegisterStore.h"
 
 namespace MoneyEntry {
 
@@ -108,10 +108,10 @@ bool IsAuthorized(const TPayerInfo& payer) {
   return payer.RightType == kAuthorized;
 }
 
-QList<TCandidate> PayerCandidates(const TDataMain& data, TPartyField field, const QString& typed,
-                                  const QString& filter) {
+QList<TCandidate> PayerCandidates(const TRegisterStore& registers, TPartyField field,
+                                  const QString& typed, const QString& filter) {
   QList<TCandidate> list;
-  for (const TPayerInfo& payer : data.Payers) {
+  for (const TPayerInfo& payer : registers.Payers) {
     if (!filter.isEmpty() && payer.RightType != filter) continue;
     const QString value = PayerField(payer, field);
     if (Matches(value, field, typed)) list.append({value, payer.PayAccNo});
@@ -119,12 +119,12 @@ QList<TCandidate> PayerCandidates(const TDataMain& data, TPartyField field, cons
   return list;
 }
 
-QList<TCandidate> PayeeCandidates(const TDataMain& data, TPartyField field, const QString& typed,
-                                  bool payerAuthorized) {
-  if (payerAuthorized) return PayerCandidates(data, field, typed, QString(kContracted));
+QList<TCandidate> PayeeCandidates(const TRegisterStore& registers, TPartyField field,
+                                  const QString& typed, bool payerAuthorized) {
+  if (payerAuthorized) return PayerCandidates(registers, field, typed, QString(kContracted));
   QList<TCandidate> list;
-  AddPayees(list, data.Payees, field, typed);
-  AddPayees(list, data.LocalPayees, field, typed);
+  AddPayees(list, registers.Payees, field, typed);
+  AddPayees(list, registers.LocalPayees, field, typed);
   return list;
 }
 

@@ -4,11 +4,11 @@
 #include <QString>
 #include <optional>
 
+#include "core/Amount.h"
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
-#include "shell/common/Amount.h"
 
-class TDataMain;
+class TRegisterStore;
 
 // What the document entry screen decides without its widgets: the checks on
 // "确定" and "继续新增" and the entries of the type-ahead lists.
@@ -48,12 +48,12 @@ struct TCandidate {
 
 // Payers whose field contains the typed text (exact, case-sensitive); with a
 // filter only payers of that RightType. Empty aliases never appear.
-QList<TCandidate> PayerCandidates(const TDataMain& data, TPartyField field, const QString& typed,
-                                  const QString& filter);
+QList<TCandidate> PayerCandidates(const TRegisterStore& registers, TPartyField field,
+                                  const QString& typed, const QString& filter);
 
 // For a payer that is not authorized the payee register followed by the local
 // register; for an authorized payer the contracted payers.
-QList<TCandidate> PayeeCandidates(const TDataMain& data, TPartyField field, const QString& typed,
-                                  bool payerAuthorized);
+QList<TCandidate> PayeeCandidates(const TRegisterStore& registers, TPartyField field,
+                                  const QString& typed, bool payerAuthorized);
 
 }  // namespace MoneyEntry

@@ -3,12 +3,12 @@
 #include <pugixml.hpp>
 
 #include "batch/documents/BatchLine.h"
+#include "core/IniFile.h"
+#include "core/ServerPaths.h"
+#include "core/SessionUser.h"
 #include "platform/codec/Gbk.h"
-#include "session/GetData.h"
-#include "session/Secret.h"
-#include "session/ServerPaths.h"
-#include "session/SessionUser.h"
-#include "shell/IniFile.h"
+#include "session/transport/GetData.h"
+#include "session/transport/Secret.h"
 #include "xml/XmlNodes.h"
 
 namespace {
@@ -149,15 +149,15 @@ QString ServiceTelephone(const TServerConfig& config) {
       .ReadString(QStringLiteral("B2B"), QStringLiteral("ServiceTel"));
 }
 
-TUploadVerdict SubmitBatch(const TBatch& batch, const QString& password,
-                           const TServerConfig& config) {
-  const qint32 tradeType = TGetData::QueryTradeType(config);
+TUploadVerdict SubmitBatch(const TBatch& batch, const QString& password, TUSER& user,
+                           const TServerConfig& config, TPrompts& prompts) {
+  const qint32 tradeType = TGetData::QueryTradeType(config, user, prompts);
   const TUploadRequest request = UploadRequestFor(tradeType);
 
   RSend2Srv srv;
   srv.Url = config.ServerBaseUrl + request.Path;
   srv.Headers = UploadHeader();
-  srv.PostData = UploadBody(batch, password, SessionUser(), request.TxCode);
+  srv.PostData = UploadBody(batch, password, user, request.TxCode);
   {
     const TBodyWipe wipe(srv.PostData);
     TGetData::Send(srv);

@@ -7,6 +7,7 @@
 #include "batch/documents/PayMoneyInfo.h"
 #include "batch/submission/FailBat.h"
 
+class TPrompts;
 struct TUSER;
 struct TServerConfig;
 
@@ -54,8 +55,8 @@ QString ServiceTelephone(const TServerConfig& config);
 
 // Sends the batch to the bank and reads the reply: the trade type (asked from
 // the server once per session), the post to the server address + path through
-// the session browser, then ReadUploadReply. The logged-on user is
-// SessionUser(). The request body is wiped after sending, whatever happens.
-// Throws EResponseError; the batch is never changed.
-TUploadVerdict SubmitBatch(const TBatch& batch, const QString& password,
-                           const TServerConfig& config);
+// the session browser, then ReadUploadReply, for the logged-on user. The
+// request body is wiped after sending, whatever happens. Throws
+// EResponseError; the batch is never changed.
+TUploadVerdict SubmitBatch(const TBatch& batch, const QString& password, TUSER& user,
+                           const TServerConfig& config, TPrompts& prompts);

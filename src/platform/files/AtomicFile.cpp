@@ -3,12 +3,6 @@
 #include <QFile>
 #include <QSaveFile>
 
-TFileError::TFileError(const QString& message) : std::runtime_error(message.toStdString()) {}
-
-QString TFileError::message() const {
-  return QString::fromStdString(what());
-}
-
 TAtomicFileWriter::TAtomicFileWriter(const QString& path)
     : path_(path), file_(std::make_unique<QSaveFile>(path)) {
   // Never fall back to writing the target in place: that is what can leave half a file.

@@ -7,14 +7,14 @@
 #include <optional>
 #include <stdexcept>
 
+#include "platform/errors/ClerkError.h"
+
 class QSaveFile;
 
-// A file could not be written or read. The message names the file and the reason
-// and can be shown to the clerk as it is.
-class TFileError : public std::runtime_error {
+// A file could not be written or read. The message names the file and the reason.
+class TFileError : public TClerkError {
  public:
-  explicit TFileError(const QString& message);
-  QString message() const;
+  using TClerkError::TClerkError;
 };
 
 // Writes a file piece by piece through a temporary file beside it, which

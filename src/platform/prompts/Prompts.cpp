@@ -1,38 +1,23 @@
 #include "platform/prompts/Prompts.h"
 
-#include "platform/prompts/QtPrompts.h"
-
-namespace {
-TPrompts* installed = nullptr;
+void TPrompts::Info(const QString& caption, const QString& text) {
+  Message(QMessageBox::Information, caption, text);
 }
 
-void TPrompts::info(const QString& caption, const QString& text) {
-  message(QMessageBox::Information, caption, text);
+void TPrompts::Warning(const QString& caption, const QString& text) {
+  Message(QMessageBox::Warning, caption, text);
 }
 
-void TPrompts::warning(const QString& caption, const QString& text) {
-  message(QMessageBox::Warning, caption, text);
+void TPrompts::Error(const QString& caption, const QString& text) {
+  Message(QMessageBox::Critical, caption, text);
 }
 
-void TPrompts::error(const QString& caption, const QString& text) {
-  message(QMessageBox::Critical, caption, text);
-}
-
-bool TPrompts::ask(const QString& caption, const QString& text) {
-  return message(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
+bool TPrompts::Ask(const QString& caption, const QString& text) {
+  return Message(QMessageBox::Question, caption, text, QMessageBox::Yes | QMessageBox::No,
                  QMessageBox::Yes) == QMessageBox::Yes;
 }
 
-TPrompts& Prompts() {
-  if (installed) return *installed;
-  static TQtPrompts qtPrompts;
-  return qtPrompts;
-}
-
-TPromptsScope::TPromptsScope(TPrompts& prompts) : previous_(installed) {
-  installed = &prompts;
-}
-
-TPromptsScope::~TPromptsScope() {
-  installed = previous_;
+bool TPrompts::Confirm(const QString& caption, const QString& text) {
+  return Message(QMessageBox::Question, caption, text, QMessageBox::Ok | QMessageBox::Cancel) ==
+         QMessageBox::Ok;
 }

@@ -20,14 +20,14 @@ QString WithLineBreaks(QString text) {
 }
 }  // namespace
 
-TPrompts::Button TQtPrompts::message(Icon icon, const QString& caption, const QString& text,
+TPrompts::Button TQtPrompts::Message(Icon icon, const QString& caption, const QString& text,
                                      Buttons buttons, Button defaultButton) {
   QMessageBox box(icon, caption, WithLineBreaks(text), buttons, ActiveWindow());
   if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
   return static_cast<Button>(box.exec());
 }
 
-std::optional<QString> TQtPrompts::inputText(const QString& caption, const QString& label,
+std::optional<QString> TQtPrompts::InputText(const QString& caption, const QString& label,
                                              const QString& initial) {
   bool ok = false;
   const QString text =
@@ -36,25 +36,25 @@ std::optional<QString> TQtPrompts::inputText(const QString& caption, const QStri
   return text;
 }
 
-QString TQtPrompts::openFileName(const QString& caption, const QString& dir,
+QString TQtPrompts::OpenFileName(const QString& caption, const QString& dir,
                                  const QString& filter) {
   return QFileDialog::getOpenFileName(ActiveWindow(), caption, dir, filter);
 }
 
-QStringList TQtPrompts::openFileNames(const QString& caption, const QString& dir,
+QStringList TQtPrompts::OpenFileNames(const QString& caption, const QString& dir,
                                       const QString& filter) {
   return QFileDialog::getOpenFileNames(ActiveWindow(), caption, dir, filter);
 }
 
-QString TQtPrompts::saveFileName(const QString& caption, const QString& suggestedPath,
+QString TQtPrompts::SaveFileName(const QString& caption, const QString& suggestedPath,
                                  const QString& filter) {
   return QFileDialog::getSaveFileName(ActiveWindow(), caption, suggestedPath, filter);
 }
 
-int TQtPrompts::runModal(QDialog& dialog) {
+int TQtPrompts::RunModal(QDialog& dialog) {
   return dialog.exec();
 }
 
-bool TQtPrompts::openUrl(const QUrl& url) {
+bool TQtPrompts::OpenUrl(const QUrl& url) {
   return QDesktopServices::openUrl(url);
 }

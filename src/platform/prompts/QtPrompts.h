@@ -6,15 +6,15 @@
 // parented to the active window.
 class TQtPrompts : public TPrompts {
  public:
-  Button message(Icon icon, const QString& caption, const QString& text, Buttons buttons,
+  Button Message(Icon icon, const QString& caption, const QString& text, Buttons buttons,
                  Button defaultButton) override;
-  std::optional<QString> inputText(const QString& caption, const QString& label,
+  std::optional<QString> InputText(const QString& caption, const QString& label,
                                    const QString& initial) override;
-  QString openFileName(const QString& caption, const QString& dir, const QString& filter) override;
-  QStringList openFileNames(const QString& caption, const QString& dir,
+  QString OpenFileName(const QString& caption, const QString& dir, const QString& filter) override;
+  QStringList OpenFileNames(const QString& caption, const QString& dir,
                             const QString& filter) override;
-  QString saveFileName(const QString& caption, const QString& suggestedPath,
+  QString SaveFileName(const QString& caption, const QString& suggestedPath,
                        const QString& filter) override;
-  int runModal(QDialog& dialog) override;
-  bool openUrl(const QUrl& url) override;
+  int RunModal(QDialog& dialog) override;
+  bool OpenUrl(const QUrl& url) override;
 };

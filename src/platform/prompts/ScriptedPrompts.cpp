@@ -2,46 +2,46 @@
 
 #include <QDialog>
 
-void TScriptedPrompts::answer(Button button) {
+void TScriptedPrompts::Answer(Button button) {
   buttonAnswers_.push_back(button);
 }
 
-void TScriptedPrompts::answerText(std::optional<QString> text) {
+void TScriptedPrompts::AnswerText(std::optional<QString> text) {
   textAnswers_.push_back(std::move(text));
 }
 
-void TScriptedPrompts::answerFile(const QString& path) {
+void TScriptedPrompts::AnswerFile(const QString& path) {
   fileAnswers_.push_back(path.isEmpty() ? QStringList() : QStringList{path});
 }
 
-void TScriptedPrompts::answerFiles(const QStringList& paths) {
+void TScriptedPrompts::AnswerFiles(const QStringList& paths) {
   fileAnswers_.push_back(paths);
 }
 
-void TScriptedPrompts::answerModal(ModalScript script) {
+void TScriptedPrompts::AnswerModal(ModalScript script) {
   modalAnswers_.push_back(std::move(script));
 }
 
-void TScriptedPrompts::answerModal(int result) {
+void TScriptedPrompts::AnswerModal(int result) {
   modalAnswers_.push_back([result](QDialog&) { return result; });
 }
 
-QStringList TScriptedPrompts::messageTexts() const {
+QStringList TScriptedPrompts::MessageTexts() const {
   QStringList texts;
   for (const TScriptedMessage& m : messages_) texts.append(m.text);
   return texts;
 }
 
-TScriptedMessage TScriptedPrompts::lastMessage() const {
+TScriptedMessage TScriptedPrompts::LastMessage() const {
   return messages_.empty() ? TScriptedMessage() : messages_.back();
 }
 
-qsizetype TScriptedPrompts::pendingAnswers() const {
+qsizetype TScriptedPrompts::PendingAnswers() const {
   return qsizetype(buttonAnswers_.size() + textAnswers_.size() + fileAnswers_.size() +
                    modalAnswers_.size());
 }
 
-TPrompts::Button TScriptedPrompts::message(Icon icon, const QString& caption, const QString& text,
+TPrompts::Button TScriptedPrompts::Message(Icon icon, const QString& caption, const QString& text,
                                            Buttons buttons, Button defaultButton) {
   TScriptedMessage record{icon, caption, text, buttons, QMessageBox::NoButton, false};
   if (!buttonAnswers_.empty()) {
@@ -55,7 +55,7 @@ TPrompts::Button TScriptedPrompts::message(Icon icon, const QString& caption, co
   return record.answer;
 }
 
-std::optional<QString> TScriptedPrompts::inputText(const QString& caption, const QString& label,
+std::optional<QString> TScriptedPrompts::InputText(const QString& caption, const QString& label,
                                                    const QString& initial) {
   TScriptedInput record{caption, label, initial, std::nullopt, false};
   if (!textAnswers_.empty()) {
@@ -67,7 +67,7 @@ std::optional<QString> TScriptedPrompts::inputText(const QString& caption, const
   return record.answer;
 }
 
-QStringList TScriptedPrompts::nextFiles(TScriptedFileDialog::Kind kind, const QString& caption,
+QStringList TScriptedPrompts::NextFiles(TScriptedFileDialog::Kind kind, const QString& caption,
                                         const QString& path, const QString& filter) {
   TScriptedFileDialog record{kind, caption, path, filter, {}, false};
   if (!fileAnswers_.empty()) {
@@ -79,24 +79,24 @@ QStringList TScriptedPrompts::nextFiles(TScriptedFileDialog::Kind kind, const QS
   return record.answer;
 }
 
-QString TScriptedPrompts::openFileName(const QString& caption, const QString& dir,
+QString TScriptedPrompts::OpenFileName(const QString& caption, const QString& dir,
                                        const QString& filter) {
-  const QStringList files = nextFiles(TScriptedFileDialog::Open, caption, dir, filter);
+  const QStringList files = NextFiles(TScriptedFileDialog::Open, caption, dir, filter);
   return files.isEmpty() ? QString() : files.first();
 }
 
-QStringList TScriptedPrompts::openFileNames(const QString& caption, const QString& dir,
+QStringList TScriptedPrompts::OpenFileNames(const QString& caption, const QString& dir,
                                             const QString& filter) {
-  return nextFiles(TScriptedFileDialog::OpenMany, caption, dir, filter);
+  return NextFiles(TScriptedFileDialog::OpenMany, caption, dir, filter);
 }
 
-QString TScriptedPrompts::saveFileName(const QString& caption, const QString& suggestedPath,
+QString TScriptedPrompts::SaveFileName(const QString& caption, const QString& suggestedPath,
                                        const QString& filter) {
-  const QStringList files = nextFiles(TScriptedFileDialog::Save, caption, suggestedPath, filter);
+  const QStringList files = NextFiles(TScriptedFileDialog::Save, caption, suggestedPath, filter);
   return files.isEmpty() ? QString() : files.first();
 }
 
-int TScriptedPrompts::runModal(QDialog& dialog) {
+int TScriptedPrompts::RunModal(QDialog& dialog) {
   TScriptedModal record{dialog.objectName(), dialog.windowTitle(), QDialog::Rejected, false};
   // Taken off the queue before the script runs, so that a script which itself
   // raises prompts finds the queue in the expected state.
@@ -111,7 +111,7 @@ int TScriptedPrompts::runModal(QDialog& dialog) {
   return record.result;
 }
 
-bool TScriptedPrompts::openUrl(const QUrl& url) {
+bool TScriptedPrompts::OpenUrl(const QUrl& url) {
   openedUrls_.append(url);
   return openUrlResult_;
 }

@@ -50,43 +50,43 @@ class TScriptedPrompts : public TPrompts {
  public:
   using ModalScript = std::function<int(QDialog&)>;
 
-  void answer(Button button);
+  void Answer(Button button);
   // The next input box returns text; nothing means the box is cancelled.
-  void answerText(std::optional<QString> text);
+  void AnswerText(std::optional<QString> text);
   // The next file dialog returns the path (empty: cancelled).
-  void answerFile(const QString& path);
-  void answerFiles(const QStringList& paths);
+  void AnswerFile(const QString& path);
+  void AnswerFiles(const QStringList& paths);
   // The next modal run calls the script with the dialog (it may fill the dialog's
   // fields) and returns what the script returns.
-  void answerModal(ModalScript script);
-  void answerModal(int result);
-  void setOpenUrlResult(bool opened) { openUrlResult_ = opened; }
+  void AnswerModal(ModalScript script);
+  void AnswerModal(int result);
+  void SetOpenUrlResult(bool opened) { openUrlResult_ = opened; }
 
-  const std::vector<TScriptedMessage>& messages() const { return messages_; }
-  QStringList messageTexts() const;
+  const std::vector<TScriptedMessage>& Messages() const { return messages_; }
+  QStringList MessageTexts() const;
   // The last message, or an empty record when there was none.
-  TScriptedMessage lastMessage() const;
-  const std::vector<TScriptedFileDialog>& fileDialogs() const { return fileDialogs_; }
-  const std::vector<TScriptedInput>& inputs() const { return inputs_; }
-  const std::vector<TScriptedModal>& modalRuns() const { return modalRuns_; }
-  const QList<QUrl>& openedUrls() const { return openedUrls_; }
+  TScriptedMessage LastMessage() const;
+  const std::vector<TScriptedFileDialog>& FileDialogs() const { return fileDialogs_; }
+  const std::vector<TScriptedInput>& Inputs() const { return inputs_; }
+  const std::vector<TScriptedModal>& ModalRuns() const { return modalRuns_; }
+  const QList<QUrl>& OpenedUrls() const { return openedUrls_; }
   // Answers queued but not yet used, of all kinds.
-  qsizetype pendingAnswers() const;
+  qsizetype PendingAnswers() const;
 
-  Button message(Icon icon, const QString& caption, const QString& text, Buttons buttons,
+  Button Message(Icon icon, const QString& caption, const QString& text, Buttons buttons,
                  Button defaultButton) override;
-  std::optional<QString> inputText(const QString& caption, const QString& label,
+  std::optional<QString> InputText(const QString& caption, const QString& label,
                                    const QString& initial) override;
-  QString openFileName(const QString& caption, const QString& dir, const QString& filter) override;
-  QStringList openFileNames(const QString& caption, const QString& dir,
+  QString OpenFileName(const QString& caption, const QString& dir, const QString& filter) override;
+  QStringList OpenFileNames(const QString& caption, const QString& dir,
                             const QString& filter) override;
-  QString saveFileName(const QString& caption, const QString& suggestedPath,
+  QString SaveFileName(const QString& caption, const QString& suggestedPath,
                        const QString& filter) override;
-  int runModal(QDialog& dialog) override;
-  bool openUrl(const QUrl& url) override;
+  int RunModal(QDialog& dialog) override;
+  bool OpenUrl(const QUrl& url) override;
 
  private:
-  QStringList nextFiles(TScriptedFileDialog::Kind kind, const QString& caption, const QString& path,
+  QStringList NextFiles(TScriptedFileDialog::Kind kind, const QString& caption, const QString& path,
                         const QString& filter);
 
   std::deque<Button> buttonAnswers_;

@@ -29,7 +29,7 @@ void TWorkbook::SaveAs(const QString& path) const {
   WriteWorkbookFile(data_, path);
 }
 
-void TWorkbook::Show() const {
+void TWorkbook::Show(TPrompts& prompts) const {
   QTemporaryFile file(QDir::temp().filePath(QStringLiteral("workbook-XXXXXX.xlsx")));
   file.setAutoRemove(false);  // the desktop program opens it after we return
   if (!file.open())
@@ -37,7 +37,7 @@ void TWorkbook::Show() const {
   const QString path = file.fileName();
   file.close();
   WriteWorkbookFile(data_, path);
-  if (!Prompts().openUrl(QUrl::fromLocalFile(path)))
+  if (!prompts.OpenUrl(QUrl::fromLocalFile(path)))
     throw TSpreadsheetError(
         QStringLiteral("无法打开文件 %1。").arg(QDir::toNativeSeparators(path)));
 }
@@ -85,6 +85,6 @@ void WriteWorkbookFile(const TWorkbookData& workbook, const QString& path) {
   try {
     WriteFileAtomically(path, bytes);
   } catch (const TFileError& e) {
-    throw TSpreadsheetError(e.message());
+    throw TSpreadsheetError(e.Message());
   }
 }

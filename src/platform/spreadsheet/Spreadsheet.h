@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "platform/spreadsheet/WorkbookData.h"
+
+class TPrompts;
 
 // The spreadsheet component as the screens use it: start it, open or create a
 // workbook, take a worksheet (from 1), read and write cells (rows and columns
@@ -47,7 +50,7 @@ class TWorkbook {
   // Writes the workbook; throws TSpreadsheetError, leaving an old file as it was.
   void SaveAs(const QString& path) const;
   // Saves a temporary copy and opens it in the desktop's spreadsheet program.
-  void Show() const;
+  void Show(TPrompts& prompts) const;
 
   const TWorkbookData& Data() const { return data_; }
 
@@ -73,3 +76,7 @@ class TSpreadsheetApp {
 TWorkbookData ReadWorkbookFile(const QString& path);
 // Writes a workbook in the format its name asks for; throws TSpreadsheetError.
 void WriteWorkbookFile(const TWorkbookData& workbook, const QString& path);
+
+// Starts the spreadsheet component: TSpreadsheetApp::Start in the program,
+// something that fails or records in tests.
+using TSpreadsheetStarter = std::function<std::unique_ptr<TSpreadsheetApp>()>;

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <vector>
 
+#include "platform/errors/ClerkError.h"
+
 // A workbook as the readers give it and the writers take it: worksheets in
 // order, each a grid of cell texts. Row r, column c (from 0) is rows[r][c]; a
 // row may be shorter than others, and a missing cell reads as empty text.
@@ -25,10 +27,8 @@ struct TWorkbookData {
 };
 
 // A workbook could not be read or written: not a workbook, truncated, locked,
-// too large for its format, or refused as hostile. The message says which and
-// can be shown as it is.
-class TSpreadsheetError : public std::runtime_error {
+// too large for its format, or refused as hostile. The message says which.
+class TSpreadsheetError : public TClerkError {
  public:
-  explicit TSpreadsheetError(const QString& message) : std::runtime_error(message.toStdString()) {}
-  QString message() const { return QString::fromStdString(what()); }
+  using TClerkError::TClerkError;
 };

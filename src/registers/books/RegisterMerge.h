@@ -3,9 +3,9 @@
 #include <QtGlobal>
 #include <functional>
 
+#include "core/OwningList.h"
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
-#include "shell/OwningList.h"
 
 // How an imported file replaces a register. Register is the new register;
 // NotUpdated lists the accounts for which the file's data was not taken.

@@ -1,11 +1,14 @@
 #include "registers/books/RegisterWorkbook.h"
 
-#include <array>
+#include <QSet>
+#include <utility>
 
 #include "platform/prompts/Prompts.h"
 #include "xml/XmlNodes.h"
 
 namespace {
+
+constexpr int kBlankRowsBeforeStop = 50;
 
 constexpr std::array<QString TPayerInfo::*, 6> kPayerColumns = {
     &TPayerInfo::PayAccNo, &TPayerInfo::PayAccName, &TPayerInfo::CounterName,
@@ -27,7 +30,7 @@ void WriteSheet(const TOwningList<T>& list, const std::array<QString T::*, N>& c
 }
 
 void ReadPayerRows(const TWorksheet& sheet, TOwningList<TPayerInfo>& out) {
-  TDataMain::ReadWorkbookRows(sheet, [&](int row) {
+  ReadWorkbookRows(sheet, [&](int row) {
     auto payer = std::make_unique<TPayerInfo>();
     int column = 1;
     for (QString TPayerInfo::*field : kPayerColumns)
@@ -37,18 +40,23 @@ void ReadPayerRows(const TWorksheet& sheet, TOwningList<TPayerInfo>& out) {
   });
 }
 
+// The started component, or null after the error box that says it cannot start.
+std::unique_ptr<TSpreadsheetApp> Started(const TSpreadsheetStarter& start, TPrompts& prompts) {
+  try {
+    return start();
+  } catch (const TSpreadsheetStartError&) {
+    prompts.Error(TPrompts::kErrorCaption, QStringLiteral("Excel may not be installed"));
+    return nullptr;
+  }
+}
+
 // Opens the workbook and hands its first worksheet to readRows.
 template <class T, class ReadRows>
-TImportResult ReadWorkbook(const QString& path, TOwningList<T>& out, const TDataMain& data,
-                           ReadRows readRows) {
+TImportResult ReadWorkbook(const QString& path, TOwningList<T>& out,
+                           const TSpreadsheetStarter& start, TPrompts& prompts, ReadRows readRows) {
   out.Clear();
-  std::unique_ptr<TSpreadsheetApp> app;
-  try {
-    app = data.StartSpreadsheet();
-  } catch (const TSpreadsheetStartError&) {
-    Prompts().error(QStringLiteral("错误"), QStringLiteral("Excel may not be installed"));
-    return TImportResult::NotStarted;
-  }
+  const std::unique_ptr<TSpreadsheetApp> app = Started(start, prompts);
+  if (!app) return TImportResult::NotStarted;
   try {
     std::unique_ptr<TWorkbook> book = app->OpenWorkbook(path);
     readRows(book->Worksheet(1), out);
@@ -61,8 +69,8 @@ TImportResult ReadWorkbook(const QString& path, TOwningList<T>& out, const TData
 }
 
 template <class WriteRows>
-void Export(const QString& path, const TDataMain& data, WriteRows writeRows) {
-  std::unique_ptr<TSpreadsheetApp> app = data.StartSpreadsheet();
+void Export(const QString& path, const TSpreadsheetStarter& start, WriteRows writeRows) {
+  std::unique_ptr<TSpreadsheetApp> app = start();
   std::unique_ptr<TWorkbook> book = app->NewWorkbook();
   TWorksheet sheet = book->Worksheet(1);
   writeRows(sheet);
@@ -71,30 +79,89 @@ void Export(const QString& path, const TDataMain& data, WriteRows writeRows) {
 
 }  // namespace
 
+const std::array<QString TPayeeInfo::*, 18>& PayeeWorkbookColumns() {
+  static constexpr std::array<QString TPayeeInfo::*, 18> columns = {
+      &TPayeeInfo::RcvAccNo,   &TPayeeInfo::RcvAccName,  &TPayeeInfo::BranchName,
+      &TPayeeInfo::BranchCode, &TPayeeInfo::CounterName, &TPayeeInfo::CounterNo,
+      &TPayeeInfo::UbankNo,    &TPayeeInfo::ExchangeNo,  &TPayeeInfo::Status,
+      &TPayeeInfo::IsNVX,      &TPayeeInfo::SortID,      &TPayeeInfo::RightType,
+      &TPayeeInfo::AccOrder,   &TPayeeInfo::CurType,     &TPayeeInfo::AccAlias,
+      &TPayeeInfo::BankCode,   &TPayeeInfo::AreaCode,    &TPayeeInfo::AreaProv,
+  };
+  return columns;
+}
+
+void ReadWorkbookRows(const TWorksheet& sheet, const std::function<bool(int row)>& take) {
+  const int rows = sheet.UsedRows();
+  int blankRows = 0;
+  for (int row = 1; row <= rows; ++row) {
+    if (xml::TrimControls(sheet.ReadCell(row, 1)).isEmpty()) {
+      if (blankRows == kBlankRowsBeforeStop) break;
+      ++blankRows;
+      continue;
+    }
+    if (take(row)) blankRows = 0;
+  }
+}
+
+void ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list) {
+  QSet<std::pair<QString, QString>> read;
+  for (const TPayeeInfo& payee : list) read.insert({payee.RcvAccNo, payee.RcvAccName});
+  ReadWorkbookRows(sheet, [&](int row) {
+    const std::pair<QString, QString> key{xml::TrimControls(sheet.ReadCell(row, 1)),
+                                          xml::TrimControls(sheet.ReadCell(row, 2))};
+    if (read.contains(key)) return false;  // a repeat does not reset the count
+    read.insert(key);
+    auto payee = std::make_unique<TPayeeInfo>();
+    int column = 1;
+    for (QString TPayeeInfo::*field : PayeeWorkbookColumns())
+      (*payee).*field = xml::TrimControls(sheet.ReadCell(row, column++));
+    list.Append(std::move(payee));
+    return true;
+  });
+}
+
+bool IsWorkbookName(const QString& path) {
+  return path.contains(QLatin1String(".xls"), Qt::CaseInsensitive);
+}
+
 void WritePayersSheet(const TOwningList<TPayerInfo>& payers, TWorksheet& sheet) {
   WriteSheet(payers, kPayerColumns, sheet);
 }
 
 void WritePayeesSheet(const TOwningList<TPayeeInfo>& payees, TWorksheet& sheet) {
-  WriteSheet(payees, TDataMain::PayeeWorkbookColumns(), sheet);
+  WriteSheet(payees, PayeeWorkbookColumns(), sheet);
 }
 
 TImportResult ReadPayersWorkbook(const QString& path, TOwningList<TPayerInfo>& out,
-                                 const TDataMain& data) {
-  return ReadWorkbook(path, out, data, &ReadPayerRows);
+                                 const TSpreadsheetStarter& start, TPrompts& prompts) {
+  return ReadWorkbook(path, out, start, prompts, &ReadPayerRows);
 }
 
 TImportResult ReadPayeesWorkbook(const QString& path, TOwningList<TPayeeInfo>& out,
-                                 const TDataMain& data) {
-  return ReadWorkbook(path, out, data, &TDataMain::ReadPayeeRows);
+                                 const TSpreadsheetStarter& start, TPrompts& prompts) {
+  return ReadWorkbook(path, out, start, prompts, &ReadPayeeRows);
+}
+
+void ImportPayeesFromExcel(TOwningList<TPayeeInfo>& list, const QString& path,
+                           const TSpreadsheetStarter& start, TPrompts& prompts) {
+  list.Clear();
+  const std::unique_ptr<TSpreadsheetApp> app = Started(start, prompts);
+  if (!app) return;
+  try {
+    std::unique_ptr<TWorkbook> book = app->OpenWorkbook(path);
+    ReadPayeeRows(book->Worksheet(1), list);
+  } catch (const TSpreadsheetError&) {
+    // An unreadable workbook ends the import with what was read.
+  }
 }
 
 void ExportPayersWorkbook(const TOwningList<TPayerInfo>& payers, const QString& path,
-                          const TDataMain& data) {
-  Export(path, data, [&](TWorksheet& sheet) { WritePayersSheet(payers, sheet); });
+                          const TSpreadsheetStarter& start) {
+  Export(path, start, [&](TWorksheet& sheet) { WritePayersSheet(payers, sheet); });
 }
 
 void ExportPayeesWorkbook(const TOwningList<TPayeeInfo>& payees, const QString& path,
-                          const TDataMain& data) {
-  Export(path, data, [&](TWorksheet& sheet) { WritePayeesSheet(payees, sheet); });
+                          const TSpreadsheetStarter& start) {
+  Export(path, start, [&](TWorksheet& sheet) { WritePayeesSheet(payees, sheet); });
 }

@@ -1,40 +1,66 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <functional>
 
+#include "core/OwningList.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
-#include "shell/DataMain.h"
-#include "shell/OwningList.h"
+
+class TPrompts;
 
 // The registers as workbooks: the first worksheet, no heading row, one account
 // per row from row 1. The payer layout has six columns (account, name, opening
 // institution, group, alias, right type as its code), the payee layout the
-// eighteen columns of TDataMain::PayeeWorkbookColumns.
+// eighteen columns of PayeeWorkbookColumns.
+
+// The payee fields in the order of a register workbook's columns 1 to 18.
+const std::array<QString TPayeeInfo::*, 18>& PayeeWorkbookColumns();
+
+// The rows of a register workbook's worksheet as the imports read them: every
+// row from 1 to the used range's row count whose first cell, trimmed, is not
+// empty goes to take, which answers whether it took the row; at a row with an
+// empty first cell reading stops once 50 such rows have passed since the last
+// row taken.
+void ReadWorkbookRows(const TWorksheet& sheet, const std::function<bool(int row)>& take);
+
+// Appends the payees of the worksheet's rows, every field trimmed of white space
+// and control characters, leaving out a payee whose account number and name
+// equal those of one already in the list.
+void ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list);
 
 // Every cell is written as a tab, the value and one space, so that account
 // numbers stay text; reading trims both away again.
 void WritePayersSheet(const TOwningList<TPayerInfo>& payers, TWorksheet& sheet);
 void WritePayeesSheet(const TOwningList<TPayeeInfo>& payees, TWorksheet& sheet);
 
+// A name containing ".xls" in any case (".xlsx" too) is a workbook.
+bool IsWorkbookName(const QString& path);
+
 enum class TImportResult { Read, NotStarted, Failed };
 
 // Replaces out by the accounts of the workbook at path, read by the rows of
-// TDataMain::ReadWorkbookRows, every cell trimmed of white space and control
-// characters. Payer fields outside the layout stay empty (Balance 0); a payee
-// repeating the account number and name of an earlier one is left out.
-// NotStarted when the spreadsheet component (data.StartSpreadsheet) cannot
-// start, after the error box "Excel may not be installed". Failed, with out
-// empty, when the workbook cannot be opened or read.
+// ReadWorkbookRows, every cell trimmed of white space and control characters.
+// Payer fields outside the layout stay empty (Balance 0); a payee repeating the
+// account number and name of an earlier one is left out. NotStarted when the
+// spreadsheet component cannot start, after the error box "Excel may not be
+// installed". Failed, with out empty, when the workbook cannot be opened or read.
 TImportResult ReadPayersWorkbook(const QString& path, TOwningList<TPayerInfo>& out,
-                                 const TDataMain& data);
+                                 const TSpreadsheetStarter& start, TPrompts& prompts);
 TImportResult ReadPayeesWorkbook(const QString& path, TOwningList<TPayeeInfo>& out,
-                                 const TDataMain& data);
+                                 const TSpreadsheetStarter& start, TPrompts& prompts);
+
+// Replaces the list by the payees of the workbook at path, as ReadPayeesWorkbook,
+// except that a workbook that cannot be read ends the import quietly with the
+// payees read so far.
+void ImportPayeesFromExcel(TOwningList<TPayeeInfo>& list, const QString& path,
+                           const TSpreadsheetStarter& start, TPrompts& prompts);
 
 // Writes a new workbook at path in the register's layout. Throws
 // TSpreadsheetError, start failures included; an old file at path then stays.
 void ExportPayersWorkbook(const TOwningList<TPayerInfo>& payers, const QString& path,
-                          const TDataMain& data);
+                          const TSpreadsheetStarter& start);
 void ExportPayeesWorkbook(const TOwningList<TPayeeInfo>& payees, const QString& path,
-                          const TDataMain& data);
+                          const TSpreadsheetStarter& start);

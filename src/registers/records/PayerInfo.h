@@ -2,8 +2,8 @@
 
 #include <QString>
 
+#include "core/Amount.h"
 #include "registers/records/PayInfoBase.h"
-#include "shell/common/Amount.h"
 
 // One of the company's own accounts, from which transfers are paid.
 class TPayerInfo : public TPayInfoBase {

@@ -16,9 +16,9 @@
 #include "platform/prompts/Prompts.h"
 #include "registers/books/UsageText.h"
 #include "registers/codetables/CodeFileConversion.h"
-#include "registers/screens/OkCancelRow.h"
 #include "registers/screens/UBankChoiceLists.h"
-#include "shell/DataMain.h"
+#include "widgets/base/CommandGuard.h"
+#include "widgets/base/OkCancelRow.h"
 
 namespace {
 
@@ -111,12 +111,15 @@ void ShowFixedText(QComboBox* list, const QString& text) {
 
 }  // namespace
 
-TFormDefPayee::TFormDefPayee(TDataMain& data, QWidget* parent) : QDialog(parent), data_(data) {
+TFormDefPayee::TFormDefPayee(const TRegisterContext& context, QWidget* parent)
+    : TClientDialog(context.Screen.Prompts, parent), registers_(context.Registers) {
   setObjectName(QStringLiteral("FormDefPayee"));
   setWindowTitle(QStringLiteral("定义收款帐户"));
   CreateControls();
-  lists_ = new TUBankChoiceLists(cascade_, cmbProvince_, cmbCity_, cmbBank_, cmbUBank_, this);
-  connect(lists_, &TUBankChoiceLists::Chosen, this, [this] { RestoreTypedBranch(); });
+  lists_ =
+      new TUBankChoiceLists(Prompts(), cascade_, cmbProvince_, cmbCity_, cmbBank_, cmbUBank_, this);
+  connect(lists_, &TUBankChoiceLists::Chosen, this,
+          Guarded(Prompts(), [this] { RestoreTypedBranch(); }));
   WatchEnterKey();
 }
 
@@ -137,8 +140,10 @@ void TFormDefPayee::CreateControls() {
   categoryRow->addSpacing(24);
   categoryRow->addWidget(rbOtherBank_);
   categoryRow->addStretch();
-  connect(rbOwnBank_, &QRadioButton::clicked, this, [this] { CategoryClicked(); });
-  connect(rbOtherBank_, &QRadioButton::clicked, this, [this] { CategoryClicked(); });
+  connect(rbOwnBank_, &QRadioButton::clicked, this,
+          Guarded(Prompts(), [this] { CategoryClicked(); }));
+  connect(rbOtherBank_, &QRadioButton::clicked, this,
+          Guarded(Prompts(), [this] { CategoryClicked(); }));
 
   auto* top = NewForm();
   top->addRow(NewLabel(this, QStringLiteral("收款账号：")), edtAccNo_);
@@ -176,7 +181,8 @@ QWidget* TFormDefPayee::CreateOwnBankPage() {
   page->setObjectName(QStringLiteral("pnlOwnBank"));
   cmbBranch_ = NewList(page, QStringLiteral("cmbBranch"));
   cmbCounter_ = NewList(page, QStringLiteral("cmbCounter"));
-  connect(cmbBranch_, &QComboBox::currentIndexChanged, this, [this](int i) { BranchChosen(i); });
+  connect(cmbBranch_, &QComboBox::currentIndexChanged, this,
+          Guarded(Prompts(), [this](int i) { BranchChosen(i); }));
 
   auto* form = NewForm();
   form->addRow(NewLabel(page, QStringLiteral("一级分行：")), cmbBranch_);
@@ -204,11 +210,12 @@ QWidget* TFormDefPayee::CreateOtherBankPage() {
   choiceRow->addSpacing(24);
   choiceRow->addWidget(rbManual_);
   choiceRow->addStretch();
-  connect(rbQuick_, &QRadioButton::clicked, this, [this] { SetManual(false); });
-  connect(rbManual_, &QRadioButton::clicked, this, [this] { SetManual(true); });
+  connect(rbQuick_, &QRadioButton::clicked, this, Guarded(Prompts(), [this] { SetManual(false); }));
+  connect(rbManual_, &QRadioButton::clicked, this, Guarded(Prompts(), [this] { SetManual(true); }));
 
   cmbUBank_ = NewList(page, QStringLiteral("cmbUBank"));
-  connect(cmbUBank_, &QComboBox::activated, this, [this](int i) { BranchPicked(i); });
+  connect(cmbUBank_, &QComboBox::activated, this,
+          Guarded(Prompts(), [this](int i) { BranchPicked(i); }));
   edtOldCounter_ = NewField(page, QStringLiteral("edtOldCounter"));
   edtOldCounter_->setReadOnly(true);
 
@@ -253,7 +260,7 @@ bool TFormDefPayee::eventFilter(QObject* watched, QEvent* event) {
       return true;
     }
   }
-  return QDialog::eventFilter(watched, event);
+  return TClientDialog::eventFilter(watched, event);
 }
 
 TFormDefPayee::TFileStamp TFormDefPayee::StampOf(const QString& path) {
@@ -263,7 +270,7 @@ TFormDefPayee::TFileStamp TFormDefPayee::StampOf(const QString& path) {
 }
 
 bool TFormDefPayee::ReadBranchesIfChanged() {
-  const QString path = data_.ParamFile(QStringLiteral("branch.xml"));
+  const QString path = registers_.Paths().ParamFile(QStringLiteral("branch.xml"));
   const TFileStamp stamp = StampOf(path);
   if (branchesRead_ && stamp == branchStamp_) return false;
   branches_ = TBranchList();
@@ -279,14 +286,14 @@ QList<TFormDefPayee::TFileStamp> TFormDefPayee::CodeTableStamps() const {
   using codetables::TCodeFile;
   QList<TFileStamp> stamps;
   for (TCodeFile kind : {TCodeFile::Area, TCodeFile::Bank, TCodeFile::Branch})
-    stamps.append(StampOf(data_.ParamFile(TableFileName(kind))));
+    stamps.append(StampOf(registers_.Paths().ParamFile(TableFileName(kind))));
   return stamps;
 }
 
 bool TFormDefPayee::ReadCodeTablesIfChanged() {
   const QList<TFileStamp> stamps = CodeTableStamps();
   if (tablesRead_ && stamps == tableStamps_) return false;
-  tables_ = TOtherBankTables::Load(data_.ParamFile(QString()));
+  tables_ = TOtherBankTables::Load(registers_.Paths().ParamFile(QString()));
   tablesRead_ = true;
   tableStamps_ = stamps;
   lists_->Reset();
@@ -414,7 +421,7 @@ void TFormDefPayee::SetManual(bool manual) {
     // A typed name stays as typed: no completion from the list.
     cmbUBank_->setCompleter(nullptr);
     connect(cmbUBank_->lineEdit(), &QLineEdit::textEdited, this,
-            [this](const QString& text) { BranchTyped(text); });
+            Guarded(Prompts(), [this](const QString& text) { BranchTyped(text); }));
   }
   RestoreTypedBranch();
 }
@@ -442,7 +449,7 @@ void TFormDefPayee::RestoreTypedBranch() {
 void TFormDefPayee::FillNameLists(const TPayeeInfo& payee) {
   QStringList groups;
   QStringList aliases;
-  for (const auto* list : {&data_.Payees, &data_.LocalPayees}) {
+  for (const auto* list : {&registers_.Payees, &registers_.LocalPayees}) {
     for (const TPayeeInfo& each : *list) {
       groups.append(each.SortID);
       aliases.append(each.AccAlias);
@@ -496,8 +503,8 @@ void TFormDefPayee::btnOkClick() {
     typedBranch_ = fields.BranchText;
     RestoreTypedBranch();
   }
-  if (const auto refusal = definition_.Check(fields, data_)) {
-    Prompts().info(QStringLiteral("提示"), refusal->Message);
+  if (const auto refusal = definition_.Check(fields, registers_)) {
+    Prompts().Info(TPrompts::kNoticeCaption, refusal->Message);
     QWidget* field = FieldWidget(refusal->Field);
     field->setFocus();
     if (refusal->SelectText) edtAccNo_->selectAll();
@@ -512,7 +519,7 @@ void TFormDefPayee::btnOkClick() {
 
 bool TFormDefPayee::Execute(TPayeeInfo& payee, TMode mode) {
   ShowPayee(payee, mode);
-  Prompts().runModal(*this);
+  Prompts().RunModal(*this);
   payee_ = nullptr;
   return stored_;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDateTime>
-#include <QDialog>
 #include <QList>
 #include <QString>
 
@@ -9,24 +8,25 @@
 #include "registers/codetables/OtherBankTables.h"
 #include "registers/codetables/UBankCascade.h"
 #include "registers/screens/PayeeDefinition.h"
+#include "registers/screens/RegisterContext.h"
+#include "widgets/base/ClientDialog.h"
 
 class QComboBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
-class TDataMain;
 class TUBankChoiceLists;
 
 // Defines a receiving account: at this bank, with branch and counter from the
 // branch table, or at another bank, with the branch chosen from the code tables
 // or typed. Made once for the screen that owns it; it keeps the tables it read
 // and reads a table again when its file has changed since.
-class TFormDefPayee : public QDialog {
+class TFormDefPayee : public TClientDialog {
   Q_OBJECT
  public:
   using TMode = TPayeeDefinition::TMode;
 
-  explicit TFormDefPayee(TDataMain& data, QWidget* parent = nullptr);
+  explicit TFormDefPayee(const TRegisterContext& context, QWidget* parent = nullptr);
   ~TFormDefPayee() override;
 
   // Shows the payee (an empty TPayeeInfo for a new one) modally through Prompts().runModal;
@@ -82,7 +82,7 @@ class TFormDefPayee : public QDialog {
   TPayeeFields Fields() const;
   QWidget* FieldWidget(TPayeeField field) const;
 
-  TDataMain& data_;
+  TRegisterStore& registers_;
   TPayeeDefinition definition_;
   TPayeeInfo* payee_ = nullptr;
   bool stored_ = false;

@@ -7,12 +7,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/TextHelpers.h"
 #include "platform/prompts/Prompts.h"
 #include "registers/books/UsageText.h"
 #include "registers/records/PayerInfo.h"
-#include "registers/screens/OkCancelRow.h"
-#include "shell/DataMain.h"
-#include "shell/common/TextHelpers.h"
+#include "widgets/base/OkCancelRow.h"
 
 namespace {
 
@@ -43,7 +42,8 @@ void Fill(QComboBox* list, const QStringList& items, const QString& text) {
 
 }  // namespace
 
-TFormDefPayer::TFormDefPayer(TDataMain& data, QWidget* parent) : QDialog(parent), data_(data) {
+TFormDefPayer::TFormDefPayer(const TRegisterContext& context, QWidget* parent)
+    : TClientDialog(context.Screen.Prompts, parent), registers_(context.Registers) {
   setObjectName(QStringLiteral("FormDefPayer"));
   setWindowTitle(QStringLiteral("付款账户"));
   CreateControls();
@@ -110,7 +110,7 @@ void TFormDefPayer::ShowPayer(TPayerInfo& payer) {
 
   QStringList groups;
   QStringList aliases;
-  for (const TPayerInfo& each : data_.Payers) {
+  for (const TPayerInfo& each : registers_.Payers) {
     groups.append(each.SortId);
     aliases.append(each.AccAlias);
   }
@@ -121,7 +121,7 @@ void TFormDefPayer::ShowPayer(TPayerInfo& payer) {
 
 bool TFormDefPayer::Execute(TPayerInfo& payer) {
   ShowPayer(payer);
-  Prompts().runModal(*this);
+  Prompts().RunModal(*this);
   payer_ = nullptr;
   return changed_;
 }

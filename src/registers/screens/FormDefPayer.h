@@ -1,18 +1,19 @@
 #pragma once
 
-#include <QDialog>
+#include "registers/screens/RegisterContext.h"
+#include "registers/store/RegisterStore.h"
+#include "widgets/base/ClientDialog.h"
 
 class QComboBox;
 class QLineEdit;
-class TDataMain;
 class TPayerInfo;
 
 // Shows one of the company's own accounts; the clerk may change its group and
 // alias only.
-class TFormDefPayer : public QDialog {
+class TFormDefPayer : public TClientDialog {
   Q_OBJECT
  public:
-  explicit TFormDefPayer(TDataMain& data, QWidget* parent = nullptr);
+  explicit TFormDefPayer(const TRegisterContext& context, QWidget* parent = nullptr);
 
   // Runs modally through Prompts().runModal; on "确定" stores group and alias into the payer.
   // True only when one of them changed (the caller then saves the register).
@@ -29,7 +30,7 @@ class TFormDefPayer : public QDialog {
   void CreateControls();
   QLineEdit* NewShownField(const QString& name);
 
-  TDataMain& data_;
+  TRegisterStore& registers_;
   TPayerInfo* payer_ = nullptr;
   bool changed_ = false;
 

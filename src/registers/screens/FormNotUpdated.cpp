@@ -5,16 +5,17 @@
 #include <QVBoxLayout>
 
 #include "platform/prompts/Prompts.h"
-#include "registers/screens/RegisterBook.h"
-#include "shell/grid/MapleGrid.h"
+#include "registers/screens/AccountColumns.h"
+#include "widgets/grid/MapleGrid.h"
 
-TFormNotUpdated::TFormNotUpdated(const QString& caption, const QList<TColumnSpec>& columns,
-                                 int count, CellText cellText, QWidget* parent)
-    : QDialog(parent) {
+TFormNotUpdated::TFormNotUpdated(TPrompts& prompts, const QString& caption,
+                                 const QList<TColumnSpec>& columns, int count, CellText cellText,
+                                 QWidget* parent)
+    : TClientDialog(prompts, parent) {
   setObjectName(QStringLiteral("FormNotUpdated"));
   setWindowTitle(caption);
 
-  grid_ = new TMapleGrid(this);
+  grid_ = new TMapleGrid(Prompts(), this);
   grid_->setObjectName(QStringLiteral("grdList"));
   grid_->SetFixRowHeight(24);
   grid_->SetColumns(columns);
@@ -42,20 +43,20 @@ TFormNotUpdated::TFormNotUpdated(const QString& caption, const QList<TColumnSpec
   resize(width + 40, 420);
 }
 
-void TFormNotUpdated::ShowPayers(const TOwningList<TPayerInfo>& payers, const QString& caption,
-                                 QWidget* parent) {
+void TFormNotUpdated::ShowPayers(TPrompts& prompts, const TOwningList<TPayerInfo>& payers,
+                                 const QString& caption, QWidget* parent) {
   TFormNotUpdated form(
-      caption, PayerColumns(), int(payers.Count()),
+      prompts, caption, PayerColumns(), int(payers.Count()),
       [&payers](int col, int row) { return PayerCell(payers[row], col); }, parent);
-  Prompts().runModal(form);
+  prompts.RunModal(form);
 }
 
-void TFormNotUpdated::ShowPayees(const TOwningList<TPayeeInfo>& payees, bool localPage,
-                                 const QString& caption, QWidget* parent) {
+void TFormNotUpdated::ShowPayees(TPrompts& prompts, const TOwningList<TPayeeInfo>& payees,
+                                 bool localPage, const QString& caption, QWidget* parent) {
   // Both pages have the payee columns; the page only tells the lists apart.
   Q_UNUSED(localPage);
   TFormNotUpdated form(
-      caption, PayeeColumns(), int(payees.Count()),
+      prompts, caption, PayeeColumns(), int(payees.Count()),
       [&payees](int col, int row) { return PayeeCell(payees[row], col); }, parent);
-  Prompts().runModal(form);
+  prompts.RunModal(form);
 }

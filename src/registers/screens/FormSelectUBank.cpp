@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "platform/prompts/Prompts.h"
-#include "registers/screens/OkCancelRow.h"
 #include "registers/screens/UBankChoiceLists.h"
+#include "widgets/base/OkCancelRow.h"
 
 namespace {
 
@@ -23,12 +23,13 @@ QComboBox* NewList(QWidget* parent, const QString& name) {
 
 }  // namespace
 
-TFormSelectUBank::TFormSelectUBank(const QString& paramDir, QWidget* parent)
-    : QDialog(parent), tables_(TOtherBankTables::Load(paramDir)), cascade_(tables_) {
+TFormSelectUBank::TFormSelectUBank(TPrompts& prompts, const QString& paramDir, QWidget* parent)
+    : TClientDialog(prompts, parent), tables_(TOtherBankTables::Load(paramDir)), cascade_(tables_) {
   setObjectName(QStringLiteral("FormSelectUBank"));
   setWindowTitle(QStringLiteral("联行号选择"));
   CreateControls();
-  lists_ = new TUBankChoiceLists(cascade_, cmbProvince_, cmbCity_, cmbBank_, cmbBranch_, this);
+  lists_ = new TUBankChoiceLists(Prompts(), cascade_, cmbProvince_, cmbCity_, cmbBank_, cmbBranch_,
+                                 this);
   lists_->Reset();
 }
 
@@ -60,9 +61,9 @@ void TFormSelectUBank::CreateControls() {
   layout->addLayout(buttons);
 }
 
-QString TFormSelectUBank::Pick(const QString& paramDir, QWidget* parent) {
-  TFormSelectUBank form(paramDir, parent);
-  if (Prompts().runModal(form) != QDialog::Accepted) return {};
+QString TFormSelectUBank::Pick(TPrompts& prompts, const QString& paramDir, QWidget* parent) {
+  TFormSelectUBank form(prompts, paramDir, parent);
+  if (prompts.RunModal(form) != QDialog::Accepted) return {};
   return form.UBankNo();
 }
 

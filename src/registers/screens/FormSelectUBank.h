@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include "registers/codetables/OtherBankTables.h"
 #include "registers/codetables/UBankCascade.h"
+#include "widgets/base/ClientDialog.h"
 
 class QComboBox;
 class TUBankChoiceLists;
@@ -12,15 +12,15 @@ class TUBankChoiceLists;
 // The interbank-number dialog: the clerk picks province, city, bank and branch
 // from the code tables of the param directory, read when the dialog is made.
 // Made for one use.
-class TFormSelectUBank : public QDialog {
+class TFormSelectUBank : public TClientDialog {
   Q_OBJECT
  public:
-  explicit TFormSelectUBank(const QString& paramDir, QWidget* parent = nullptr);
+  TFormSelectUBank(TPrompts& prompts, const QString& paramDir, QWidget* parent = nullptr);
   ~TFormSelectUBank() override;
 
   // Runs the dialog through the prompts and returns the interbank number of the
   // branch chosen at "确定"; empty when no branch was chosen or it was cancelled.
-  static QString Pick(const QString& paramDir, QWidget* parent = nullptr);
+  static QString Pick(TPrompts& prompts, const QString& paramDir, QWidget* parent = nullptr);
 
   // "确定": the chosen branch's interbank number (if any) becomes the result,
   // and the dialog closes.

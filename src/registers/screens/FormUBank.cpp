@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/prompts/Prompts.h"
+#include "widgets/base/CommandGuard.h"
 
 using codetables::TCodeFile;
 
@@ -41,8 +42,8 @@ QString Caption() {
 
 }  // namespace
 
-TFormUBank::TFormUBank(const QString& paramDir, QWidget* parent)
-    : QDialog(parent), paramDir_(paramDir) {
+TFormUBank::TFormUBank(TPrompts& prompts, const QString& paramDir, QWidget* parent)
+    : TClientDialog(prompts, parent), paramDir_(paramDir) {
   setObjectName(QStringLiteral("FormUBank"));
   setWindowTitle(QStringLiteral("他行信息文件更新"));
   CreateControls();
@@ -70,7 +71,7 @@ void TFormUBank::CreateControls() {
   btnOk->setObjectName(QStringLiteral("btnOk"));
   btnOk->setDefault(true);
   btnOk->setMinimumWidth(96);
-  connect(btnOk, &QPushButton::clicked, this, [this] { btnOkClick(); });
+  ConnectClick(btnOk, Prompts(), [this] { btnOkClick(); });
   auto* buttons = new QHBoxLayout;
   buttons->addStretch();
   buttons->addWidget(btnOk);
@@ -92,12 +93,12 @@ TCodeFile TFormUBank::ChosenFile() const {
 
 void TFormUBank::btnOkClick() {
   const TCodeFile kind = ChosenFile();
-  const QString path = Prompts().openFileName(QStringLiteral("打开"), QString());
+  const QString path = Prompts().OpenFileName(QStringLiteral("打开"), QString());
   if (path.isEmpty()) return;
   if (path.endsWith(codetables::SourceFileName(kind), Qt::CaseInsensitive) &&
       codetables::UpdateCodeTable(kind, path, paramDir_)) {
-    Prompts().info(Caption(), QStringLiteral("文件已更新完成！"));
+    Prompts().Info(Caption(), QStringLiteral("文件已更新完成！"));
   } else {
-    Prompts().error(Caption(), QStringLiteral("文件格式有误，请重新下载更新文件！"));
+    Prompts().Error(Caption(), QStringLiteral("文件格式有误，请重新下载更新文件！"));
   }
 }

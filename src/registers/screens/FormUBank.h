@@ -1,19 +1,19 @@
 #pragma once
 
-#include <QDialog>
 #include <QString>
 
 #include "registers/codetables/CodeFileConversion.h"
+#include "widgets/base/ClientDialog.h"
 
 class QRadioButton;
 
 // Converts the other-bank code files the clerk downloaded into the tables in the
 // param directory, one file per "确定". It stays open so that the three files can
 // be converted in turn.
-class TFormUBank : public QDialog {
+class TFormUBank : public TClientDialog {
   Q_OBJECT
  public:
-  explicit TFormUBank(const QString& paramDir, QWidget* parent = nullptr);
+  TFormUBank(TPrompts& prompts, const QString& paramDir, QWidget* parent = nullptr);
 
   // Asks for the chosen kind of code file, converts it and says how it went.
   void btnOkClick();

@@ -1,6 +1,6 @@
 #include "registers/screens/PayeeDefinition.h"
 
-#include "shell/DataMain.h"
+#include "registers/store/RegisterStore.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ void TPayeeDefinition::Trim(TPayeeFields& fields) {
 }
 
 std::optional<TPayeeRefusal> TPayeeDefinition::Check(const TPayeeFields& fields,
-                                                     TDataMain& data) const {
+                                                     TRegisterStore& registers) const {
   const QString counterLabel = QStringLiteral("开户机构：");
   if (fields.AccNo.isEmpty())
     return Refuse(QStringLiteral("收款账号："), MustFill(), TPayeeField::AccNo);
@@ -45,7 +45,7 @@ std::optional<TPayeeRefusal> TPayeeDefinition::Check(const TPayeeFields& fields,
         return Refuse(QStringLiteral("一级分行："), MustChoose(), TPayeeField::Branch);
       if (!fields.Counter) return Refuse(counterLabel, MustChoose(), TPayeeField::Counter);
     }
-    if (data.FindAnyPayee(fields.AccNo)) {
+    if (registers.FindAnyPayee(fields.AccNo)) {
       const QString account = QStringLiteral("账号[") + fields.AccNo + QLatin1Char(']');
       if (fields.AccNo != initialAccNo_)
         return TPayeeRefusal{account + QStringLiteral("在收款名册中已经存在！"), TPayeeField::AccNo,

@@ -6,7 +6,7 @@
 #include "registers/branches/BranchList.h"
 #include "registers/records/PayeeInfo.h"
 
-class TDataMain;
+class TRegisterStore;
 
 // What the clerk has entered in the payee definition dialog.
 struct TPayeeFields {
@@ -67,8 +67,8 @@ class TPayeeDefinition {
   static void Trim(TPayeeFields& fields);
 
   // The first check the (trimmed) fields fail, in the dialog's order; nothing
-  // when all pass. The registers are searched with data.FindAnyPayee.
-  std::optional<TPayeeRefusal> Check(const TPayeeFields& fields, TDataMain& data) const;
+  // when all pass. The registers are searched with FindAnyPayee.
+  std::optional<TPayeeRefusal> Check(const TPayeeFields& fields, TRegisterStore& registers) const;
 
   // Writes the fields into the payee. ExchangeNo, Status, RightType, AccOrder
   // and CurType are left as they are, and so is what the fields do not choose

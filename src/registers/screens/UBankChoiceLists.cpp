@@ -2,9 +2,13 @@
 
 #include <QComboBox>
 
-TUBankChoiceLists::TUBankChoiceLists(TUBankCascade& cascade, QComboBox* province, QComboBox* city,
-                                     QComboBox* bank, QComboBox* branch, QObject* parent)
+#include "widgets/base/CommandGuard.h"
+
+TUBankChoiceLists::TUBankChoiceLists(TPrompts& prompts, TUBankCascade& cascade, QComboBox* province,
+                                     QComboBox* city, QComboBox* bank, QComboBox* branch,
+                                     QObject* parent)
     : QObject(parent),
+      prompts_(prompts),
       cascade_(&cascade),
       province_(province),
       city_(city),
@@ -20,13 +24,13 @@ TUBankChoiceLists::TUBankChoiceLists(TUBankCascade& cascade, QComboBox* province
 void TUBankChoiceLists::Follow(QComboBox* box, void (TUBankCascade::*choose)(int),
                                bool citiesFollow, bool branchesFollow) {
   connect(box, &QComboBox::currentIndexChanged, this,
-          [this, choose, citiesFollow, branchesFollow](int index) {
+          Guarded(prompts_, [this, choose, citiesFollow, branchesFollow](int index) {
             if (showing_) return;
             (cascade_->*choose)(index);
             if (citiesFollow) ShowCities();
             if (branchesFollow) ShowBranches();
             Q_EMIT Chosen();
-          });
+          }));
 }
 
 void TUBankChoiceLists::Clear() {

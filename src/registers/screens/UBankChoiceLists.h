@@ -6,6 +6,7 @@
 #include "registers/codetables/UBankCascade.h"
 
 class QComboBox;
+class TPrompts;
 
 // Keeps four combo boxes (province, city, bank, branch) in step with a cascade:
 // a choice made in a box goes to the cascade, and the lists the choice changed
@@ -13,8 +14,9 @@ class QComboBox;
 class TUBankChoiceLists : public QObject {
   Q_OBJECT
  public:
-  TUBankChoiceLists(TUBankCascade& cascade, QComboBox* province, QComboBox* city, QComboBox* bank,
-                    QComboBox* branch, QObject* parent = nullptr);
+  // A choice runs through the command boundary with the prompts.
+  TUBankChoiceLists(TPrompts& prompts, TUBankCascade& cascade, QComboBox* province, QComboBox* city,
+                    QComboBox* bank, QComboBox* branch, QObject* parent = nullptr);
 
   TUBankCascade& Cascade() { return *cascade_; }
 
@@ -40,6 +42,7 @@ class TUBankChoiceLists : public QObject {
   void Follow(QComboBox* box, void (TUBankCascade::*choose)(int), bool citiesFollow,
               bool branchesFollow);
 
+  TPrompts& prompts_;
   TUBankCascade* cascade_;
   QComboBox* province_;
   QComboBox* city_;

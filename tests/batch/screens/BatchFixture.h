@@ -6,11 +6,12 @@
 #include <QPushButton>
 #include <memory>
 
-#include "batch/screens/BatchScreen.h"
+#include "batch/screens/FormBatch.h"
 #include "platform/prompts/ScriptedPrompts.h"
-#include "shell/DataMain.h"
-#include "shell/grid/MapleGrid.h"
+#include "support/FakeSession.h"
+#include "support/StartedRegisters.h"
 #include "support/TempAppDir.h"
+#include "widgets/grid/MapleGrid.h"
 
 // Documents for the batch screen's tests.
 inline std::unique_ptr<TPayMoneyInfo> BatchDoc(const QString& payerAccNo, const QString& payeeAccNo,
@@ -40,20 +41,26 @@ inline QStringList Column(const TMapleGrid& grid, int col) {
   return cells;
 }
 
-// A program directory, its data module, scripted prompts.
+// A program directory, its registers, scripted prompts and a session.
 class BatchFixture : public testing::Test {
  protected:
-  BatchFixture() : scope_(prompts) { QDir(app.path()).mkpath("io"); }
+  BatchFixture() { QDir(app.path()).mkpath("io"); }
 
-  TDataMain& Data() {
-    if (!data_) data_ = std::make_unique<TDataMain>(app.path());
+  // Made on first use, so that it reads the registers written before.
+  TRegisterStore& Data() {
+    if (!data_) data_ = std::make_unique<TStartedRegisters>(app.path());
     return *data_;
+  }
+  // What the batch screen receives; the spreadsheet component is the one the
+  // test sets at the time it is started.
+  TBatchContext Context() {
+    return {{{prompts, {}}, Data(), [this] { return StartSpreadsheet(); }}, session};
   }
   QPushButton* Button(TFormBatch& screen, const char* name) {
     return screen.findChild<QPushButton*>(QString::fromLatin1(name));
   }
   void ExpectLastMessage(QMessageBox::Icon icon, const QString& caption, const QString& text) {
-    const TScriptedMessage last = prompts.lastMessage();
+    const TScriptedMessage last = prompts.LastMessage();
     EXPECT_EQ(last.icon, icon);
     EXPECT_EQ(last.caption, caption);
     EXPECT_EQ(last.text, text);
@@ -61,8 +68,9 @@ class BatchFixture : public testing::Test {
 
   TempAppDir app;
   TScriptedPrompts prompts;
+  TFakeSession session;
+  TSpreadsheetStarter StartSpreadsheet = &TSpreadsheetApp::Start;
 
  private:
-  TPromptsScope scope_;
-  std::unique_ptr<TDataMain> data_;
+  std::unique_ptr<TRegisterStore> data_;
 };

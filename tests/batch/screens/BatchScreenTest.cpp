@@ -12,7 +12,6 @@
 #include "batch/screens/FailPanel.h"
 #include "platform/codec/Gbk.h"
 #include "platform/spreadsheet/Spreadsheet.h"
-#include "session/SessionUser.h"
 
 namespace {
 
@@ -46,7 +45,7 @@ class BatchScreenTest : public BatchFixture {
 }  // namespace
 
 TEST_F(BatchScreenTest, commandsFollowTheDocumentCountUpToEightHundred) {
-  TFormBatch screen(Data());
+  TFormBatch screen(Context());
   screen.show();
   EXPECT_EQ(Enabled(screen),
             QStringList({"新增", "查询", "查询下一个", "导入", "在线提交转账记录"}));
@@ -80,15 +79,15 @@ TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheCler
   for (int i = 1; i <= 900; ++i) lines << Line(i, "6217000033334444", "10");
   const QString big = WriteText("big.txt", lines.join("\r\n") + "\r\n");
 
-  TFormBatch screen(Data());
+  TFormBatch screen(Context());
   screen.show();
-  prompts.answerFile(big);
+  prompts.AnswerFile(big);
   screen.btnImportClick();
   EXPECT_EQ(screen.Batch().Count(), 800);
-  EXPECT_EQ(prompts.messages().size(), 1u);
+  EXPECT_EQ(prompts.Messages().size(), 1u);
   ExpectLastMessage(QMessageBox::Information, "批量制单", "800条以后的付款记录将无法导入!");
   EXPECT_FALSE(Button(screen, "btnImport")->isEnabled());
-  EXPECT_EQ(prompts.fileDialogs().back().filter, "文本文件(*.txt);;Excel文件(*.xls *.xlsx)");
+  EXPECT_EQ(prompts.FileDialogs().back().filter, "文本文件(*.txt);;Excel文件(*.xls *.xlsx)");
 
   // Rejected lines are asked about by their number; an empty line ends it all.
   screen.Batch().Clear();
@@ -96,24 +95,24 @@ TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheCler
       WriteText("mixed.txt", "  " + Line(1, "A1", "10") + "\t\r\n" + Line(2, "A2", "0") + "\r\n" +
                                  Line(3, "A3|x", "10") + "\r\n" + Line(4, "A4", "5") + "\r\n\r\n" +
                                  Line(5, "A5", "5") + "\r\n");
-  prompts.answerFile(text);
-  prompts.answer(QMessageBox::Ok);
-  prompts.answer(QMessageBox::Ok);
+  prompts.AnswerFile(text);
+  prompts.Answer(QMessageBox::Ok);
+  prompts.Answer(QMessageBox::Ok);
   screen.btnImportClick();
   EXPECT_EQ(Column(screen.Grid(), 3), QStringList({"A1", "A4"}));
-  EXPECT_EQ(prompts.messageTexts().mid(1),
+  EXPECT_EQ(prompts.MessageTexts().mid(1),
             QStringList({"导入第2行失败,继续吗?", "导入第3行失败,继续吗?"}));
   ExpectLastMessage(QMessageBox::Question, "批量制单", "导入第3行失败,继续吗?");
 
-  prompts.answerFile(text);
-  prompts.answer(QMessageBox::Cancel);
+  prompts.AnswerFile(text);
+  prompts.Answer(QMessageBox::Cancel);
   screen.btnImportClick();
   EXPECT_EQ(screen.Batch().Count(), 3);  // A1 again, then stopped at line 2
 
   // A file that cannot be read is reported; the batch stays.
-  prompts.answerFile(app.file("io/missing.txt"));
+  prompts.AnswerFile(app.file("io/missing.txt"));
   screen.btnImportClick();
-  EXPECT_EQ(prompts.lastMessage().caption, "错误");
+  EXPECT_EQ(prompts.LastMessage().caption, "错误");
   EXPECT_EQ(screen.Batch().Count(), 3);
 }
 
@@ -129,55 +128,54 @@ TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) 
     WriteBatchSheet16(source, sheet);
     book->SaveAs(path);
   }
-  TFormBatch screen(Data());
+  TFormBatch screen(Context());
   screen.show();
-  prompts.answerFile(path);
-  prompts.answer(QMessageBox::Ok);
+  prompts.AnswerFile(path);
+  prompts.Answer(QMessageBox::Ok);
   screen.btnImportClick();
   EXPECT_EQ(screen.Batch().Count(), 18);  // rows 1-19 less row 5
-  EXPECT_EQ(prompts.messageTexts(), QStringList({"导入第5行失败,继续吗?"}));
+  EXPECT_EQ(prompts.MessageTexts(), QStringList({"导入第5行失败,继续吗?"}));
   EXPECT_EQ(screen.Batch()[4].Payee.RcvAccNo, source[5].Payee.RcvAccNo);
 
   // Without the spreadsheet component nothing is imported.
-  Data().StartSpreadsheet = []() -> std::unique_ptr<TSpreadsheetApp> {
+  StartSpreadsheet = []() -> std::unique_ptr<TSpreadsheetApp> {
     throw TSpreadsheetStartError("none");
   };
-  prompts.answerFile(path);
+  prompts.AnswerFile(path);
   screen.btnImportClick();
   ExpectLastMessage(QMessageBox::Critical, "错误", "Excel may not be installed");
   EXPECT_EQ(screen.Batch().Count(), 18);
 }
 
 TEST_F(BatchScreenTest, exportsWriteTheTextFileItsArchiveAndTheWorkbookOfTheTradeType) {
-  TFormBatch screen(Data());
+  TFormBatch screen(Context());
   screen.show();
   FillBatch(screen.Batch(), 2);
   screen.Refresh();
 
-  prompts.answerFile(app.file("io/2024批次.txt"));
+  prompts.AnswerFile(app.file("io/2024批次.txt"));
   screen.btnExportClick();
   EXPECT_EQ(app.read("io/2024批次.txt"), BatchTextBytes(screen.Batch()));
   EXPECT_EQ(app.read("BatchLog/2024批次.xml"), BatchFileBytes(screen.Batch()));
-  prompts.answerFile(app.file("io/abc"));  // three characters and no extension
+  prompts.AnswerFile(app.file("io/abc"));  // three characters and no extension
   screen.btnExportClick();
   EXPECT_TRUE(QFile::exists(app.file("io/abc.txt")));
   EXPECT_TRUE(QFile::exists(app.file("BatchLog/abc.xml")));
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 
   for (qint32 tradeType : {1, 0}) {
-    SessionUser().TradeType = tradeType;
+    session.User().TradeType = tradeType;
     const QString path = app.file(QString("io/t%1.xlsx").arg(tradeType));
-    prompts.answerFile(path);
+    prompts.AnswerFile(path);
     screen.btnExportExcelClick();
     TWorkbookData book = ReadWorkbookFile(path);
     EXPECT_EQ(book.Sheets.at(0).ColumnCount(), tradeType == 1 ? 12 : 16);
   }
-  SessionUser() = TUSER{};
-  EXPECT_EQ(prompts.fileDialogs().back().filter, "Excel文件(*.xls);;Excel文件(*.xlsx)");
+  EXPECT_EQ(prompts.FileDialogs().back().filter, "Excel文件(*.xls);;Excel文件(*.xlsx)");
 
   // A workbook that cannot be written: a directory stands in the way.
   QDir().mkpath(app.file("io/taken.xls"));
-  prompts.answerFile(app.file("io/taken.xls"));
+  prompts.AnswerFile(app.file("io/taken.xls"));
   screen.btnExportExcelClick();
   ExpectLastMessage(QMessageBox::Warning, "系统提示", "连接到EXCEL文件失败!");
 
@@ -187,7 +185,7 @@ TEST_F(BatchScreenTest, exportsWriteTheTextFileItsArchiveAndTheWorkbookOfTheTrad
 }
 
 TEST_F(BatchScreenTest, deleteRenumbersTheFailuresAndClearEmptiesAndSavesAfterAsking) {
-  TFormBatch screen(Data());
+  TFormBatch screen(Context());
   screen.show();
   FillBatch(screen.Batch(), 8);
   screen.Refresh();
@@ -198,20 +196,20 @@ TEST_F(BatchScreenTest, deleteRenumbersTheFailuresAndClearEmptiesAndSavesAfterAs
   EXPECT_EQ(panel.SumText(), "合计笔数：8");
 
   screen.Grid().SelectRows(2, 4);
-  prompts.answer(QMessageBox::No);
+  prompts.Answer(QMessageBox::No);
   screen.btnDeleteClick();
   EXPECT_EQ(screen.Batch().Count(), 8);
-  prompts.answer(QMessageBox::Yes);
+  prompts.Answer(QMessageBox::Yes);
   screen.btnDeleteClick();
   ExpectLastMessage(QMessageBox::Question, "系统提示", "是否确定删除选定的单据?");
   EXPECT_EQ(Column(screen.Grid(), 6), QStringList({"1.00", "2.00", "6.00", "7.00", "8.00"}));
   EXPECT_EQ(Column(panel.Grid(), 0), QStringList({"002", "004"}));
 
-  prompts.answer(QMessageBox::Cancel);
+  prompts.Answer(QMessageBox::Cancel);
   screen.btnClearClick();
   EXPECT_EQ(screen.Batch().Count(), 5);
   EXPECT_FALSE(QFile::exists(WorkingCopy()));
-  prompts.answer(QMessageBox::Ok);
+  prompts.Answer(QMessageBox::Ok);
   screen.btnClearClick();
   ExpectLastMessage(QMessageBox::Question, "批量制单", "确定要清空所有记录吗?");
   EXPECT_TRUE(screen.Batch().IsEmpty());
@@ -225,11 +223,11 @@ TEST_F(BatchScreenTest, theWorkingCopyIsReadWhenShownAndWrittenWhenClosed) {
   const QByteArray stored = app.read("param/PayInfo.tmp");
   {
     // Never shown: the main window's close leaves the stored batch alone.
-    TFormBatch screen(Data());
-    screen.SaveWorkingCopyIfShown();
+    TFormBatch screen(Context());
+    screen.BeforeProgramExit();
     EXPECT_EQ(app.read("param/PayInfo.tmp"), stored);
   }
-  TFormBatch screen(Data());
+  TFormBatch screen(Context());
   screen.show();
   EXPECT_EQ(screen.Batch().Count(), 3);
   screen.Batch().Remove(0);
@@ -244,7 +242,7 @@ TEST_F(BatchScreenTest, theWorkingCopyIsReadWhenShownAndWrittenWhenClosed) {
   screen.show();
   EXPECT_EQ(screen.Batch().Count(), 5);
   screen.Batch().Clear();
-  screen.SaveWorkingCopyIfShown();
+  screen.BeforeProgramExit();
   EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(TBatch()));
 
   // Escape closes the screen, which saves.

@@ -4,8 +4,9 @@
 #include "batch/documents/BatchFile.h"
 #include "batch/screens/FailPanel.h"
 #include "batch/submission/BatchUpload.h"
-#include "session/BankSession.h"
-#include "session/SessionFixture.h"
+#include "session/screens/BankSession.h"
+#include "support/SessionFixture.h"
+#include "support/StartedRegisters.h"
 
 namespace {
 
@@ -19,24 +20,32 @@ void SampleDocuments(TFormBatch& screen, const QString& payer, bool withRejected
   screen.Refresh();
 }
 
+// The session of the run, counting the logons it was asked for.
+class TCountingSession : public TBankSession {
+ public:
+  using TBankSession::TBankSession;
+  bool LogOn(QWidget* parent) override {
+    ++logons;
+    return TBankSession::LogOn(parent);
+  }
+  int logons = 0;
+};
+
 class BatchSubmitTest : public SessionFixture {
  protected:
-  BatchSubmitTest() : data_(dir.path()), screen_(data_) {
-    screen_.Server = Config();
-    screen_.RunLogon = [this] {
-      ++logons_;
-      TBankSession session(Config());
-      session.LogOn(nullptr);
-    };
+  BatchSubmitTest()
+      : registers_(dir.path()),
+        session_(Config(), prompts),
+        screen_(TBatchContext{{{prompts, {}}, registers_, &TSpreadsheetApp::Start}, session_}) {
     screen_.show();
   }
 
   void LogOn(const char* custId, const char* password) {
     ScriptLogon(custId, "001", password);
-    screen_.RunLogon();
-    ASSERT_TRUE(SessionUser().LoggedOn);
+    session_.LogOn(nullptr);
+    ASSERT_TRUE(session_.IsLoggedOn());
     sim.ClearRequests();
-    logons_ = 0;
+    session_.logons = 0;
   }
 
   // Types the password and submits with fresh prompts; answers what the bank got.
@@ -56,18 +65,18 @@ class BatchSubmitTest : public SessionFixture {
   }
 
   void ExpectMessages(const QList<std::tuple<QMessageBox::Icon, QString, QString>>& expected) {
-    ASSERT_EQ(prompts.messages().size(), std::size_t(expected.size()));
+    ASSERT_EQ(prompts.Messages().size(), std::size_t(expected.size()));
     for (int i = 0; i < expected.size(); ++i) {
-      const TScriptedMessage& message = prompts.messages()[std::size_t(i)];
+      const TScriptedMessage& message = prompts.Messages()[std::size_t(i)];
       EXPECT_EQ(message.icon, std::get<0>(expected[i])) << i;
       EXPECT_EQ(message.caption, std::get<1>(expected[i])) << i;
       EXPECT_EQ(message.text, std::get<2>(expected[i])) << i;
     }
   }
 
-  TDataMain data_;
+  TStartedRegisters registers_;
+  TCountingSession session_;
   TFormBatch screen_;
-  int logons_ = 0;
 };
 
 }  // namespace
@@ -80,17 +89,17 @@ TEST_F(BatchSubmitTest, nothingIsSentWithoutDocumentsOrWithAPasswordOfTheWrongLe
   SampleDocuments(screen_, "3100012345001", false);
   for (const char* refused : {"", "      ", "12345"}) {
     EXPECT_TRUE(Submit(refused).isEmpty()) << refused;
-    EXPECT_EQ(prompts.lastMessage().caption, "提示");
+    EXPECT_EQ(prompts.LastMessage().caption, "提示");
     EXPECT_EQ(screen_.PasswordField().text(), refused);  // kept: nothing was sent
   }
-  EXPECT_EQ(prompts.lastMessage().text, "交易密码必须大于6位小于12位。");
+  EXPECT_EQ(prompts.LastMessage().text, "交易密码必须大于6位小于12位。");
 
   // Six and twelve characters go to the bank; twelve is the wrong password here.
   EXPECT_EQ(Submit("123456789012").size(), 1);
   ExpectMessages({{QMessageBox::Critical, "错误", "信息提示\r\r交易密码错误。(EBLN0004)"}});
   EXPECT_EQ(screen_.PasswordField().text(), "");
   EXPECT_EQ(Submit("123456").size(), 1);
-  EXPECT_EQ(prompts.lastMessage().text.left(6), "单据提交成功");
+  EXPECT_EQ(prompts.LastMessage().text.left(6), "单据提交成功");
 }
 
 TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDocuments) {
@@ -115,13 +124,13 @@ TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDoc
   EXPECT_EQ(screen_.PasswordField().text(), "");
 
   // "另存为" writes the list; a double click opens the document it names.
-  prompts.answerFile(dir.file("fails"));
+  prompts.AnswerFile(dir.file("fails"));
   panel.btnSaveAsClick();
   EXPECT_EQ(dir.read("fails.txt"), FailListFileBytes(panel.Fails()));
-  prompts.answerModal(QDialog::Rejected);
+  prompts.AnswerModal(QDialog::Rejected);
   panel.Grid().OnDblClick(0, 0);
-  ASSERT_EQ(prompts.modalRuns().size(), 1u);
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "付款单据");
+  ASSERT_EQ(prompts.ModalRuns().size(), 1u);
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款单据");
   EXPECT_EQ(screen_.Grid().Row(), 2);
 
   screen_.Batch().Remove(2);
@@ -152,8 +161,8 @@ TEST_F(BatchSubmitTest, everyFaultIsShownAndLeavesTheBatchAndTheWindowsAsTheyWer
   for (const char* mode : {"error", "busy503", "nonxml", "empty", "drop", "tooclose"}) {
     sim.SetFault(mode);
     Submit("123456");
-    EXPECT_EQ(prompts.lastMessage().caption, "错误") << mode;
-    EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical) << mode;
+    EXPECT_EQ(prompts.LastMessage().caption, "错误") << mode;
+    EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical) << mode;
     EXPECT_TRUE(main.isEnabled() && screen_.isEnabled()) << mode;
     EXPECT_EQ(screen_.PasswordField().text(), "") << mode;
     EXPECT_EQ(BatchFileBytes(screen_.Batch()), before) << mode;
@@ -164,17 +173,17 @@ TEST_F(BatchSubmitTest, everyFaultIsShownAndLeavesTheBatchAndTheWindowsAsTheyWer
 
 TEST_F(BatchSubmitTest, aClerkNotLoggedOnIsLoggedOnFirstAndACancelledLogonSendsNothing) {
   SampleDocuments(screen_, "3100012345001", false);
-  prompts.answerModal(QDialog::Rejected);
+  prompts.AnswerModal(QDialog::Rejected);
   screen_.PasswordField().setText("123456");
   screen_.btnSubmitClick();
-  EXPECT_EQ(logons_, 1);
-  EXPECT_FALSE(SessionUser().LoggedOn);
+  EXPECT_EQ(session_.logons, 1);
+  EXPECT_FALSE(session_.IsLoggedOn());
   EXPECT_EQ(Uploads(), 0);
   EXPECT_EQ(screen_.PasswordField().text(), "123456");
 
   ScriptLogon("3100012345", "001", "a12345");
   screen_.btnSubmitClick();
-  EXPECT_EQ(logons_, 2);
+  EXPECT_EQ(session_.logons, 2);
   EXPECT_EQ(Uploads(), 1);
-  EXPECT_EQ(prompts.lastMessage().text.left(6), "单据提交成功");
+  EXPECT_EQ(prompts.LastMessage().text.left(6), "单据提交成功");
 }

@@ -11,9 +11,9 @@
 
 #include "MoneyFixture.h"
 #include "batch/screens/FormDefMoney.h"
-#include "batch/screens/SelectPayee.h"
-#include "batch/screens/SelectPayer.h"
-#include "shell/grid/MapleGrid.h"
+#include "batch/screens/fmSelectPayee.h"
+#include "batch/screens/fmSelectPayer.h"
+#include "widgets/grid/MapleGrid.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ class DefMoneyTest : public MoneyFixture {
   // A new document opened with the payer and a payee chosen from the register.
   void OpenNew(const QString& payerAcc, int payeeIndex = 0) {
     form.ShowDocument(doc, payerAcc, batch);
-    prompts.answerModal([this, payeeIndex](QDialog& dialog) {
+    prompts.AnswerModal([this, payeeIndex](QDialog& dialog) {
       auto& select = dynamic_cast<TfmSelectPayee&>(dialog);
       select.Grid().SetCurrentCell(1, payeeIndex);
       select.btnSelectClick();
@@ -57,8 +57,8 @@ class DefMoneyTest : public MoneyFixture {
   }
 
   void ExpectRefused(const QString& message, const char* focus) {
-    ASSERT_FALSE(prompts.messages().empty());
-    const TScriptedMessage& shown = prompts.messages().back();
+    ASSERT_FALSE(prompts.Messages().empty());
+    const TScriptedMessage& shown = prompts.Messages().back();
     EXPECT_EQ(shown.icon, QMessageBox::Information);
     EXPECT_EQ(shown.caption, "系统提示");
     EXPECT_EQ(shown.text, message);
@@ -68,7 +68,7 @@ class DefMoneyTest : public MoneyFixture {
 
   TPayMoneyInfo doc;
   TBatch batch;
-  TFormDefMoney form{data};
+  TFormDefMoney form{Context()};
 };
 
 TEST_F(DefMoneyTest, opensWithTheDocumentOrTheLastPayer) {
@@ -116,7 +116,7 @@ TEST_F(DefMoneyTest, okRefusesWithMessageAndFocusUntilEveryCheckPasses) {
 
   // A payee of the register that is not contracted.
   TPayeeInfo other = Payee("2002", "0");
-  prompts.answerModal([&](QDialog& dialog) {
+  prompts.AnswerModal([&](QDialog& dialog) {
     // An authorized payer chooses among the contracted payers.
     auto& select = dynamic_cast<TfmSelectPayer&>(dialog);
     EXPECT_EQ(select.Entries().size(), 1);
@@ -124,7 +124,7 @@ TEST_F(DefMoneyTest, okRefusesWithMessageAndFocusUntilEveryCheckPasses) {
     return select.result();
   });
   form.btnPayeeClick();
-  EXPECT_EQ(prompts.modalRuns().back().objectName, "fmSelectPayer");
+  EXPECT_EQ(prompts.ModalRuns().back().objectName, "fmSelectPayer");
   EXPECT_EQ(form.Payee().RcvAccNo, "");
 
   doc.Payer = form.Payer();
@@ -153,7 +153,7 @@ TEST_F(DefMoneyTest, okRefusesWithMessageAndFocusUntilEveryCheckPasses) {
 
 TEST_F(DefMoneyTest, anAuthorizedPayerTakesItsPayeeFromTheContractedPayers) {
   form.ShowDocument(doc, "1002", batch);
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     auto& select = dynamic_cast<TfmSelectPayer&>(dialog);
     EXPECT_EQ(select.Entries().size(), 1);  // filter "0"
     select.btnSelectClick();
@@ -166,7 +166,7 @@ TEST_F(DefMoneyTest, anAuthorizedPayerTakesItsPayeeFromTheContractedPayers) {
   Usage()->setEditText("调拨");
   Type("edtMoney", "5");
   form.btnOkClick();
-  EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage().text.toStdString();
+  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
   EXPECT_EQ(doc.Payee.RcvAccNo, "1001");
 }
 
@@ -205,7 +205,7 @@ TEST_F(DefMoneyTest, continueAppendsACompleteDocumentAndKeepsThePayeeRecord) {
 
   // The usage went into the register once and was saved.
   EXPECT_EQ(data.Usages.Texts(), QStringList({"工资"}));
-  TDataMain reread(app.path());
+  TStartedRegisters reread(app.path());
   EXPECT_EQ(reread.Usages.Texts(), QStringList({"工资"}));
 }
 
@@ -219,7 +219,7 @@ TEST_F(DefMoneyTest, continueRefusesLikeOk) {
 }
 
 TEST_F(DefMoneyTest, executeStoresOnlyOnOk) {
-  prompts.answerModal([this](QDialog&) {
+  prompts.AnswerModal([this](QDialog&) {
     Type("edtMoney", "7");
     form.btnCancelClick();
     return form.result();
@@ -228,7 +228,7 @@ TEST_F(DefMoneyTest, executeStoresOnlyOnOk) {
   EXPECT_TRUE(doc.Payer.PayAccNo.isEmpty());
 
   doc.Payee = Payee("2002", "0");
-  prompts.answerModal([this](QDialog&) {
+  prompts.AnswerModal([this](QDialog&) {
     Usage()->setEditText(QString(35, u'款'));
     Type("edtMoney", " 12.345 ");
     form.btnOkClick();

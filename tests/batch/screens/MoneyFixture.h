@@ -6,7 +6,8 @@
 
 #include "batch/documents/PayMoneyInfo.h"
 #include "platform/prompts/ScriptedPrompts.h"
-#include "shell/DataMain.h"
+#include "registers/screens/RegisterContext.h"
+#include "support/StartedRegisters.h"
 #include "support/TempAppDir.h"
 
 // A program directory with a data module on it and scripted prompts, with
@@ -52,6 +53,8 @@ class MoneyFixture : public testing::Test {
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TPromptsScope scope{prompts};
-  TDataMain data{app.path()};
+  TStartedRegisters data{app.path()};
+
+  // What the entry and selection screens receive.
+  TRegisterContext Context() { return {{prompts, {}}, data, &TSpreadsheetApp::Start}; }
 };

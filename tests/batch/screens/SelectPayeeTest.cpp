@@ -6,10 +6,10 @@
 #include <QPushButton>
 
 #include "MoneyFixture.h"
-#include "batch/screens/SelectPayee.h"
+#include "batch/screens/fmSelectPayee.h"
 #include "platform/codec/Gbk.h"
 #include "registers/screens/FormDefPayee.h"
-#include "shell/grid/MapleGrid.h"
+#include "widgets/grid/MapleGrid.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ class SelectPayeeTest : public MoneyFixture {
 };
 
 TEST_F(SelectPayeeTest, listsRegisterThenLocalEntriesNumberedAndShadedApart) {
-  TfmSelectPayee form(data);
+  TfmSelectPayee form(Context());
   EXPECT_EQ(form.windowTitle(), "收款账户查询");
   form.ShowList("3001");
   EXPECT_EQ(Column(form.Grid(), 0), QStringList({"1", "2", "1", "2"}));
@@ -61,22 +61,22 @@ TEST_F(SelectPayeeTest, listsRegisterThenLocalEntriesNumberedAndShadedApart) {
 
 TEST_F(SelectPayeeTest, chooseCopiesTheCurrentEntry) {
   TPayeeInfo chosen;
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     auto& form = dynamic_cast<TfmSelectPayee&>(dialog);
     form.btnSelectClick();
     return form.result();
   });
-  EXPECT_TRUE(TfmSelectPayee::Choose(data, "3001", chosen));
+  EXPECT_TRUE(TfmSelectPayee::Choose(Context(), "3001", chosen));
   EXPECT_EQ(chosen.RcvAccNo, "3001");
   EXPECT_EQ(chosen.IsNVX, "0");
 
   chosen = TPayeeInfo();
-  EXPECT_FALSE(TfmSelectPayee::Choose(data, "2001", chosen));  // closed unchosen
+  EXPECT_FALSE(TfmSelectPayee::Choose(Context(), "2001", chosen));  // closed unchosen
   EXPECT_EQ(chosen.RcvAccNo, "");
 
   data.Payees.Clear();
   data.LocalPayees.Clear();
-  TfmSelectPayee empty(data);
+  TfmSelectPayee empty(Context());
   empty.ShowList("");
   EXPECT_FALSE(empty.findChild<QPushButton*>("btnEdit")->isEnabled());
   empty.btnSelectClick();
@@ -84,9 +84,9 @@ TEST_F(SelectPayeeTest, chooseCopiesTheCurrentEntry) {
 }
 
 TEST_F(SelectPayeeTest, addDefinesALocalPayeeAndSavesTheLocalRegister) {
-  TfmSelectPayee form(data);
+  TfmSelectPayee form(Context());
   form.ShowList("");
-  prompts.answerModal([this](QDialog& dialog) {
+  prompts.AnswerModal([this](QDialog& dialog) {
     auto& def = dynamic_cast<TFormDefPayee&>(dialog);
     def.findChild<QLineEdit*>("edtAccNo")->setText("4001");
     def.findChild<QLineEdit*>("edtAccName")->setText("新收款人");
@@ -96,11 +96,11 @@ TEST_F(SelectPayeeTest, addDefinesALocalPayeeAndSavesTheLocalRegister) {
     return def.result();
   });
   form.btnAddClick();
-  EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage().text.toStdString();
+  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
   EXPECT_EQ(Column(form.Grid(), 1), QStringList({"2001", "2002", "2002", "3001", "4001"}));
   EXPECT_EQ(Column(form.Grid(), 0).last(), "3");
 
-  TDataMain reread(app.path());
+  TStartedRegisters reread(app.path());
   ASSERT_EQ(reread.LocalPayees.Count(), 3);
   EXPECT_EQ(reread.LocalPayees[2].RcvAccName, "新收款人");
   EXPECT_EQ(reread.Payees.Count(), 0);  // only the local register was written
@@ -111,11 +111,11 @@ TEST_F(SelectPayeeTest, addDefinesALocalPayeeAndSavesTheLocalRegister) {
 }
 
 TEST_F(SelectPayeeTest, editChangesTheEntryOfTheRegisterItBelongsTo) {
-  TfmSelectPayee form(data);
+  TfmSelectPayee form(Context());
   form.ShowList("2001");
   // Register mode locks the account name of a register entry, local mode does not.
   auto realias = [this](const QString& alias, bool nameLocked) {
-    prompts.answerModal([alias, nameLocked](QDialog& dialog) {
+    prompts.AnswerModal([alias, nameLocked](QDialog& dialog) {
       auto& def = dynamic_cast<TFormDefPayee&>(dialog);
       EXPECT_EQ(def.findChild<QLineEdit*>("edtAccName")->isReadOnly(), nameLocked);
       def.findChild<QComboBox*>("cmbAlias")->setEditText(alias);
@@ -125,7 +125,7 @@ TEST_F(SelectPayeeTest, editChangesTheEntryOfTheRegisterItBelongsTo) {
   };
   realias("注册别名", true);
   form.btnEditClick();
-  EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage().text.toStdString();
+  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
   EXPECT_TRUE(QFile::exists(app.file("param/Payee.xml")));
   EXPECT_FALSE(QFile::exists(app.file("param/PayeeLocal.xml")));
   EXPECT_EQ(data.Payees[0].AccAlias, "注册别名");
@@ -135,12 +135,12 @@ TEST_F(SelectPayeeTest, editChangesTheEntryOfTheRegisterItBelongsTo) {
   form.Grid().SetCurrentCell(1, 2);
   realias("本地别名", false);
   form.btnEditClick();
-  EXPECT_TRUE(prompts.messages().empty()) << prompts.lastMessage().text.toStdString();
+  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
   EXPECT_EQ(data.LocalPayees[0].AccAlias, "本地别名");
   EXPECT_EQ(data.Payees[1].AccAlias, "");
   EXPECT_EQ(form.Grid().CellText(5, 2), "本地别名");
   EXPECT_EQ(form.Grid().Row(), 2);
-  TDataMain reread(app.path());
+  TStartedRegisters reread(app.path());
   ASSERT_EQ(reread.LocalPayees.Count(), 2);
   EXPECT_EQ(reread.LocalPayees[0].AccAlias, "本地别名");
   EXPECT_EQ(reread.Payees[0].AccAlias, "注册别名");

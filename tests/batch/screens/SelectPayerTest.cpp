@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 
 #include "MoneyFixture.h"
-#include "batch/screens/SelectPayer.h"
-#include "shell/grid/MapleGrid.h"
+#include "batch/screens/fmSelectPayer.h"
+#include "widgets/grid/MapleGrid.h"
 
 namespace {
 
@@ -25,7 +25,7 @@ class SelectPayerTest : public MoneyFixture {
 };
 
 TEST_F(SelectPayerTest, listsAllOrTheContractedPayersStartingAtTheAccount) {
-  TfmSelectPayer form(data);
+  TfmSelectPayer form(Context());
   EXPECT_EQ(form.windowTitle(), "付款账号查询");
   form.ShowList("1003", "");
   EXPECT_EQ(Column(form.Grid(), 0), QStringList({"1", "2", "3", "4"}));
@@ -43,39 +43,39 @@ TEST_F(SelectPayerTest, listsAllOrTheContractedPayersStartingAtTheAccount) {
 
 TEST_F(SelectPayerTest, chooseCopiesTheCurrentPayerOnlyWhenSelected) {
   TPayerInfo chosen;
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     auto& form = dynamic_cast<TfmSelectPayer&>(dialog);
     form.Grid().SetCurrentCell(1, 3);
     form.Grid().OnDblClick(1, 3);
     return form.result();
   });
-  EXPECT_TRUE(TfmSelectPayer::Choose(data, "", "", chosen));
+  EXPECT_TRUE(TfmSelectPayer::Choose(Context(), "", "", chosen));
   EXPECT_EQ(chosen.PayAccName, "重复账号");
-  EXPECT_EQ(prompts.modalRuns().back().windowTitle, "付款账号查询");
+  EXPECT_EQ(prompts.ModalRuns().back().windowTitle, "付款账号查询");
 
   // Enter on the list chooses too.
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     auto& form = dynamic_cast<TfmSelectPayer&>(dialog);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(&form.Grid(), &enter);
     return form.result();
   });
-  EXPECT_TRUE(TfmSelectPayer::Choose(data, "1002", "", chosen));
+  EXPECT_TRUE(TfmSelectPayer::Choose(Context(), "1002", "", chosen));
   EXPECT_EQ(chosen.PayAccNo, "1002");
 
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     dynamic_cast<TfmSelectPayer&>(dialog).btnExitClick();
     return dialog.result();
   });
   chosen = TPayerInfo();
-  EXPECT_FALSE(TfmSelectPayer::Choose(data, "1001", "", chosen));
+  EXPECT_FALSE(TfmSelectPayer::Choose(Context(), "1001", "", chosen));
   EXPECT_EQ(chosen.PayAccNo, "");
   // A modal run ended any other way (Escape) chooses nothing either.
-  EXPECT_FALSE(TfmSelectPayer::Choose(data, "1001", "", chosen));
+  EXPECT_FALSE(TfmSelectPayer::Choose(Context(), "1001", "", chosen));
 
   // An empty list: "选中" does nothing.
   data.Payers.Clear();
-  TfmSelectPayer empty(data);
+  TfmSelectPayer empty(Context());
   empty.ShowList("", "");
   empty.btnSelectClick();
   EXPECT_EQ(empty.ChosenRow(), -1);

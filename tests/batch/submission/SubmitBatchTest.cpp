@@ -1,8 +1,8 @@
 #include "SampleBatch.h"
 #include "batch/submission/BatchUpload.h"
-#include "session/BankSession.h"
-#include "session/ResponseError.h"
-#include "session/SessionFixture.h"
+#include "session/screens/BankSession.h"
+#include "session/transport/ResponseError.h"
+#include "support/SessionFixture.h"
 
 namespace {
 
@@ -11,7 +11,6 @@ class SubmitBatchTest : public SessionFixture {
   // Logs on through the logon dialog (which asks the trade type) and forgets
   // the logon's requests.
   void LogOn(const char* custId, const char* password) {
-    TBankSession session(Config());
     ScriptLogon(custId, "001", password);
     ASSERT_TRUE(session.LogOn(nullptr));
     sim.ClearRequests();
@@ -19,7 +18,7 @@ class SubmitBatchTest : public SessionFixture {
 
   QString SubmitError(const QString& password) {
     try {
-      SubmitBatch(batch, password, Config());
+      SubmitBatch(batch, password, session.User(), Config(), prompts);
     } catch (const EResponseError& e) {
       return e.Message();
     }
@@ -27,6 +26,7 @@ class SubmitBatchTest : public SessionFixture {
   }
 
   const TBatch batch = SampleBatch();
+  TBankSession session{Config(), prompts};
 };
 
 }  // namespace
@@ -52,12 +52,12 @@ TEST_F(SubmitBatchTest, postsTheBodyAndEveryFaultRaisesItsResponseError) {
   EXPECT_EQ(requests.last().Path, "/NNVX/NECV6NEWB2BFile");
   EXPECT_EQ(requests.last().Header("Content-Type"),
             "multipart/form-data; boundary=---------------------------7d8119e403d4");
-  EXPECT_EQ(requests.last().Body, UploadBody(batch, " 123456", SessionUser(), "NN1310"));
+  EXPECT_EQ(requests.last().Body, UploadBody(batch, " 123456", session.User(), "NN1310"));
 }
 
 TEST_F(SubmitBatchTest, verdictsOfTheBankForBothInterfaces) {
   LogOn("3100012345", "a12345");
-  TUploadVerdict verdict = SubmitBatch(batch, "123456", Config());
+  TUploadVerdict verdict = SubmitBatch(batch, "123456", session.User(), Config(), prompts);
   EXPECT_EQ(verdict.kind, TUploadVerdict::PartialSuccess);
   EXPECT_EQ(verdict.Message,
             "单据提交部分成功\r\n\r\n合计笔数：2\r\n合计金额：1600.50\r\n"
@@ -69,13 +69,13 @@ TEST_F(SubmitBatchTest, verdictsOfTheBankForBothInterfaces) {
   TBatch accepted = SampleBatch();
   accepted.Remove(2);
   sim.SetFault("slow", 1, {{"delay_ms", "1500"}});  // waited for
-  verdict = SubmitBatch(accepted, "123456", Config());
+  verdict = SubmitBatch(accepted, "123456", session.User(), Config(), prompts);
   EXPECT_EQ(verdict.kind, TUploadVerdict::Success);
   EXPECT_TRUE(
       verdict.Message.startsWith("单据提交成功\r\n\r\n合计笔数：2\r\n合计金额：1600.50\r\n"));
 
   LogOn("3100067890", "c12345");  // the old interface knows no partial success
-  verdict = SubmitBatch(SampleBatch("3100067890001"), "123456", Config());
+  verdict = SubmitBatch(SampleBatch("3100067890001"), "123456", session.User(), Config(), prompts);
   EXPECT_EQ(verdict.kind, TUploadVerdict::Failure);
   EXPECT_EQ(verdict.Fails.size(), 1);
   EXPECT_EQ(sim.Requests().last().Path, "/NNVX/NECV5B2BFile");

@@ -5,8 +5,8 @@
 #include "SampleBatch.h"
 #include "batch/documents/BatchLine.h"
 #include "batch/submission/BatchUpload.h"
+#include "core/SessionUser.h"
 #include "platform/codec/Gbk.h"
-#include "session/SessionUser.h"
 
 TEST(UploadBody, threeDocumentsGiveFortyOneGbkLinesWithNothingEscaped) {
   const TBatch batch = SampleBatch();

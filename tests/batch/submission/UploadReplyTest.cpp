@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "batch/submission/BatchUpload.h"
-#include "session/ResponseError.h"
+#include "session/transport/ResponseError.h"
 
 namespace {
 

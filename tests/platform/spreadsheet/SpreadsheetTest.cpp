@@ -70,13 +70,12 @@ TEST(Spreadsheet, whatIsNotAWorkbookIsAFailureNotACrash) {
 
 TEST(Spreadsheet, showOpensATemporaryCopyInTheDesktopProgram) {
   TScriptedPrompts prompts;
-  TPromptsScope scope(prompts);
   auto app = TSpreadsheetApp::Start();
   auto book = app->NewWorkbook();
   book->Worksheet(1).WriteCell(1, 1, U("明细"));
-  book->Show();
-  ASSERT_EQ(prompts.openedUrls().size(), 1);
-  const QString shown = prompts.openedUrls()[0].toLocalFile();
+  book->Show(prompts);
+  ASSERT_EQ(prompts.OpenedUrls().size(), 1);
+  const QString shown = prompts.OpenedUrls()[0].toLocalFile();
   EXPECT_TRUE(shown.endsWith(QStringLiteral(".xlsx")));
   EXPECT_EQ(app->OpenWorkbook(shown)->Worksheet(1).ReadCell(1, 1), U("明细"));
   QFile::remove(shown);

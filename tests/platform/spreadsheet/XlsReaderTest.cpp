@@ -102,7 +102,7 @@ QString ErrorOf(const QByteArray& file) {
   try {
     ReadXls(file);
   } catch (const TSpreadsheetError& error) {
-    return error.message();
+    return error.Message();
   }
   return "no error";
 }

@@ -105,7 +105,7 @@ TEST(XlsWriter, aFullHeightSheetFitsButOneRowMoreIsRefused) {
     WriteXls(workbook);
     FAIL() << "no error";
   } catch (const TSpreadsheetError& error) {
-    EXPECT_EQ(error.message(),
+    EXPECT_EQ(error.Message(),
               QString::fromUtf8(
                   "工作表“Big”的行数超过 65536 行，无法保存为 .xls 文件，请保存为 .xlsx。"));
   }
@@ -118,7 +118,7 @@ TEST(XlsWriter, refusesWhatTheFormatCannotHold) {
     try {
       WriteXls(workbook);
     } catch (const TSpreadsheetError& error) {
-      return error.message();
+      return error.Message();
     }
     return QString("no error");
   };

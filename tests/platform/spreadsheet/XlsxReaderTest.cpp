@@ -99,10 +99,10 @@ void ExpectRefused(const QString& path, const char* reason,
     spreadsheet::ReadXlsxWithLimits(path, limits);
     ADD_FAILURE() << "read " << path.toStdString();
   } catch (const TSpreadsheetError& error) {
-    EXPECT_TRUE(error.message().startsWith(QString::fromUtf8("无法读取工作簿 ") + path +
+    EXPECT_TRUE(error.Message().startsWith(QString::fromUtf8("无法读取工作簿 ") + path +
                                            QString::fromUtf8("：")) &&
-                error.message().contains(QString::fromUtf8(reason)))
-        << error.message().toStdString();
+                error.Message().contains(QString::fromUtf8(reason)))
+        << error.Message().toStdString();
   }
 }
 

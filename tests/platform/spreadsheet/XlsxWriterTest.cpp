@@ -105,7 +105,7 @@ TEST(XlsxWriter, failedWriteLeavesTheOldFileAndNoTemporary) {
     WriteXlsx(SampleWorkbook(), dir.filePath("missing/folder.xlsx"));
     ADD_FAILURE() << "wrote into a missing folder";
   } catch (const TSpreadsheetError& error) {
-    EXPECT_TRUE(error.message().contains("folder.xlsx")) << error.message().toStdString();
+    EXPECT_TRUE(error.Message().contains("folder.xlsx")) << error.Message().toStdString();
   }
 }
 

@@ -81,7 +81,7 @@ TOwningList<TPayeeInfo> SamplePayees() {
   for (int n = 1; n <= 2; ++n) {
     auto payee = std::make_unique<TPayeeInfo>();
     int column = 1;
-    for (QString TPayeeInfo::*field : TDataMain::PayeeWorkbookColumns())
+    for (QString TPayeeInfo::*field : PayeeWorkbookColumns())
       (*payee).*field = QStringLiteral("%1值%2").arg(n).arg(column++);
     payees.Append(std::move(payee));
   }
@@ -91,21 +91,18 @@ TOwningList<TPayeeInfo> SamplePayees() {
 
 class RegisterWorkbookTest : public testing::TestWithParam<const char*> {
  protected:
-  RegisterWorkbookTest() : scope_(prompts), data(dir.path()) {}
-
   QString Path(const char* name) const {
     return dir.file(U(name) + u'.' + QString::fromLatin1(GetParam()));
   }
 
   TScriptedPrompts prompts;
-  TPromptsScope scope_;
   TempAppDir dir;
-  TDataMain data;
+  TSpreadsheetStarter start = &TSpreadsheetApp::Start;
 };
 
 TEST_P(RegisterWorkbookTest, exportedPayersAreTabValueSpaceCellsAndReadBackTheSame) {
   const QString path = Path("payers");
-  ExportPayersWorkbook(SamplePayers(), path, data);
+  ExportPayersWorkbook(SamplePayers(), path, start);
 
   const std::vector<QStringList> cells = Python("read", path);
   ASSERT_EQ(cells.size(), 2u);
@@ -116,7 +113,7 @@ TEST_P(RegisterWorkbookTest, exportedPayersAreTabValueSpaceCellsAndReadBackTheSa
             (QStringList{U("\t622 "), U("\t "), U("\t "), U("\t "), U("\t "), U("\t0 ")}));
 
   TOwningList<TPayerInfo> back;
-  ASSERT_EQ(ReadPayersWorkbook(path, back, data), TImportResult::Read);
+  ASSERT_EQ(ReadPayersWorkbook(path, back, start, prompts), TImportResult::Read);
   ASSERT_EQ(back.Count(), 2);
   const TOwningList<TPayerInfo> sample = SamplePayers();
   for (qsizetype i = 0; i < 2; ++i)
@@ -125,13 +122,13 @@ TEST_P(RegisterWorkbookTest, exportedPayersAreTabValueSpaceCellsAndReadBackTheSa
       EXPECT_EQ(back[i].*field, sample[i].*field);
   EXPECT_TRUE(back[0].BranchName.isEmpty());
   EXPECT_TRUE(back[0].Balance.isZero());
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_P(RegisterWorkbookTest, exportedPayeesHaveEighteenColumnsAndReadBackTheSame) {
   const QString path = Path("payees");
   const TOwningList<TPayeeInfo> sample = SamplePayees();
-  ExportPayeesWorkbook(sample, path, data);
+  ExportPayeesWorkbook(sample, path, start);
 
   const std::vector<QStringList> cells = Python("read", path);
   ASSERT_EQ(cells.size(), 2u);
@@ -142,10 +139,10 @@ TEST_P(RegisterWorkbookTest, exportedPayeesHaveEighteenColumnsAndReadBackTheSame
   EXPECT_EQ(cells[1][9], U("\t "));
 
   TOwningList<TPayeeInfo> back;
-  ASSERT_EQ(ReadPayeesWorkbook(path, back, data), TImportResult::Read);
+  ASSERT_EQ(ReadPayeesWorkbook(path, back, start, prompts), TImportResult::Read);
   ASSERT_EQ(back.Count(), 2);
   for (qsizetype i = 0; i < 2; ++i)
-    for (QString TPayeeInfo::*field : TDataMain::PayeeWorkbookColumns())
+    for (QString TPayeeInfo::*field : PayeeWorkbookColumns())
       EXPECT_EQ(back[i].*field, sample[i].*field);
 }
 
@@ -166,7 +163,7 @@ TEST_P(RegisterWorkbookTest, readsAnotherProgramsWorkbookSkippingEmptyRowsUntilF
 
   TOwningList<TPayerInfo> payers;
   payers.Append(std::make_unique<TPayerInfo>());
-  ASSERT_EQ(ReadPayersWorkbook(path, payers, data), TImportResult::Read);
+  ASSERT_EQ(ReadPayersWorkbook(path, payers, start, prompts), TImportResult::Read);
   ASSERT_EQ(payers.Count(), 3);
   EXPECT_EQ(payers[0].PayAccNo, U("6222021234567890"));  // a number cell, as its digits
   EXPECT_EQ(payers[1].PayAccNo, U("C"));
@@ -182,7 +179,7 @@ TEST_P(RegisterWorkbookTest, payeesRepeatingAnEarlierAccountAndNameAreLeftOutAnd
          RowsWithGaps("[\"C\", \"丙公司\\u3000\"], [\"A\", \"甲\"], [\"A\", \"甲\"], "
                       "[\"A\", \"乙\"]"));
   TOwningList<TPayeeInfo> payees;
-  ASSERT_EQ(ReadPayeesWorkbook(path, payees, data), TImportResult::Read);
+  ASSERT_EQ(ReadPayeesWorkbook(path, payees, start, prompts), TImportResult::Read);
   QStringList read;
   for (const TPayeeInfo& payee : payees) read.append(payee.RcvAccNo + u'/' + payee.RcvAccName);
   // The repeated C takes no row, so its 50 empty rows add to the two before it
@@ -194,49 +191,51 @@ INSTANTIATE_TEST_SUITE_P(BothFormats, RegisterWorkbookTest, testing::Values("xls
 
 TEST(RegisterWorkbook, aWorkbookThatCannotBeOpenedFailsWithNothingRead) {
   TScriptedPrompts prompts;
-  TPromptsScope scope(prompts);
   TempAppDir dir;
-  TDataMain data(dir.path());
+  TSpreadsheetStarter start = &TSpreadsheetApp::Start;
   dir.write("broken.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(600, 'x'));
   for (const char* name : {"broken.xls", "missing.xls"}) {
     TOwningList<TPayerInfo> payers = SamplePayers();
-    EXPECT_EQ(ReadPayersWorkbook(dir.file(name), payers, data), TImportResult::Failed) << name;
+    EXPECT_EQ(ReadPayersWorkbook(dir.file(name), payers, start, prompts), TImportResult::Failed)
+        << name;
     EXPECT_TRUE(payers.IsEmpty()) << name;
     TOwningList<TPayeeInfo> payees = SamplePayees();
-    EXPECT_EQ(ReadPayeesWorkbook(dir.file(name), payees, data), TImportResult::Failed) << name;
+    EXPECT_EQ(ReadPayeesWorkbook(dir.file(name), payees, start, prompts), TImportResult::Failed)
+        << name;
     EXPECT_TRUE(payees.IsEmpty()) << name;
   }
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 
   // Exporting where no file can be written throws, as it does for an unwritable path.
-  EXPECT_THROW(ExportPayersWorkbook(SamplePayers(), dir.file("no/such/dir/a.xls"), data),
+  EXPECT_THROW(ExportPayersWorkbook(SamplePayers(), dir.file("no/such/dir/a.xls"), start),
                TSpreadsheetError);
 }
 
 TEST(RegisterWorkbook, aComponentThatCannotStartIsNotStartedWithItsMessage) {
   TScriptedPrompts prompts;
-  TPromptsScope scope(prompts);
   TempAppDir dir;
-  TDataMain data(dir.path());
-  ExportPayersWorkbook(SamplePayers(), dir.file("a.xls"), data);
-  data.StartSpreadsheet = []() -> std::unique_ptr<TSpreadsheetApp> {
+  TSpreadsheetStarter start = &TSpreadsheetApp::Start;
+  ExportPayersWorkbook(SamplePayers(), dir.file("a.xls"), start);
+  start = []() -> std::unique_ptr<TSpreadsheetApp> {
     throw TSpreadsheetStartError(QStringLiteral("no component"));
   };
 
   TOwningList<TPayerInfo> payers = SamplePayers();
-  EXPECT_EQ(ReadPayersWorkbook(dir.file("a.xls"), payers, data), TImportResult::NotStarted);
+  EXPECT_EQ(ReadPayersWorkbook(dir.file("a.xls"), payers, start, prompts),
+            TImportResult::NotStarted);
   EXPECT_TRUE(payers.IsEmpty());
   TOwningList<TPayeeInfo> payees = SamplePayees();
-  EXPECT_EQ(ReadPayeesWorkbook(dir.file("a.xls"), payees, data), TImportResult::NotStarted);
+  EXPECT_EQ(ReadPayeesWorkbook(dir.file("a.xls"), payees, start, prompts),
+            TImportResult::NotStarted);
   EXPECT_TRUE(payees.IsEmpty());
-  ASSERT_EQ(prompts.messages().size(), 2u);
-  EXPECT_EQ(prompts.messages()[1].text, U("Excel may not be installed"));
-  EXPECT_EQ(prompts.messages()[1].icon, QMessageBox::Critical);
+  ASSERT_EQ(prompts.Messages().size(), 2u);
+  EXPECT_EQ(prompts.Messages()[1].text, U("Excel may not be installed"));
+  EXPECT_EQ(prompts.Messages()[1].icon, QMessageBox::Critical);
 
-  EXPECT_THROW(ExportPayeesWorkbook(SamplePayees(), dir.file("b.xls"), data),
+  EXPECT_THROW(ExportPayeesWorkbook(SamplePayees(), dir.file("b.xls"), start),
                TSpreadsheetStartError);
   EXPECT_FALSE(QFile::exists(dir.file("b.xls")));
-  EXPECT_EQ(prompts.messages().size(), 2u);  // exporting leaves the message to the caller
+  EXPECT_EQ(prompts.Messages().size(), 2u);  // exporting leaves the message to the caller
 }
 
 }  // namespace

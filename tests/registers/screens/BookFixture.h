@@ -12,24 +12,27 @@
 #include <memory>
 
 #include "platform/prompts/ScriptedPrompts.h"
-#include "shell/DataMain.h"
-#include "shell/grid/MapleGrid.h"
+#include "registers/screens/RegisterContext.h"
+#include "support/StartedRegisters.h"
 #include "support/TempAppDir.h"
+#include "widgets/grid/MapleGrid.h"
 
 // A program directory with a data module on it and scripted prompts, for the
 // register screens. Files to import and export go to "in" and "out".
 class BookFixture : public testing::Test {
  protected:
-  BookFixture() : scope(prompts) {
+  BookFixture() {
     QDir(app.path()).mkpath("in");
     QDir(app.path()).mkpath("out");
   }
 
   // Made on first use, so that it reads the registers written before.
-  TDataMain& Data() {
-    if (!data) data = std::make_unique<TDataMain>(app.path());
+  TRegisterStore& Data() {
+    if (!data) data = std::make_unique<TStartedRegisters>(app.path());
     return *data;
   }
+  // What the screens receive, on that store.
+  TRegisterContext Context() { return {TScreenServices{prompts, {}}, Data(), StartSpreadsheet}; }
 
   static TPayerInfo Payer(const char* acc, const char* sort = "") {
     TPayerInfo payer;
@@ -51,23 +54,19 @@ class BookFixture : public testing::Test {
     return payee;
   }
 
-  static TInfoConfig At(TInfoConfig config, const QString& path) {
-    config.InParamDir = false;
-    config.FileName = path;
-    return config;
-  }
+  static TInfoConfig At(const TInfoConfig& config, const QString& path) { return config.At(path); }
   // A register file written, or read back, by the program itself.
   template <class T>
   void WriteList(const TInfoConfig& descriptor, const QString& path,
                  std::initializer_list<T> records) {
     TOwningList<T> list;
     for (const T& record : records) list.Append(std::make_unique<T>(record));
-    TDataMain(app.path()).SaveList(list, At(descriptor, path));
+    TStartedRegisters(app.path()).SaveList(list, At(descriptor, path));
   }
   template <class T>
   TOwningList<T> ReadList(const TInfoConfig& descriptor, const QString& path) {
     TOwningList<T> list;
-    TDataMain(app.path()).LoadList(list, At(descriptor, path));
+    TStartedRegisters(app.path()).LoadList(list, At(descriptor, path));
     return list;
   }
 
@@ -111,7 +110,7 @@ class BookFixture : public testing::Test {
   }
 
   void ExpectMessage(QMessageBox::Icon icon, const char* caption, const char* text) {
-    const TScriptedMessage message = prompts.lastMessage();
+    const TScriptedMessage message = prompts.LastMessage();
     EXPECT_EQ(message.icon, icon);
     EXPECT_EQ(message.caption, caption);
     EXPECT_EQ(message.text, text);
@@ -142,6 +141,6 @@ sys.stdout.write(json.dumps(rows))
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TPromptsScope scope;
-  std::unique_ptr<TDataMain> data;
+  std::unique_ptr<TRegisterStore> data;
+  TSpreadsheetStarter StartSpreadsheet = &TSpreadsheetApp::Start;
 };

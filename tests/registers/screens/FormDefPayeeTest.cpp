@@ -16,7 +16,7 @@
 #include "platform/prompts/ScriptedPrompts.h"
 #include "registers/codetables/CodeFileConversion.h"
 #include "registers/screens/FormDefPayee.h"
-#include "shell/DataMain.h"
+#include "support/StartedRegisters.h"
 #include "support/TempAppDir.h"
 
 using codetables::TCodeFile;
@@ -117,8 +117,8 @@ class FormDefPayeeTest : public testing::Test {
   }
 
   void ExpectRefused(const char* message, QWidget* focus) {
-    ASSERT_FALSE(prompts.messages().empty());
-    const TScriptedMessage& shown = prompts.messages().back();
+    ASSERT_FALSE(prompts.Messages().empty());
+    const TScriptedMessage& shown = prompts.Messages().back();
     EXPECT_EQ(shown.icon, QMessageBox::Information);
     EXPECT_EQ(shown.caption, "提示");
     EXPECT_EQ(shown.text, QString::fromUtf8(message));
@@ -128,9 +128,8 @@ class FormDefPayeeTest : public testing::Test {
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TPromptsScope scope{prompts};
-  TDataMain data{app.path()};
-  TFormDefPayee form{data};
+  TStartedRegisters data{app.path()};
+  TFormDefPayee form{TRegisterContext{{prompts, {}}, data, &TSpreadsheetApp::Start}};
 };
 
 TEST_F(FormDefPayeeTest, aNewPayeeOpensAsOwnBankWithEmptyFieldsAndTheirLimits) {
@@ -184,7 +183,7 @@ TEST_F(FormDefPayeeTest, storesANewOwnBankPayeeOnOk) {
   data.LocalPayees.Append(std::make_unique<TPayeeInfo>()).AccAlias = "华北";
 
   TPayeeInfo payee;
-  prompts.answerModal([&](QDialog&) {
+  prompts.AnswerModal([&](QDialog&) {
     EXPECT_EQ(Items(List("cmbSortId")), QStringList({"供应商", "客户"}));
     EXPECT_EQ(Items(List("cmbAlias")), QStringList({"华北"}));
     FillNewOwnBankPayee("  6222 0001 ");
@@ -193,7 +192,7 @@ TEST_F(FormDefPayeeTest, storesANewOwnBankPayeeOnOk) {
     return form.result();
   });
   EXPECT_TRUE(form.Execute(payee, TMode::Local));
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
   EXPECT_EQ(payee.RcvAccNo, "6222 0001");
   EXPECT_EQ(payee.RcvAccName, "华北机电有限公司");
   EXPECT_EQ(payee.IsNVX, "1");
@@ -206,7 +205,7 @@ TEST_F(FormDefPayeeTest, storesANewOwnBankPayeeOnOk) {
 
   // "取消" leaves the payee as it was.
   const TPayeeInfo before = payee;
-  prompts.answerModal([&](QDialog&) {
+  prompts.AnswerModal([&](QDialog&) {
     Type("edtAccName", "改过的名称");
     Find<QPushButton>("btnCancel")->click();
     return form.result();
@@ -252,7 +251,7 @@ TEST_F(FormDefPayeeTest, okRefusesWithTheMessageAndFocusOfTheFirstFailedCheck) {
   EXPECT_EQ(payee.RcvAccNo, "6222001");
   EXPECT_EQ(payee.IsNVX, "0");
   EXPECT_EQ(payee.CounterName, "某支行");
-  EXPECT_EQ(prompts.messages().size(), 7u);
+  EXPECT_EQ(prompts.Messages().size(), 7u);
 }
 
 TEST_F(FormDefPayeeTest, registerModeLocksNumberNameAndCategoryOfAnExistingPayee) {
@@ -421,7 +420,7 @@ TEST_F(FormDefPayeeTest, enterMovesToTheNextField) {
   }
   EXPECT_EQ(form.focusWidget(), form.findChild<QWidget*>("btnOk"));
   EXPECT_NE(form.result(), QDialog::Accepted);
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "platform/prompts/ScriptedPrompts.h"
 #include "registers/screens/FormDefPayer.h"
-#include "shell/DataMain.h"
+#include "support/StartedRegisters.h"
 #include "support/TempAppDir.h"
 
 namespace {
@@ -38,7 +38,7 @@ class FormDefPayerTest : public testing::Test {
   }
   // Runs the dialog with group and alias set as given, then "确定".
   bool Edit(TPayerInfo& payer, const char* group, const char* alias) {
-    prompts.answerModal([&, group, alias](QDialog&) {
+    prompts.AnswerModal([&, group, alias](QDialog&) {
       List("cmbSortId")->setEditText(group);
       List("cmbAlias")->setEditText(alias);
       form.btnOkClick();
@@ -49,9 +49,8 @@ class FormDefPayerTest : public testing::Test {
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TPromptsScope scope{prompts};
-  TDataMain data{app.path()};
-  TFormDefPayer form{data};
+  TStartedRegisters data{app.path()};
+  TFormDefPayer form{TRegisterContext{{prompts, {}}, data, &TSpreadsheetApp::Start}};
 };
 
 TEST_F(FormDefPayerTest, showsThePayerWithTheGroupsAndAliasesOfAllPayers) {
@@ -107,15 +106,15 @@ TEST_F(FormDefPayerTest, answersTrueOnlyWhenGroupOrAliasChanged) {
   EXPECT_EQ(payer.AccAlias, "乙");
 
   // "取消" keeps both.
-  prompts.answerModal([&](QDialog&) {
+  prompts.AnswerModal([&](QDialog&) {
     List("cmbSortId")->setEditText("新组");
     form.findChild<QPushButton*>("btnCancel")->click();
     return form.result();
   });
   EXPECT_FALSE(form.Execute(payer));
   EXPECT_EQ(payer.SortId, "");
-  ASSERT_EQ(prompts.modalRuns().size(), 4u);
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "付款账户");
+  ASSERT_EQ(prompts.ModalRuns().size(), 4u);
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款账户");
 }
 
 TEST_F(FormDefPayerTest, aLongerGroupFromTheFileIsShownWholeAndKeptWhenUnchanged) {

@@ -27,9 +27,9 @@ TEST_F(FormNotUpdatedTest, listsPayersOrPayeesWithTheirColumnsAndOneButton) {
   payers.Append(std::make_unique<TPayerInfo>(Payer("3100012345001", "总部")));
   payers[0].RightType = "1";
   QStringList seen;
-  prompts.answerModal(Record(seen));
-  TFormNotUpdated::ShowPayers(payers, "付款未更新", nullptr);
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "付款未更新");
+  prompts.AnswerModal(Record(seen));
+  TFormNotUpdated::ShowPayers(prompts, payers, "付款未更新", nullptr);
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款未更新");
   EXPECT_EQ(seen, QStringList({"序号|付款账号|付款账户名称|开户行全称|分组名称|账户别名|账户类别",
                                "1|3100012345001|公司3100012345001||总部||授权", "关闭"}));
 
@@ -37,8 +37,8 @@ TEST_F(FormNotUpdatedTest, listsPayersOrPayeesWithTheirColumnsAndOneButton) {
   TOwningList<TPayeeInfo> payees;
   payees.Append(std::make_unique<TPayeeInfo>(Payee("P2", "0")));
   seen.clear();
-  prompts.answerModal(Record(seen));
-  TFormNotUpdated::ShowPayees(payees, true, "收款未更新", nullptr);
+  prompts.AnswerModal(Record(seen));
+  TFormNotUpdated::ShowPayees(prompts, payees, true, "收款未更新", nullptr);
   EXPECT_EQ(seen, QStringList({"序号|收款账号|收款账户名称|开户行全称|分组名称|账户别名|所属银行",
                                "1|P2|收款人||||他行", "关闭"}));
 }

@@ -58,11 +58,10 @@ class FormSelectUBankTest : public testing::Test {
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TPromptsScope scope{prompts};
 };
 
 TEST_F(FormSelectUBankTest, showsItsListsInOrderFilledFromTheTables) {
-  TFormSelectUBank form(ParamDir());
+  TFormSelectUBank form(prompts, ParamDir());
   EXPECT_EQ(form.windowTitle(), "联行号选择");
   auto* layout = form.findChild<QFormLayout*>();
   ASSERT_NE(layout, nullptr);
@@ -84,11 +83,11 @@ TEST_F(FormSelectUBankTest, showsItsListsInOrderFilledFromTheTables) {
   EXPECT_EQ(List(form, "cmbBank")->currentIndex(), 0);
   EXPECT_EQ(List(form, "cmbCity")->count(), 0);
   EXPECT_EQ(List(form, "cmbBranch")->count(), 0);
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(FormSelectUBankTest, theListsCascadeAsTheClerkChooses) {
-  TFormSelectUBank form(ParamDir());
+  TFormSelectUBank form(prompts, ParamDir());
   Choose(form, "cmbProvince", "广东省");
   EXPECT_EQ(Items(List(form, "cmbCity")), QStringList({"", "广州市", "深圳市"}));
   EXPECT_EQ(List(form, "cmbCity")->currentIndex(), -1);  // not the first item
@@ -118,7 +117,7 @@ TEST_F(FormSelectUBankTest, theListsCascadeAsTheClerkChooses) {
 }
 
 TEST_F(FormSelectUBankTest, pickReturnsTheChosenNumberOnlyOnOkWithABranch) {
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     Choose(dialog, "cmbProvince", "广东省");
     Choose(dialog, "cmbCity", "广州市");
     Choose(dialog, "cmbBank", "华东商业银行");
@@ -126,12 +125,12 @@ TEST_F(FormSelectUBankTest, pickReturnsTheChosenNumberOnlyOnOkWithABranch) {
     Button(dialog, "btnOk")->click();
     return dialog.result();
   });
-  EXPECT_EQ(TFormSelectUBank::Pick(ParamDir()), "102581000013");
-  ASSERT_EQ(prompts.modalRuns().size(), 1u);
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "联行号选择");
+  EXPECT_EQ(TFormSelectUBank::Pick(prompts, ParamDir()), "102581000013");
+  ASSERT_EQ(prompts.ModalRuns().size(), 1u);
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "联行号选择");
 
   // "确定" with two branches and none chosen closes with no number.
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     Choose(dialog, "cmbProvince", "广东省");
     Choose(dialog, "cmbCity", "广州市");
     Choose(dialog, "cmbBank", "华东商业银行");
@@ -139,37 +138,37 @@ TEST_F(FormSelectUBankTest, pickReturnsTheChosenNumberOnlyOnOkWithABranch) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     return dialog.result();
   });
-  EXPECT_EQ(TFormSelectUBank::Pick(ParamDir()), "");
+  EXPECT_EQ(TFormSelectUBank::Pick(prompts, ParamDir()), "");
 
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     Choose(dialog, "cmbProvince", "北京市");
     Choose(dialog, "cmbBank", "华东商业银行");  // its single branch is chosen at once
     Button(dialog, "btnCancel")->click();
     return dialog.result();
   });
-  EXPECT_EQ(TFormSelectUBank::Pick(ParamDir()), "");
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_EQ(TFormSelectUBank::Pick(prompts, ParamDir()), "");
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(FormSelectUBankTest, eachPickReadsTheTablesAgainAndMissingTablesGiveEmptyLists) {
   Write(TCodeFile::Bank, "西北农商银行|105|\r\n");
   Write(TCodeFile::Branch, "105|1000|北京朝阳支行|105100000011|\r\n");
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     Choose(dialog, "cmbProvince", "北京市");
     Choose(dialog, "cmbBank", "西北农商银行");
     Button(dialog, "btnOk")->click();
     return dialog.result();
   });
-  EXPECT_EQ(TFormSelectUBank::Pick(ParamDir()), "105100000011");
+  EXPECT_EQ(TFormSelectUBank::Pick(prompts, ParamDir()), "105100000011");
 
   QFile::remove(app.file("param/AreaPeov.xml"));
   QFile::remove(app.file("param/UBank.xml"));
-  TFormSelectUBank form(ParamDir());
+  TFormSelectUBank form(prompts, ParamDir());
   EXPECT_EQ(Items(List(form, "cmbProvince")), QStringList({""}));
   EXPECT_EQ(Items(List(form, "cmbBank")), QStringList({"", "西北农商银行"}));
   Choose(form, "cmbBank", "西北农商银行");
   EXPECT_EQ(List(form, "cmbBranch")->count(), 0);
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 }  // namespace

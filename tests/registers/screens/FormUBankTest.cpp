@@ -19,7 +19,7 @@ const char* const kBadFile = "文件格式有误，请重新下载更新文件�
 
 class FormUBankTest : public testing::Test {
  protected:
-  FormUBankTest() : scope(prompts), form(app.file("param")) {
+  FormUBankTest() : form(prompts, app.file("param")) {
     QDir().mkpath(app.file("param"));
     app.write("AREACODE.TXT", Gbk("浙江省|杭州市|3310|\r\n"));
     app.write("OTHERBANKCODE.TXT", Gbk("华东商业银行|321|\r\n"));
@@ -36,13 +36,13 @@ class FormUBankTest : public testing::Test {
     auto* button = form.findChild<QRadioButton*>(choice);
     ASSERT_NE(button, nullptr) << choice;
     button->click();
-    prompts.answerFile(path);
+    prompts.AnswerFile(path);
     QTest::mouseClick(form.findChild<QPushButton*>("btnOk"), Qt::LeftButton);
   }
 
   // The last message must be the one given, captioned "系统提示", with the icon.
   void ExpectMessage(QMessageBox::Icon icon, const char* text) {
-    const TScriptedMessage message = prompts.lastMessage();
+    const TScriptedMessage message = prompts.LastMessage();
     EXPECT_EQ(message.icon, icon);
     EXPECT_EQ(message.caption, "系统提示");
     EXPECT_EQ(message.text, QString::fromUtf8(text));
@@ -50,7 +50,6 @@ class FormUBankTest : public testing::Test {
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TPromptsScope scope;
   TFormUBank form;
 };
 
@@ -79,7 +78,7 @@ TEST_F(FormUBankTest, showsTheNoticeAndTheAreaFileChosen) {
 }
 
 TEST_F(FormUBankTest, convertsTheThreeFilesInTurnAndStaysOpen) {
-  prompts.answerFile(app.file("AREACODE.TXT"));
+  prompts.AnswerFile(app.file("AREACODE.TXT"));
   form.btnOkClick();  // the area file is chosen at first
   ExpectMessage(QMessageBox::Information, kDone);
   Update("rbBank", app.file("OTHERBANKCODE.TXT"));
@@ -88,9 +87,9 @@ TEST_F(FormUBankTest, convertsTheThreeFilesInTurnAndStaysOpen) {
   Update("rbBranch", app.file("in/ubankcode.txt"));
   ExpectMessage(QMessageBox::Information, kDone);
 
-  EXPECT_EQ(prompts.messages().size(), 3u);
-  EXPECT_EQ(prompts.fileDialogs().size(), 3u);
-  EXPECT_TRUE(prompts.fileDialogs().back().filter.isEmpty());
+  EXPECT_EQ(prompts.Messages().size(), 3u);
+  EXPECT_EQ(prompts.FileDialogs().size(), 3u);
+  EXPECT_TRUE(prompts.FileDialogs().back().filter.isEmpty());
   EXPECT_TRUE(form.isVisible());
   EXPECT_TRUE(app.read("param/AreaPeov.xml").contains(Gbk("<![CDATA[杭州市]]>")));
   EXPECT_TRUE(app.read("param/OtherBank.xml").contains(Gbk("<![CDATA[华东商业银行]]>")));
@@ -98,10 +97,10 @@ TEST_F(FormUBankTest, convertsTheThreeFilesInTurnAndStaysOpen) {
 }
 
 TEST_F(FormUBankTest, cancellingTheFileDialogDoesNothing) {
-  prompts.answerFile(QString());
+  prompts.AnswerFile(QString());
   form.btnOkClick();
-  EXPECT_EQ(prompts.fileDialogs().size(), 1u);
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_EQ(prompts.FileDialogs().size(), 1u);
+  EXPECT_TRUE(prompts.Messages().empty());
   EXPECT_FALSE(QFile::exists(app.file("param/AreaPeov.xml")));
   EXPECT_TRUE(form.isVisible());
 }
@@ -121,7 +120,7 @@ TEST_F(FormUBankTest, aFileOfAnotherNameOrABadFileIsRefusedAndTheOldTableKept) {
   Update("rbArea", app.file("AREACODE.TXT"));
   ExpectMessage(QMessageBox::Critical, kBadFile);
 
-  EXPECT_EQ(prompts.messages().size(), 3u);
+  EXPECT_EQ(prompts.Messages().size(), 3u);
   EXPECT_EQ(app.read("param/UBank.xml"), oldTable);
   EXPECT_EQ(app.read("param/AreaPeov.xml"), oldTable);
   EXPECT_TRUE(form.isVisible());

@@ -3,7 +3,7 @@
 #include "BookFixture.h"
 #include "registers/screens/FormDefPayee.h"
 #include "registers/screens/FormNotUpdated.h"
-#include "registers/screens/PayeeBook.h"
+#include "registers/screens/fmPayeeBook.h"
 
 namespace {
 
@@ -23,17 +23,17 @@ TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSki
       InfoConfigs::Payees(), app.file("in/payees.txt"),
       {Payee("P1", "1", "新"), Payee("P2", "0", "新"), Payee("P3", "0", "新"),
        Payee("P4", "1", "新"), Payee("P4", "1", "重复"), Payee("P4", "1", "新", "", "另一人")});
-  TfmPayeeBook book(Data());
+  TfmPayeeBook book(Context());
   QStringList notUpdated;
-  prompts.answerFile(app.file("in/payees.txt"));
-  prompts.answerModal([&notUpdated](QDialog& dialog) {
+  prompts.AnswerFile(app.file("in/payees.txt"));
+  prompts.AnswerModal([&notUpdated](QDialog& dialog) {
     notUpdated = Cells(static_cast<TFormNotUpdated&>(dialog).Grid(), 1);
     return int(QDialog::Accepted);
   });
   book.btnImportClick();
 
   ExpectMessage(QMessageBox::Information, "系统提示", "导入文件已成功！");
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "下列收款人信息在收款名册中已经存在，此次未更新");
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "下列收款人信息在收款名册中已经存在，此次未更新");
   EXPECT_EQ(notUpdated, QStringList({"P1", "P3"}));
   EXPECT_EQ(Entries(Saved()), QStringList({"P2/新", "P4/新", "P4/新", "P1/旧", "P3/旧"}));
   EXPECT_EQ(Cells(book.Grid(), 6), QStringList({"他行", "维行", "维行", "维行", "他行"}));
@@ -41,7 +41,7 @@ TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSki
   // A file without payees changes nothing.
   const Snapshot before = Freeze(PayeeFile());
   app.write("in/other.txt", "not a register");
-  prompts.answerFile(app.file("in/other.txt"));
+  prompts.AnswerFile(app.file("in/other.txt"));
   book.btnImportClick();
   ExpectMessage(QMessageBox::Information, "请检查", "该文件中没有找到收款账户信息!");
   EXPECT_EQ(Take(PayeeFile()), before);
@@ -51,20 +51,20 @@ TEST_F(PayeeBookTest, editLocksTheRegisteredPayeeAndSavesOnOk) {
   TPayeeInfo payee = Payee("P1", "0");
   payee.CounterName = "杭州西湖支行";
   WriteList(InfoConfigs::Payees(), PayeeFile(), {payee});
-  TfmPayeeBook book(Data());
+  TfmPayeeBook book(Context());
   const Snapshot before = Freeze(PayeeFile());
-  prompts.answerModal(int(QDialog::Rejected));
+  prompts.AnswerModal(int(QDialog::Rejected));
   book.btnEditClick();
   EXPECT_EQ(Take(PayeeFile()), before);
 
   bool locked = false;
-  prompts.answerModal([&locked](QDialog& dialog) {
+  prompts.AnswerModal([&locked](QDialog& dialog) {
     locked = dialog.findChild<QLineEdit*>("edtAccNo")->isReadOnly();
     static_cast<TFormDefPayee&>(dialog).btnOkClick();
     return dialog.result();
   });
   book.btnEditClick();
-  EXPECT_EQ(prompts.modalRuns()[1].windowTitle, "定义收款帐户");
+  EXPECT_EQ(prompts.ModalRuns()[1].windowTitle, "定义收款帐户");
   EXPECT_TRUE(locked);
   EXPECT_NE(Take(PayeeFile()).modified, before.modified);
   EXPECT_EQ(Saved()[0].CounterName, "杭州西湖支行");

@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "registers/screens/PayeeDefinition.h"
-#include "shell/DataMain.h"
+#include "support/StartedRegisters.h"
 #include "support/TempAppDir.h"
 
 namespace {
@@ -60,7 +60,7 @@ class PayeeDefinitionTest : public testing::Test {
   }
 
   TempAppDir app;
-  TDataMain data{app.path()};
+  TStartedRegisters data{app.path()};
   TBranch branch = Beijing();
 };
 

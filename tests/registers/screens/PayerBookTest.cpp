@@ -5,7 +5,7 @@
 #include "registers/books/RegisterWorkbook.h"
 #include "registers/screens/FormDefPayer.h"
 #include "registers/screens/FormNotUpdated.h"
-#include "registers/screens/PayerBook.h"
+#include "registers/screens/fmPayerBook.h"
 
 namespace {
 
@@ -22,16 +22,16 @@ class PayerBookTest : public BookFixture {
 };
 
 TEST_F(PayerBookTest, anEmptyRegisterOffersOnlyImportAndHasNothingToExport) {
-  TfmPayerBook book(Data());
+  TfmPayerBook book(Context());
   book.show();
   QStringList enabled;
   for (const QPushButton* button : book.findChildren<QPushButton*>())
     if (button->isEnabled()) enabled << button->text();
   EXPECT_EQ(enabled, QStringList({"导入"}));
 
-  prompts.answerFile(app.file("out/none.xls"));
+  prompts.AnswerFile(app.file("out/none.xls"));
   book.btnExportClick();
-  EXPECT_EQ(prompts.fileDialogs().back().filter, "*.xls;;所有文件 (*.*)");
+  EXPECT_EQ(prompts.FileDialogs().back().filter, "*.xls;;所有文件 (*.*)");
   ExpectMessage(QMessageBox::Warning, "系统提示", "当前没有数据可以导出,请先更新数据!");
   EXPECT_FALSE(QFile::exists(app.file("out/none.xls")));
 
@@ -47,19 +47,19 @@ TEST_F(PayerBookTest, importKeepsRegisteredDataAndListsTheAccountsNotUpdated) {
   RegisterABC();
   WriteList(InfoConfigs::Payers(), app.file("in/payers.xml"),
             {Payer("B", "新组"), Payer("D", "新组")});
-  TfmPayerBook book(Data());
+  TfmPayerBook book(Context());
   QStringList notUpdated;
-  prompts.answerFile(app.file("in/payers.xml"));
-  prompts.answerModal([&notUpdated](QDialog& dialog) {
+  prompts.AnswerFile(app.file("in/payers.xml"));
+  prompts.AnswerModal([&notUpdated](QDialog& dialog) {
     notUpdated = Cells(static_cast<TFormNotUpdated&>(dialog).Grid(), 4);
     return int(QDialog::Accepted);
   });
   book.btnImportClick();
 
-  EXPECT_EQ(prompts.fileDialogs()[0].filter, "*.txt;;*.xls;;所有文件 (*.*)");
+  EXPECT_EQ(prompts.FileDialogs()[0].filter, "*.txt;;*.xls;;所有文件 (*.*)");
   ExpectMessage(QMessageBox::Information, "系统提示", "导入文件已成功！");
-  ASSERT_EQ(prompts.modalRuns().size(), 1u);
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "下列付款人信息在付款名册中已经存在，此次未更新");
+  ASSERT_EQ(prompts.ModalRuns().size(), 1u);
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "下列付款人信息在付款名册中已经存在，此次未更新");
   EXPECT_EQ(notUpdated, QStringList({"乙组"}));
   EXPECT_EQ(Entries(Saved()), QStringList({"D/新组", "B/乙组"}));
   EXPECT_EQ(Cells(book.Grid(), 1), QStringList({"D", "B"}));
@@ -67,51 +67,51 @@ TEST_F(PayerBookTest, importKeepsRegisteredDataAndListsTheAccountsNotUpdated) {
 
 TEST_F(PayerBookTest, anImportThatReadsNothingOrFailsChangesNothing) {
   RegisterABC();
-  TfmPayerBook book(Data());
+  TfmPayerBook book(Context());
   const Snapshot before = Freeze(PayerFile());
 
-  prompts.answerFile("");  // cancelled
+  prompts.AnswerFile("");  // cancelled
   book.btnImportClick();
   WriteList<TPayerInfo>(InfoConfigs::Payers(), app.file("in/empty.xml"), {});
   app.write("in/broken.txt", "<AccountList><PayerList");
   for (const char* name : {"in/empty.xml", "in/broken.txt"}) {
-    prompts.answerFile(app.file(name));
+    prompts.AnswerFile(app.file(name));
     book.btnImportClick();
     ExpectMessage(QMessageBox::Information, "请检查", "该文件中没有找到付款账户信息!");
   }
   // A workbook cut off part-way.
   TOwningList<TPayerInfo> rows;
   for (int i = 0; i < 300; ++i) rows.Append(std::make_unique<TPayerInfo>(Payer("X")));
-  ExportPayersWorkbook(rows, app.file("in/payers.xls"), Data());
+  ExportPayersWorkbook(rows, app.file("in/payers.xls"), StartSpreadsheet);
   QFile::resize(app.file("in/payers.xls"), QFileInfo(app.file("in/payers.xls")).size() / 2);
-  prompts.answerFile(app.file("in/payers.xls"));
+  prompts.AnswerFile(app.file("in/payers.xls"));
   book.btnImportClick();
   ExpectMessage(QMessageBox::Warning, "系统提示", "连接到EXCEL文件失败!");
 
-  EXPECT_EQ(prompts.messages().size(), 3u);
-  EXPECT_TRUE(prompts.modalRuns().empty());
+  EXPECT_EQ(prompts.Messages().size(), 3u);
+  EXPECT_TRUE(prompts.ModalRuns().empty());
   EXPECT_EQ(Take(PayerFile()), before);
   EXPECT_EQ(Entries(Data().Payers), QStringList({"A/甲组", "B/乙组", "C/丙组"}));
 }
 
 TEST_F(PayerBookTest, deleteAndClearAskFirstAndSaveOnlyOnOk) {
   RegisterABC();
-  TfmPayerBook book(Data());
+  TfmPayerBook book(Context());
   const Snapshot before = Freeze(PayerFile());
   book.Grid().SelectRows(0, 1);
-  prompts.answer(QMessageBox::Cancel);
+  prompts.Answer(QMessageBox::Cancel);
   book.btnDeleteClick();
-  EXPECT_EQ(prompts.lastMessage().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+  EXPECT_EQ(prompts.LastMessage().buttons, QMessageBox::Ok | QMessageBox::Cancel);
   ExpectMessage(QMessageBox::Question, "系统提示", "是否要删除所选择的付款账户?");
   EXPECT_EQ(Take(PayerFile()), before);
 
-  prompts.answer(QMessageBox::Ok);
+  prompts.Answer(QMessageBox::Ok);
   book.btnDeleteClick();
   EXPECT_EQ(Entries(Saved()), QStringList({"C/丙组"}));
 
-  prompts.answer(QMessageBox::Ok);
+  prompts.Answer(QMessageBox::Ok);
   book.btnClearClick();
-  EXPECT_EQ(prompts.lastMessage().text, "是否要清空所有付款账户？");
+  EXPECT_EQ(prompts.LastMessage().text, "是否要清空所有付款账户？");
   EXPECT_TRUE(QFile::exists(PayerFile()));
   EXPECT_EQ(Saved().Count(), 0);
   EXPECT_FALSE(book.findChild<QPushButton*>("btnDelete")->isEnabled());
@@ -119,7 +119,7 @@ TEST_F(PayerBookTest, deleteAndClearAskFirstAndSaveOnlyOnOk) {
 
 TEST_F(PayerBookTest, editSavesOnlyAChangeAndDoubleClickEdits) {
   RegisterABC();
-  TfmPayerBook book(Data());
+  TfmPayerBook book(Context());
   book.resize(900, 400);
   book.show();
   const Snapshot before = Freeze(PayerFile());
@@ -131,17 +131,17 @@ TEST_F(PayerBookTest, editSavesOnlyAChangeAndDoubleClickEdits) {
     };
   };
   book.Grid().SetCurrentCell(1, 1);
-  prompts.answerModal(setAlias(nullptr));  // "确定" without a change
+  prompts.AnswerModal(setAlias(nullptr));  // "确定" without a change
   book.btnEditClick();
-  EXPECT_EQ(prompts.modalRuns()[0].windowTitle, "付款账户");
+  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款账户");
   EXPECT_EQ(Take(PayerFile()), before);
 
-  prompts.answerModal(setAlias("乙户"));
+  prompts.AnswerModal(setAlias("乙户"));
   const QPoint cell = book.Grid().visualRect(book.Grid().model()->index(1, 2)).center();
   // QTest's double click sends the second press only: click first.
   QTest::mouseClick(book.Grid().viewport(), Qt::LeftButton, {}, cell);
   QTest::mouseDClick(book.Grid().viewport(), Qt::LeftButton, {}, cell);
-  ASSERT_EQ(prompts.modalRuns().size(), 2u);
+  ASSERT_EQ(prompts.ModalRuns().size(), 2u);
   EXPECT_EQ(Saved()[1].AccAlias, "乙户");
   EXPECT_EQ(book.Grid().CellText(5, 1), "乙户");
 }
@@ -150,9 +150,9 @@ TEST_F(PayerBookTest, exportsWorkbooksThatOtherReadersRead) {
   Data().Payers.Append(std::make_unique<TPayerInfo>(Payer("3100012345001", "总部")));
   Data().Payers.Append(std::make_unique<TPayerInfo>(Payer("3100012345002")));
   Data().Payers[1].RightType = "1";
-  TfmPayerBook book(Data());
+  TfmPayerBook book(Context());
   for (const char* name : {"out/payers.xls", "out/payers.xlsx"}) {
-    prompts.answerFile(app.file(name));
+    prompts.AnswerFile(app.file(name));
     book.btnExportClick();
     const QJsonArray rows = ReadBack(app.file(name));
     ASSERT_EQ(rows.size(), 2) << name;
@@ -160,7 +160,7 @@ TEST_F(PayerBookTest, exportsWorkbooksThatOtherReadersRead) {
                                              "\t总部 ", "\t ", "\t0 "}));
     EXPECT_EQ(rows[1].toArray()[5].toString(), "\t1 ");
   }
-  prompts.answerFile(app.file("no/such/dir/payers.xls"));
+  prompts.AnswerFile(app.file("no/such/dir/payers.xls"));
   book.btnExportClick();
   ExpectMessage(QMessageBox::Warning, "系统提示", "连接到EXCEL文件失败!");
 }

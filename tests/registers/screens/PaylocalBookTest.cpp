@@ -5,7 +5,7 @@
 #include "BookFixture.h"
 #include "registers/screens/FormDefPayee.h"
 #include "registers/screens/FormNotUpdated.h"
-#include "registers/screens/PaylocalBook.h"
+#include "registers/screens/fmpaylocalBook.h"
 
 namespace {
 
@@ -14,10 +14,10 @@ class RowProbe : public TScriptedPrompts {
  public:
   const TMapleGrid* grid = nullptr;
   QList<int> rows;
-  Button message(Icon icon, const QString& caption, const QString& text, Buttons buttons,
+  Button Message(Icon icon, const QString& caption, const QString& text, Buttons buttons,
                  Button defaultButton) override {
     if (text == "记录已经存在是否更新？") rows << grid->Row();
-    return TScriptedPrompts::message(icon, caption, text, buttons, defaultButton);
+    return TScriptedPrompts::Message(icon, caption, text, buttons, defaultButton);
   }
 };
 
@@ -36,41 +36,40 @@ TEST_F(PaylocalBookTest, importAsksAboutOwnBankEntriesAndLeavesOutPayeeRegisterA
   WriteList(InfoConfigs::LocalPayees(), app.file("in/local.txt"),
             {Payee("R1", "1", "新"), Payee("L1", "1", "新"), Payee("L2", "1", "新"),
              Payee("O1", "0", "新"), Payee("N1", "0", "新")});
-  TfmpaylocalBook book(Data());
   RowProbe probe;
+  TfmpaylocalBook book(TRegisterContext{{probe, {}}, Data(), StartSpreadsheet});
   probe.grid = &book.Grid();
-  const TPromptsScope probeScope(probe);
   QStringList notUpdated;
-  probe.answerFile(app.file("in/local.txt"));
-  probe.answer(QMessageBox::Yes);  // L1: the file's entry
-  probe.answer(QMessageBox::No);   // L2: the registered one, after the imported ones
-  probe.answerModal([&notUpdated](QDialog& dialog) {
+  probe.AnswerFile(app.file("in/local.txt"));
+  probe.Answer(QMessageBox::Yes);  // L1: the file's entry
+  probe.Answer(QMessageBox::No);   // L2: the registered one, after the imported ones
+  probe.AnswerModal([&notUpdated](QDialog& dialog) {
     notUpdated = Cells(static_cast<TFormNotUpdated&>(dialog).Grid(), 1);
     return int(QDialog::Accepted);
   });
   book.btnImportClick();
 
-  ASSERT_EQ(probe.messages().size(), 3u);
-  EXPECT_EQ(probe.messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
-  EXPECT_EQ(probe.messages()[0].caption, "系统提示");
+  ASSERT_EQ(probe.Messages().size(), 3u);
+  EXPECT_EQ(probe.Messages()[0].buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(probe.Messages()[0].caption, "系统提示");
   EXPECT_EQ(probe.rows, QList<int>({1, 2}));
-  EXPECT_EQ(probe.messages()[2].text, "导入文件已成功！");
-  EXPECT_EQ(probe.modalRuns()[0].windowTitle, "下列收款人信息在收款名册中已经存在，此次未更新");
+  EXPECT_EQ(probe.Messages()[2].text, "导入文件已成功！");
+  EXPECT_EQ(probe.ModalRuns()[0].windowTitle, "下列收款人信息在收款名册中已经存在，此次未更新");
   EXPECT_EQ(notUpdated, QStringList({"R1"}));
   EXPECT_EQ(Entries(Saved()), QStringList({"L1/新", "O1/新", "N1/新", "O1/旧", "L2/旧"}));
 
   const Snapshot before = Freeze(LocalFile());
-  probe.answerFile(app.file("param/Payee.xml"));  // another register's root
+  probe.AnswerFile(app.file("param/Payee.xml"));  // another register's root
   book.btnImportClick();
-  EXPECT_EQ(probe.lastMessage().text, "该文件中没有找到本地收款账户信息!");
+  EXPECT_EQ(probe.LastMessage().text, "该文件中没有找到本地收款账户信息!");
   EXPECT_EQ(Take(LocalFile()), before);
 }
 
 TEST_F(PaylocalBookTest, addEditAndDeleteSaveTheFile) {
-  TfmpaylocalBook book(Data());
+  TfmpaylocalBook book(Context());
   EXPECT_TRUE(book.findChild<QPushButton*>("btnAdd")->isEnabled());
   EXPECT_FALSE(book.findChild<QPushButton*>("btnEdit")->isEnabled());
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     dialog.findChild<QLineEdit*>("edtAccNo")->setText("6222000011112222");
     dialog.findChild<QLineEdit*>("edtAccName")->setText("新收款人");
     dialog.findChild<QRadioButton*>("rbOtherBank")->click();
@@ -85,11 +84,11 @@ TEST_F(PaylocalBookTest, addEditAndDeleteSaveTheFile) {
   EXPECT_TRUE(book.findChild<QPushButton*>("btnEdit")->isEnabled());
 
   const Snapshot before = Freeze(LocalFile());
-  prompts.answerModal(int(QDialog::Rejected));
+  prompts.AnswerModal(int(QDialog::Rejected));
   book.btnAddClick();
   EXPECT_EQ(Take(LocalFile()), before);
 
-  prompts.answerModal([](QDialog& dialog) {
+  prompts.AnswerModal([](QDialog& dialog) {
     dialog.findChild<QLineEdit*>("edtAccName")->setText("改过的名字");
     static_cast<TFormDefPayee&>(dialog).btnOkClick();
     return dialog.result();
@@ -97,33 +96,33 @@ TEST_F(PaylocalBookTest, addEditAndDeleteSaveTheFile) {
   book.btnEditClick();
   EXPECT_EQ(Saved()[0].RcvAccName, "改过的名字");
 
-  prompts.answer(QMessageBox::Ok);
+  prompts.Answer(QMessageBox::Ok);
   book.btnDeleteClick();
-  EXPECT_EQ(prompts.lastMessage().text, "是否要删除所选择的本地收款账户?");
+  EXPECT_EQ(prompts.LastMessage().text, "是否要删除所选择的本地收款账户?");
   EXPECT_EQ(Saved().Count(), 0);
 }
 
 TEST_F(PaylocalBookTest, exportWritesARegisterFileOrAWorkbookByTheName) {
   Data().LocalPayees.Append(std::make_unique<TPayeeInfo>(Payee("L1", "1")));
   Data().LocalPayees.Append(std::make_unique<TPayeeInfo>(Payee("O1", "0")));
-  TfmpaylocalBook book(Data());
-  prompts.answerFile(app.file("out/local.txt"));
+  TfmpaylocalBook book(Context());
+  prompts.AnswerFile(app.file("out/local.txt"));
   book.btnExportClick();
-  EXPECT_EQ(prompts.fileDialogs().back().filter, "*.txt;;*.xls;;所有文件 (*.*)");
+  EXPECT_EQ(prompts.FileDialogs().back().filter, "*.txt;;*.xls;;所有文件 (*.*)");
   Data().SaveList(Data().LocalPayees, InfoConfigs::LocalPayees());
   EXPECT_EQ(app.read("out/local.txt"), app.read("param/PayeeLocal.xml"));
 
-  prompts.answerFile(app.file("out/local.xlsx"));
+  prompts.AnswerFile(app.file("out/local.xlsx"));
   book.btnExportClick();
   const QJsonArray rows = ReadBack(app.file("out/local.xlsx"));
   ASSERT_EQ(rows.size(), 2);
   EXPECT_EQ(rows[1].toArray()[0].toString(), "\tO1 ");
   EXPECT_EQ(rows[1].toArray().size(), 18);
 
-  prompts.answerFile(app.file("out/local.txt/inside"));  // cannot be written
+  prompts.AnswerFile(app.file("out/local.txt/inside"));  // cannot be written
   book.btnExportClick();
-  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.lastMessage().caption, "系统提示");
+  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().caption, "系统提示");
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "BookFixture.h"
 #include "platform/codec/Gbk.h"
-#include "registers/screens/UsageBook.h"
+#include "registers/screens/fmUsageBook.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ class UsageBookTest : public BookFixture {
   // Usage.txt with these lines, and the screen on it.
   TfmUsageBook& Open(const char* lines) {
     app.write("param/Usage.txt", codec::toGbk(QString::fromUtf8(lines)));
-    screen = std::make_unique<TfmUsageBook>(Data());
+    screen = std::make_unique<TfmUsageBook>(Context());
     return *screen;
   }
   QString UsageFile() { return codec::fromGbk(app.read("param/Usage.txt")); }
@@ -22,14 +22,14 @@ TEST_F(UsageBookTest, addCutsToThirtyBytesAndKeepsTheListSortedWithoutCaseRepeat
   EXPECT_FALSE(book.findChild<QPushButton*>("btnEdit")->isEnabled());
   EXPECT_FALSE(book.findChild<QPushButton*>("btnDelete")->isEnabled());
 
-  prompts.answerText(QString::fromUtf8("一二三四五六七八九十甲乙丙丁戊己庚辛壬癸"));
+  prompts.AnswerText(QString::fromUtf8("一二三四五六七八九十甲乙丙丁戊己庚辛壬癸"));
   book.btnAddClick();
-  EXPECT_EQ(prompts.inputs()[0].caption, "请输入新的转帐用途");
-  EXPECT_EQ(prompts.inputs()[0].label, "用途信息最多可保存15个汉字");
+  EXPECT_EQ(prompts.Inputs()[0].caption, "请输入新的转帐用途");
+  EXPECT_EQ(prompts.Inputs()[0].label, "用途信息最多可保存15个汉字");
   // 29 letters and a Chinese character: the split character goes whole.
-  prompts.answerText("  " + QString(29, 'x') + QString::fromUtf8("货"));
+  prompts.AnswerText("  " + QString(29, 'x') + QString::fromUtf8("货"));
   book.btnAddClick();
-  prompts.answerText("Rent");
+  prompts.AnswerText("Rent");
   book.btnAddClick();
   EXPECT_EQ(UsageFile(), "Rent\r\n" + QString(29, 'x') + "\r\n一二三四五六七八九十甲乙丙丁戊\r\n");
   EXPECT_EQ(book.Grid().Row(), 0);
@@ -40,34 +40,34 @@ TEST_F(UsageBookTest, addCutsToThirtyBytesAndKeepsTheListSortedWithoutCaseRepeat
   for (const std::optional<QString>& typed :
        {std::optional<QString>(), std::optional<QString>("  "), std::optional<QString>("RENT"),
         std::optional<QString>(QString(29, 'x') + " ")}) {
-    prompts.answerText(typed);
+    prompts.AnswerText(typed);
     book.btnAddClick();
   }
   EXPECT_EQ(book.Grid().Row(), 1);  // the row of the text given last
   EXPECT_EQ(Take(app.file("param/Usage.txt")), before);
-  EXPECT_TRUE(prompts.messages().empty());
+  EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(UsageBookTest, editMovesTheUsageToItsPlaceAndRefusesDuplicates) {
   TfmUsageBook& book = Open("apple\r\nbanana\r\ncherry\r\n");
   book.Grid().SetCurrentCell(1, 0);
-  prompts.answerText("date");
+  prompts.AnswerText("date");
   book.btnEditClick();
-  EXPECT_EQ(prompts.inputs()[0].caption, "修改转帐用途");
-  EXPECT_EQ(prompts.inputs()[0].initial, "apple");
+  EXPECT_EQ(prompts.Inputs()[0].caption, "修改转帐用途");
+  EXPECT_EQ(prompts.Inputs()[0].initial, "apple");
   EXPECT_EQ(UsageFile(), "banana\r\ncherry\r\ndate\r\n");
   EXPECT_EQ(book.Grid().Row(), 2);
 
   const Snapshot before = Freeze(app.file("param/Usage.txt"));
   for (const char* typed : {"Banana", "date ", " "}) {
-    prompts.answerText(typed);
+    prompts.AnswerText(typed);
     book.btnEditClick();
   }
-  ASSERT_EQ(prompts.messages().size(), 1u);
+  ASSERT_EQ(prompts.Messages().size(), 1u);
   ExpectMessage(QMessageBox::Warning, "系统提示", "该项记录已存在，请检查后重新输入！");
   EXPECT_EQ(Take(app.file("param/Usage.txt")), before);
 
-  prompts.answerText("Date");  // the same entry in another case is a change
+  prompts.AnswerText("Date");  // the same entry in another case is a change
   book.btnEditClick();
   EXPECT_EQ(UsageFile(), "banana\r\ncherry\r\nDate\r\n");
 }
@@ -75,18 +75,18 @@ TEST_F(UsageBookTest, editMovesTheUsageToItsPlaceAndRefusesDuplicates) {
 TEST_F(UsageBookTest, deleteRemovesTheSelectedRowsAndAFailedSaveIsReported) {
   TfmUsageBook& book = Open("a\r\nb\r\nc\r\nd\r\n");
   book.Grid().SelectRows(1, 2);
-  prompts.answer(QMessageBox::Ok);
+  prompts.Answer(QMessageBox::Ok);
   book.btnDeleteClick();
-  EXPECT_EQ(prompts.lastMessage().text, "是否要删除所选择的转帐用途记录?");
+  EXPECT_EQ(prompts.LastMessage().text, "是否要删除所选择的转帐用途记录?");
   EXPECT_EQ(UsageFile(), "a\r\nd\r\n");
 
   // A directory in the file's place: the list keeps the entry, the clerk is told.
   QFile::remove(app.file("param/Usage.txt"));
   QDir().mkpath(app.file("param/Usage.txt/x"));
-  prompts.answerText("b");
+  prompts.AnswerText("b");
   book.btnAddClick();
-  EXPECT_EQ(prompts.lastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.lastMessage().caption, "系统提示");
+  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().caption, "系统提示");
   EXPECT_EQ(Cells(book.Grid(), 1), QStringList({"a", "b", "d"}));
 }
 

@@ -1,0 +1,38 @@
+#include "certpay/store/CertPayStore.h"
+
+namespace {
+
+template <class T>
+bool AddIfNew(TOwningList<T>& list, std::unique_ptr<T>& record) {
+  for (const T& present : list)
+    if (present.IsDuplicateOf(*record)) return false;
+  list.Append(std::move(record));
+  return true;
+}
+
+}  // namespace
+
+void TCertPayStore::Load() {
+  const auto load = [this](auto& list, const TInfoConfig& config) {
+    LoadRegisterAtStart(list, paths_.ListFile(config), config, damagedFiles_);
+  };
+  load(CertPayers, InfoConfigs::CertPayers());
+  load(CertPayees, InfoConfigs::CertPayees());
+  load(CertAddInfos, InfoConfigs::CertAddInfos());
+  load(CertPayInfos, InfoConfigs::CertPayInfos());
+}
+
+bool TCertPayStore::AddCertPayer(TOwningList<TCertPayer>& list,
+                                 std::unique_ptr<TCertPayer>& record) {
+  return AddIfNew(list, record);
+}
+
+bool TCertPayStore::AddCertPayee(TOwningList<TCertPayee>& list,
+                                 std::unique_ptr<TCertPayee>& record) {
+  return AddIfNew(list, record);
+}
+
+bool TCertPayStore::AddCertAddInfo(TOwningList<TCertAddInfo>& list,
+                                   std::unique_ptr<TCertAddInfo>& record) {
+  return AddIfNew(list, record);
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "core/ServerPaths.h"
+#include "core/SessionUser.h"
+
+class QWidget;
+
+// The online-banking session as the screens and the main window see it: whether
+// someone is logged on, the logon and the logoff, the session record and where
+// the bank is. The session code implements it; tests supply their own.
+class TSessionControl {
+ public:
+  virtual ~TSessionControl() = default;
+
+  virtual bool IsLoggedOn() const = 0;
+  // Runs the logon (dialog and session start); true when a session exists after.
+  virtual bool LogOn(QWidget* parent) = 0;
+  virtual void LogOff() = 0;
+
+  virtual TUSER& User() = 0;
+  virtual const TServerConfig& Server() const = 0;
+};

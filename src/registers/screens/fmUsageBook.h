@@ -1,0 +1,25 @@
+#pragma once
+
+#include "registers/screens/RegisterContext.h"
+#include "widgets/frames/RegisterBook.h"
+
+// "转账用途": the usage texts offered when a transfer is entered, kept sorted
+// without regard to case and saved to "Usage.txt" after every change.
+class TfmUsageBook : public TRegisterBook {
+  Q_OBJECT
+ public:
+  explicit TfmUsageBook(const TRegisterContext& context, QWidget* parent = nullptr);
+
+  void btnAddClick();
+  void btnEditClick() override;
+  void btnDeleteClick();
+
+ protected:
+  int EntryCount() const override;
+  QString EntryText(int col, int row) const override;
+  void RemoveEntries(int first, int last) override;
+  void SaveEntries() const override;
+
+ private:
+  TRegisterStore& registers_;
+};

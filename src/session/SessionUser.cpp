@@ -1,6 +1,0 @@
-#include "session/SessionUser.h"
-
-TUSER& SessionUser() {
-  static TUSER user;
-  return user;
-}

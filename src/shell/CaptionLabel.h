@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+// The large bold caption at the top of a stand-in screen or dialog.
+QLabel* CaptionLabel(const QString& caption, QWidget* parent);

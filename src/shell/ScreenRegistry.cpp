@@ -1,0 +1,39 @@
+#include "shell/ScreenRegistry.h"
+
+#include <QDir>
+
+#include "batch/screens/FormBatch.h"
+#include "registers/screens/FormUBank.h"
+#include "registers/screens/fmPayeeBook.h"
+#include "registers/screens/fmPayerBook.h"
+#include "registers/screens/fmUsageBook.h"
+#include "registers/screens/fmpaylocalBook.h"
+#include "shell/DataMain.h"
+#include "shell/ScreenCatalogue.h"
+
+namespace {
+
+template <class Screen, class Context>
+void Register(TScreenCatalogue& screens, qint32 code, const QString& caption,
+              const Context& context) {
+  screens.RegisterScreen(code, caption, [context] { return std::make_unique<Screen>(context); });
+}
+
+}  // namespace
+
+void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
+  const TRegisterContext registers{supply.Screen, supply.Data.Registers, supply.StartSpreadsheet};
+  const TBatchContext batch{registers, supply.Session};
+
+  Register<TFormBatch>(screens, 0, QStringLiteral("批量制单"), batch);
+  const QString paramDir = QDir(supply.Data.Paths().AppDir()).filePath(QStringLiteral("param"));
+  TPrompts& prompts = supply.Screen.Prompts;
+  screens.RegisterDialog(8, QStringLiteral("他行信息文件更新"),
+                         [&prompts, paramDir](QWidget* parent) {
+                           return std::make_unique<TFormUBank>(prompts, paramDir, parent);
+                         });
+  Register<TfmPayerBook>(screens, 9, QStringLiteral("付款人名册"), registers);
+  Register<TfmPayeeBook>(screens, 10, QStringLiteral("收款人名册"), registers);
+  Register<TfmpaylocalBook>(screens, 11, QStringLiteral("本地名册"), registers);
+  Register<TfmUsageBook>(screens, 12, QStringLiteral("转账用途"), registers);
+}

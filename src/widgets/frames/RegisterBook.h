@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "widgets/base/FormOriginal.h"
+#include "widgets/grid/MapleColumn.h"
+#include "widgets/grid/MapleGrid.h"
+
+class QLabel;
+class QPushButton;
+
+// The frame shared by the register screens: a heading, a row of command
+// buttons and the grid of the register. The screen answers how many entries
+// there are and what each cell shows; the frame numbers the rows ("序号"),
+// enables the commands and redraws after every change.
+class TRegisterBook : public TFormOriginal {
+  Q_OBJECT
+ public:
+  TMapleGrid& Grid() const { return *grid_; }
+
+  virtual void btnEditClick() = 0;
+  void btnFindClick();
+  void btnFindNextClick();
+
+ protected:
+  TRegisterBook(TScreenServices services, const QString& caption, const QString& heading,
+                QWidget* parent);
+
+  // "序号" first: the frame fills that column with the row numbers.
+  void SetColumns(const QList<TColumnSpec>& columns);
+  // A command button, appended to the row; its click runs through the command
+  // boundary. Unless alwaysEnabled it works only while the register holds entries.
+  QPushButton* AddCommand(const QString& name, const QString& caption,
+                          std::function<void()> command, bool alwaysEnabled = false);
+
+  virtual int EntryCount() const = 0;
+  // Text of a data column (1 and up) of entry row.
+  virtual QString EntryText(int col, int row) const = 0;
+  virtual void RemoveEntries(int first, int last) = 0;
+  // Writes the register's file; throws TFileError.
+  virtual void SaveEntries() const = 0;
+
+  // Asks the question (OK/Cancel); on OK removes the selected entries
+  // (all of them when clearAll) and saves.
+  void DeleteEntries(const QString& question, bool clearAll);
+  // Saves, reporting a failure, and redraws. False when the save failed.
+  bool SaveAndRefresh();
+
+  // The row count, the enabled commands and the cells, after any change.
+  void Refresh();
+  // The current entry, or -1 when the register is empty.
+  int CurrentEntry() const;
+  void MakeCurrent(int row);
+  // The selected entries, first and last; First is -1 when there are none.
+  TRowRange SelectedEntries() const;
+
+  // An OK/Cancel question captioned "系统提示"; true for OK.
+  bool Confirm(const QString& question) const;
+  // Runs the save; a file that cannot be written is reported in an error box.
+  // False when it failed.
+  bool SaveReported(const std::function<void()>& save) const;
+
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  void CreateControls(const QString& heading);
+
+  QLabel* lblHeading_ = nullptr;
+  TMapleGrid* grid_ = nullptr;
+  QWidget* pnlButtons_ = nullptr;
+  QList<QPushButton*> entryCommands_;
+};

@@ -1,0 +1,84 @@
+#include "widgets/frames/SelectDialog.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "widgets/base/CommandGuard.h"
+#include "widgets/grid/MapleGrid.h"
+
+TSelectDialog::TSelectDialog(TPrompts& prompts, const QString& objectName, const QString& caption,
+                             const QString& gridName, const QList<TColumnSpec>& columns,
+                             QWidget* parent)
+    : TClientDialog(prompts, parent) {
+  setObjectName(objectName);
+  setWindowTitle(caption);
+  auto* layout = new QVBoxLayout(this);
+  buttons_ = new QHBoxLayout;
+  buttons_->addStretch();
+  layout->addLayout(buttons_);
+
+  grid_ = new TMapleGrid(Prompts(), this);
+  grid_->setObjectName(gridName);
+  grid_->SetColumns(columns);
+  grid_->OnDblClick = [this](int, int) { btnSelectClick(); };
+  grid_->installEventFilter(this);
+  layout->addWidget(grid_);
+  resize(760, 420);
+}
+
+QPushButton* TSelectDialog::AddButton(const QString& name, const QString& caption,
+                                      std::function<void()> click) {
+  auto* button = new QPushButton(caption, this);
+  button->setObjectName(name);
+  button->setAutoDefault(false);
+  ConnectClick(button, Prompts(), std::move(click));
+  buttons_->insertWidget(buttons_->count() - 1, button);  // before the stretch
+  return button;
+}
+
+QPushButton* TSelectDialog::AddSelectButton() {
+  return AddButton(QStringLiteral("btnSelect"), QStringLiteral("选中"),
+                   [this] { btnSelectClick(); });
+}
+
+void TSelectDialog::AddFindButtons() {
+  AddButton(QStringLiteral("btnFind"), QStringLiteral("查询"), [this] { btnFindClick(); });
+  AddButton(QStringLiteral("btnFindNext"), QStringLiteral("查询下一个"),
+            [this] { btnFindNextClick(); });
+}
+
+QPushButton* TSelectDialog::AddExitButton() {
+  return AddButton(QStringLiteral("btnExit"), QStringLiteral("退出"), [this] { btnExitClick(); });
+}
+
+void TSelectDialog::btnSelectClick() {
+  const int row = grid_->Row();
+  if (row < 0 || row >= EntryCount()) return;
+  chosen_ = row;
+  accept();
+}
+
+void TSelectDialog::btnExitClick() {
+  reject();
+}
+
+void TSelectDialog::btnFindClick() {
+  grid_->Find();
+}
+
+void TSelectDialog::btnFindNextClick() {
+  grid_->FindNext();
+}
+
+bool TSelectDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == grid_ && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      RunCommand(Prompts(), [this] { btnSelectClick(); });
+      return true;
+    }
+  }
+  return TClientDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+#include "widgets/base/ClientDialog.h"
+#include "widgets/grid/MapleColumn.h"
+
+class QHBoxLayout;
+class QPushButton;
+class TMapleGrid;
+
+// The frame of the selection screens: a row of command buttons above a list.
+// "选中", a double click or Enter choose the current row; "退出" and Escape
+// close without a choice; "查询" and "查询下一个" search the list.
+class TSelectDialog : public TClientDialog {
+  Q_OBJECT
+ public:
+  TMapleGrid& Grid() const { return *grid_; }
+  // The row chosen, or -1.
+  int ChosenRow() const { return chosen_; }
+
+  void btnSelectClick();
+  void btnExitClick();
+  void btnFindClick();
+  void btnFindNextClick();
+
+ protected:
+  TSelectDialog(TPrompts& prompts, const QString& objectName, const QString& caption,
+                const QString& gridName, const QList<TColumnSpec>& columns, QWidget* parent);
+
+  virtual int EntryCount() const = 0;
+
+  // A command button, appended to the row above the list; its click runs
+  // through the command boundary.
+  QPushButton* AddButton(const QString& name, const QString& caption, std::function<void()> click);
+  // "选中", "查询", "查询下一个" and "退出" as the screen places them.
+  QPushButton* AddSelectButton();
+  void AddFindButtons();
+  QPushButton* AddExitButton();
+
+  void ClearChoice() { chosen_ = -1; }
+
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QHBoxLayout* buttons_ = nullptr;
+  TMapleGrid* grid_ = nullptr;
+  int chosen_ = -1;
+};

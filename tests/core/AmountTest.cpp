@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "core/Amount.h"
+
+namespace {
+
+qint64 Units(const char* text) {
+  const auto amount = TAmount::parse(QString::fromUtf8(text));
+  EXPECT_TRUE(amount.has_value()) << text;
+  return amount ? amount->units() : -1;
+}
+
+TEST(Amount, parsesDecimalTextExactly) {
+  EXPECT_EQ(Units("1234.5"), 12345000);
+  EXPECT_EQ(Units("12.50"), 125000);
+  EXPECT_EQ(Units("0.0001"), 1);
+  EXPECT_EQ(Units(" -3 "), -30000);
+  EXPECT_EQ(Units("+.5"), 5000);
+  EXPECT_EQ(Units("7."), 70000);
+  EXPECT_EQ(Units("000.10"), 1000);
+  EXPECT_EQ(Units("1e3"), 10000000);
+  EXPECT_EQ(Units("1.5E-2"), 150);
+  EXPECT_EQ(Units("0"), 0);
+  // 0.1 + 0.2 has no exact binary form; the decimal reading is exact.
+  EXPECT_EQ(Units("0.3"), 3000);
+  EXPECT_EQ(Units("922337203685477.5807"), std::numeric_limits<qint64>::max());
+}
+
+TEST(Amount, roundsHalfToEvenAtTheFifthDecimal) {
+  EXPECT_EQ(Units("0.00005"), 0);
+  EXPECT_EQ(Units("0.00015"), 2);
+  EXPECT_EQ(Units("0.00025"), 2);
+  EXPECT_EQ(Units("0.000250001"), 3);
+  EXPECT_EQ(Units("0.00004999"), 0);
+  EXPECT_EQ(Units("0.000001"), 0);
+  EXPECT_EQ(Units("-1.00005"), -10000);
+  EXPECT_EQ(Units("-1.00015"), -10002);
+}
+
+TEST(Amount, refusesWhatIsNotANumberOrDoesNotFit) {
+  for (const char* bad : {"", " ", ".", "-", "abc", "1,000.00", "12a", "1e", "1e+", "nan", "inf",
+                          "1.2.3", "--1", "922337203685477.5808", "1e30"})
+    EXPECT_FALSE(TAmount::parse(QString::fromUtf8(bad)).has_value()) << bad;
+}
+
+TEST(Amount, writesTheShortestForm) {
+  EXPECT_EQ(TAmount::fromUnits(12345000).toText(), QStringLiteral("1234.5"));
+  EXPECT_EQ(TAmount::fromYuan(100).toText(), QStringLiteral("100"));
+  EXPECT_EQ(TAmount::fromUnits(1).toText(), QStringLiteral("0.0001"));
+  EXPECT_EQ(TAmount().toText(), QStringLiteral("0"));
+  EXPECT_EQ(TAmount::fromUnits(-5000).toText(), QStringLiteral("-0.5"));
+  EXPECT_EQ(TAmount::fromUnits(std::numeric_limits<qint64>::min()).toText(),
+            QStringLiteral("-922337203685477.5808"));
+}
+
+TEST(Amount, showsTwoDecimalsWithSeparators) {
+  EXPECT_EQ(TAmount::fromUnits(12345000).toDisplay(), QStringLiteral("1,234.50"));
+  EXPECT_EQ(TAmount::fromUnits(12345678900000).toDisplay(), QStringLiteral("1,234,567,890.00"));
+  EXPECT_EQ(TAmount::fromUnits(50).toDisplay(), QStringLiteral("0.01"));
+  EXPECT_EQ(TAmount::fromUnits(-49).toDisplay(), QStringLiteral("0.00"));
+  EXPECT_EQ(TAmount::fromUnits(-1000000).toDisplay(), QStringLiteral("-100.00"));
+}
+
+TEST(Amount, readsHostileTextWithoutCrashingAndWithAClearResult) {
+  struct Case {
+    const char* text;
+    std::optional<qint64> units;
+  };
+  const Case cases[] = {
+      {"1e5", 1000000000},
+      {"١٢", std::nullopt},  // digits of another script
+      {"１２", std::nullopt},
+      {"--1", std::nullopt},
+      {"+-1", std::nullopt},
+      {"12345678901234567890", std::nullopt},
+      {"0.00005", 0},
+      {"0.00015", 2},
+      {"-0.00005", 0},
+      {"", std::nullopt},
+      {" ", std::nullopt},
+      {"\t\n", std::nullopt},
+      {"1.2.3", std::nullopt},
+      {"+", std::nullopt},
+      {".", std::nullopt},
+      {"1 2", std::nullopt},
+      {"1e-100000", 0},
+      {"1e100000", std::nullopt},
+      {"1e99999999999999999999", std::nullopt},
+      {"0.000000000000000000000000000001", 0},
+      {"00000000000000000000000000000012.5", 125000},
+      {"922337203685477.58075", std::nullopt},
+      {"-922337203685477.5808", std::numeric_limits<qint64>::min()},
+      {"-922337203685477.5809", std::nullopt},
+  };
+  for (const Case& c : cases) {
+    const auto amount = TAmount::parse(QString::fromUtf8(c.text));
+    ASSERT_EQ(amount.has_value(), c.units.has_value()) << c.text;
+    if (amount) {
+      EXPECT_EQ(amount->units(), *c.units) << c.text;
+    }
+  }
+  const TAmount lowest = TAmount::fromUnits(std::numeric_limits<qint64>::min());
+  EXPECT_EQ(TAmount::parse(lowest.toText()), lowest);
+}
+
+}  // namespace

@@ -1,9 +1,0 @@
-#include <gtest/gtest.h>
-
-#include "session/SessionUser.h"
-
-TEST(SessionUser, StartsWithoutSession) {
-  SessionUser() = TUSER{};
-  EXPECT_FALSE(SessionUser().LoggedOn);
-  EXPECT_TRUE(SessionUser().SKey.isEmpty());
-}

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "batch/screens/FormBatch.h"
+#include "platform/codec/Gbk.h"
+#include "platform/prompts/ScriptedPrompts.h"
+#include "registers/screens/fmPayerBook.h"
+#include "shell/DataMain.h"
+#include "shell/FormMain.h"
+#include "shell/ScreenRegistry.h"
+#include "support/FakeSession.h"
+#include "support/TempAppDir.h"
+
+namespace {
+
+TEST(ScreenRegistry, screensAreBuiltWithTheSupplyAndWorkWithTheSessionGiven) {
+  TempAppDir dir;
+  dir.write("param/Menu.ini", codec::toGbk(QStringLiteral("[转账]\r\n制单=0\r\n付款人=9\r\n")));
+  TScriptedPrompts prompts;
+  TFormMain form(dir.path(), prompts);
+  TDataMain data(dir.path());
+  TFakeSession session;
+  RegisterScreens(form.Screens(), TScreenSupply{form.ScreenServices(), data, session});
+
+  auto payer = std::make_unique<TPayerInfo>();
+  payer->PayAccNo = QStringLiteral("3100012345001");
+  data.Registers.Payers.Append(std::move(payer));
+  ASSERT_TRUE(form.ShowScreen(9));
+  auto* payers = qobject_cast<TfmPayerBook*>(form.CurrentScreen());
+  ASSERT_NE(payers, nullptr);
+  EXPECT_EQ(payers->Grid().TotalRowCount(), 1);
+
+  ASSERT_TRUE(form.ShowScreen(0));
+  auto* batch = qobject_cast<TFormBatch*>(form.CurrentScreen());
+  ASSERT_NE(batch, nullptr);
+  auto doc = std::make_unique<TPayMoneyInfo>();
+  doc->Payer = data.Registers.Payers[0];
+  doc->Payee.RcvAccNo = QStringLiteral("6217000033334444");
+  doc->Money = TAmount::fromYuan(10);
+  batch->Batch().Append(std::move(doc));
+  batch->Refresh();
+
+  // Nobody is logged on: the submission asks the session given for a logon,
+  // which is refused, and sends nothing.
+  batch->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(QStringLiteral("123456"));
+  batch->findChild<QPushButton*>(QStringLiteral("btnSubmit"))->click();
+  EXPECT_EQ(session.logOnCalls, 1);
+  EXPECT_TRUE(prompts.Messages().empty());
+
+  // A failing logon is shown through the prompts given, and the screen goes on.
+  session.failure = "网银服务器无响应";
+  batch->findChild<QPushButton*>(QStringLiteral("btnSubmit"))->click();
+  EXPECT_EQ(session.logOnCalls, 2);
+  EXPECT_EQ(prompts.LastMessage().text, QStringLiteral("网银服务器无响应"));
+  EXPECT_TRUE(batch->isEnabled());
+}
+
+}  // namespace

@@ -1,0 +1,258 @@
+#include "screenshots/Screenshots.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cstdio>
+
+#include "batch/screens/FormBatch.h"
+#include "platform/prompts/ScriptedPrompts.h"
+#include "registers/screens/FormDefPayee.h"
+#include "registers/screens/FormSelectUBank.h"
+#include "registers/screens/FormUBank.h"
+#include "session/screens/BankSession.h"
+#include "session/screens/fmLogon.h"
+#include "session/transport/Secret.h"
+#include "shell/ClientProgram.h"
+
+namespace {
+
+QString ValueAfter(const QStringList& arguments, const char* option, int offset = 1) {
+  const qsizetype at = arguments.indexOf(QLatin1String(option));
+  return at > 0 && at + offset < arguments.size() ? arguments[at + offset] : QString();
+}
+
+bool Save(QWidget& widget, const QString& file) {
+  QApplication::processEvents();
+  if (widget.grab().save(file)) return true;
+  std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+  return false;
+}
+
+void Fill(QDialog& dialog, const TScreenshotOptions& options) {
+  QString password = qEnvironmentVariable("B2B_DEMO_PASSWORD");
+  dialog.findChild<QLineEdit*>(QStringLiteral("edtCustId"))->setText(options.CustId);
+  dialog.findChild<QLineEdit*>(QStringLiteral("EdtOperId"))->setText(options.OperId);
+  dialog.findChild<QLineEdit*>(QStringLiteral("edtLogpwd"))->setText(password);
+  WipeSecret(password);
+}
+
+void PressLogin(QDialog& dialog) {
+  dialog.findChild<QPushButton*>(QStringLiteral("btnLogin"))->click();
+}
+
+// The pictures of one run, taken from the program of the run.
+class TShooter {
+ public:
+  TShooter(TClientProgram& program, TScriptedPrompts& prompts, const TScreenshotOptions& options)
+      : program_(program), main_(program.MainWindow()), prompts_(prompts), options_(options) {}
+
+  bool ShootAll() {
+    bool ok = true;
+    if (!options_.LogonDialogFile.isEmpty()) ok = ShootLogonDialog() && ok;
+    ok = ShootUBankDialogs() && ok;
+    ok = ShootRegisterScreens() && ok;
+    if (options_.LogsOn()) ok = LogOn() && ok;
+    if (!options_.MainWindowFile.isEmpty()) ok = Save(main_, options_.MainWindowFile) && ok;
+    if (!options_.BatchFile.isEmpty()) ok = ShootBatch() && ok;
+    if (!options_.BatchFailuresFile.isEmpty()) ok = options_.LogsOn() && ShootBatchFailures() && ok;
+    return ok;
+  }
+
+ private:
+  QString ParamDir() const {
+    return QDir(program_.Data().Paths().AppDir()).filePath(QStringLiteral("param"));
+  }
+
+  TRegisterContext Registers() const {
+    return {main_.ScreenServices(), program_.Data().Registers, &TSpreadsheetApp::Start};
+  }
+
+  static bool ShootDialog(QDialog& dialog, const QString& file) {
+    dialog.show();
+    const bool saved = Save(dialog, file);
+    dialog.reject();
+    return saved;
+  }
+
+  bool ShootLogonDialog() {
+    TBankSession& session = program_.Session();
+    TfmLogon dialog(session.Server(), session.User(), prompts_, &main_);
+    Fill(dialog, options_);
+    return ShootDialog(dialog, options_.LogonDialogFile);
+  }
+
+  bool LogOn() {
+    bool saved = true;
+    prompts_.AnswerModal([this](QDialog& dialog) {
+      Fill(dialog, options_);
+      PressLogin(dialog);
+      return dialog.result();
+    });
+    prompts_.AnswerModal([this, &saved](QDialog& dialog) {
+      if (!options_.AnnouncementFile.isEmpty()) {
+        dialog.show();
+        saved = Save(dialog, options_.AnnouncementFile);
+      }
+      return int(QDialog::Accepted);
+    });
+    main_.btnEnterClick();
+    if (!program_.Session().IsLoggedOn()) {
+      for (const TScriptedMessage& message : prompts_.Messages())
+        std::fprintf(stderr, "%s\n", qPrintable(message.text));
+      std::fprintf(stderr, "the logon failed\n");
+      return false;
+    }
+    return saved;
+  }
+
+  bool ShootUBankDialogs() {
+    bool ok = true;
+    if (!options_.UBankDialogFile.isEmpty()) {
+      TFormUBank dialog(prompts_, ParamDir(), &main_);
+      ok = ShootDialog(dialog, options_.UBankDialogFile) && ok;
+    }
+    if (!options_.UBankNoDialogFile.isEmpty()) {
+      TFormSelectUBank dialog(prompts_, ParamDir(), &main_);
+      // A bank, province, city and branch of the demo code tables.
+      dialog.SelectForShow(QStringLiteral("321"), QStringLiteral("上海市"), QStringLiteral("2900"),
+                           QStringLiteral("321290000027"));
+      ok = ShootDialog(dialog, options_.UBankNoDialogFile) && ok;
+    }
+    return ok;
+  }
+
+  // The first registered payee of this bank ("1") or of another bank ("0")
+  // whose branch was chosen from the code tables.
+  const TPayeeInfo* DemoPayee(const QString& isNVX) const {
+    for (const TPayeeInfo& payee : program_.Data().Registers.Payees)
+      if (payee.IsNVX == isNVX && !payee.UbankNo.isEmpty()) return &payee;
+    return nullptr;
+  }
+
+  bool ShootPayeeDialog(const QString& isNVX, const QString& file) {
+    const TPayeeInfo* registered = DemoPayee(isNVX);
+    if (!registered) {
+      std::fprintf(stderr, "no demo payee for %s\n", qPrintable(file));
+      return false;
+    }
+    TPayeeInfo payee = *registered;
+    TFormDefPayee dialog(Registers(), &main_);
+    dialog.ShowPayee(payee, TFormDefPayee::TMode::Register);
+    return ShootDialog(dialog, file);
+  }
+
+  bool ShootRegisterScreens() {
+    bool ok = true;
+    if (!options_.OwnBankPayeeFile.isEmpty())
+      ok = ShootPayeeDialog(QStringLiteral("1"), options_.OwnBankPayeeFile) && ok;
+    if (!options_.OtherBankPayeeFile.isEmpty())
+      ok = ShootPayeeDialog(QStringLiteral("0"), options_.OtherBankPayeeFile) && ok;
+    if (!options_.PayeeRegisterFile.isEmpty()) {
+      main_.ShowScreen(10);
+      ok = Save(main_, options_.PayeeRegisterFile) && ok;
+    }
+    return ok;
+  }
+
+  // Three documents from the demo registers: two to payees of this bank and
+  // one to a payee of another bank; withRejected leaves out that payee's
+  // interbank number, which the bank refuses.
+  void FillDemoBatch(TFormBatch& screen, bool withRejected) {
+    TRegisterStore& registers = program_.Data().Registers;
+    TBatch& batch = screen.Batch();
+    batch.Clear();
+    const TPayerInfo* payer = registers.FindPayer(QStringLiteral("3100012345001"));
+    if (!payer && !registers.Payers.IsEmpty()) payer = &registers.Payers[0];
+    if (!payer) return;
+    const QString amounts[] = {QStringLiteral("15000"), QStringLiteral("2680.5"),
+                               QStringLiteral("980")};
+    const QString usages[] = {QStringLiteral("货款"), QStringLiteral("工资"),
+                              QStringLiteral("服务费")};
+    QList<const TPayeeInfo*> payees;
+    for (const TPayeeInfo& payee : registers.Payees)
+      if (payee.IsNVX == QLatin1String("1") && payees.size() < 2) payees << &payee;
+    if (const TPayeeInfo* other = DemoPayee(QStringLiteral("0"))) payees << other;
+    for (qsizetype i = 0; i < payees.size(); ++i) {
+      auto doc = std::make_unique<TPayMoneyInfo>();
+      doc->Payer = *payer;
+      doc->Payee = *payees[i];
+      if (withRejected && doc->Payee.IsNVX != QLatin1String("1")) doc->Payee.UbankNo.clear();
+      doc->Money = TAmount::parse(amounts[i]).value_or(TAmount());
+      doc->Usage = usages[i];
+      batch.Append(std::move(doc));
+    }
+    screen.Refresh();
+  }
+
+  TFormBatch* ShowBatchScreen() {
+    main_.ShowScreen(0);
+    return qobject_cast<TFormBatch*>(main_.ScreenInstance(0));
+  }
+
+  bool ShootBatch() {
+    TFormBatch* screen = ShowBatchScreen();
+    if (!screen) return false;
+    FillDemoBatch(*screen, false);
+    return Save(main_, options_.BatchFile);
+  }
+
+  // Submits a batch the bank partly refuses, every message answered with its
+  // default, and shows the list of refused documents.
+  bool ShootBatchFailures() {
+    TFormBatch* screen = ShowBatchScreen();
+    if (!screen) return false;
+    FillDemoBatch(*screen, true);
+    QString password = qEnvironmentVariable("B2B_DEMO_TXPASSWORD");
+    screen->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(password);
+    WipeSecret(password);
+    const std::size_t before = prompts_.Messages().size();
+    screen->btnSubmitClick();
+    const auto& messages = prompts_.Messages();
+    if (messages.size() == before || messages.back().caption != QStringLiteral("警告")) {
+      for (std::size_t i = before; i < messages.size(); ++i)
+        std::fprintf(stderr, "%s\n", qPrintable(messages[i].text));
+      std::fprintf(stderr, "the submission was not partly refused\n");
+      return false;
+    }
+    return Save(main_, options_.BatchFailuresFile);
+  }
+
+  TClientProgram& program_;
+  TFormMain& main_;
+  TScriptedPrompts& prompts_;
+  TScreenshotOptions options_;
+};
+
+}  // namespace
+
+TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
+  TScreenshotOptions options;
+  options.MainWindowFile = ValueAfter(arguments, "--screenshot");
+  options.LogonDialogFile = ValueAfter(arguments, "--screenshot-logon");
+  options.AnnouncementFile = ValueAfter(arguments, "--screenshot-announcement");
+  options.UBankDialogFile = ValueAfter(arguments, "--screenshot-ubank");
+  options.UBankNoDialogFile = ValueAfter(arguments, "--screenshot-ubankno");
+  options.PayeeRegisterFile = ValueAfter(arguments, "--screenshot-payees");
+  options.OwnBankPayeeFile = ValueAfter(arguments, "--screenshot-defpayee-own");
+  options.OtherBankPayeeFile = ValueAfter(arguments, "--screenshot-defpayee-other");
+  options.BatchFile = ValueAfter(arguments, "--screenshot-batch");
+  options.BatchFailuresFile = ValueAfter(arguments, "--screenshot-batch-failures");
+  options.CustId = ValueAfter(arguments, "--logon", 1);
+  options.OperId = ValueAfter(arguments, "--logon", 2);
+  return options;
+}
+
+void TakeScreenshots(TClientProgram& program, TScriptedPrompts& prompts,
+                     const TScreenshotOptions& options) {
+  TFormMain& main = program.MainWindow();
+  main.resize(1280, 800);
+  main.show();
+  QTimer::singleShot(500, &main, [&program, &prompts, options] {
+    TShooter shooter(program, prompts, options);
+    QApplication::exit(shooter.ShootAll() ? 0 : 1);
+  });
+}

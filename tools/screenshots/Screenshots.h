@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class TClientProgram;
+class TScriptedPrompts;
+
+// What the pictures of the documentation need, from the command line:
+//   --screenshot FILE               the main window
+//   --screenshot-logon FILE         the logon dialog, filled
+//   --screenshot-announcement FILE  the announcement window shown after the logon
+//   --screenshot-ubank FILE         the update dialog of the other-bank code tables
+//   --screenshot-ubankno FILE       the interbank-number dialog with a branch chosen
+//   --screenshot-payees FILE        the main window showing the payee register
+//   --screenshot-defpayee-own FILE  the payee dialog on a registered payee of this bank
+//   --screenshot-defpayee-other FILE  the payee dialog on a registered payee of another bank
+//   --screenshot-batch FILE         the main window showing a batch of demo documents
+//   --screenshot-batch-failures FILE  the batch screen after a partly rejected
+//                                   submission (needs --logon; the transaction
+//                                   password comes from B2B_DEMO_TXPASSWORD)
+//   --logon CUST OPER               log on first, with the password taken from the
+//                                   environment variable B2B_DEMO_PASSWORD
+// Every prompt is answered with its default, so nothing waits for a clerk.
+struct TScreenshotOptions {
+  QString MainWindowFile;
+  QString LogonDialogFile;
+  QString AnnouncementFile;
+  QString UBankDialogFile;
+  QString UBankNoDialogFile;
+  QString PayeeRegisterFile;
+  QString OwnBankPayeeFile;
+  QString OtherBankPayeeFile;
+  QString BatchFile;
+  QString BatchFailuresFile;
+  QString CustId;
+  QString OperId;
+
+  bool Any() const {
+    return !MainWindowFile.isEmpty() || !LogonDialogFile.isEmpty() || !AnnouncementFile.isEmpty() ||
+           !UBankDialogFile.isEmpty() || !UBankNoDialogFile.isEmpty() ||
+           !PayeeRegisterFile.isEmpty() || !OwnBankPayeeFile.isEmpty() ||
+           !OtherBankPayeeFile.isEmpty() || !BatchFile.isEmpty() || !BatchFailuresFile.isEmpty();
+  }
+  bool LogsOn() const { return !CustId.isEmpty(); }
+};
+
+TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments);
+
+// Shows the main window at a fixed size, takes the pictures once it is laid out
+// and ends the program (exit code 1 when a picture or the logon failed). The
+// program's prompts are the scripted ones given.
+void TakeScreenshots(TClientProgram& program, TScriptedPrompts& prompts,
+                     const TScreenshotOptions& options);
