@@ -1,8 +1,11 @@
 #include "shell/ClientApplication.h"
 
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <cstdio>
 
 #include "core/AppInfo.h"
+#include "platform/prompts/ChineseTranslation.h"
 #include "widgets/base/CommandGuard.h"
 
 namespace {
@@ -25,6 +28,9 @@ void UseSimplifiedChineseFont() {
 TClientApplication::TClientApplication(int& argc, char** argv) : QApplication(argc, argv) {
   setApplicationName(AppTitle());
   UseSimplifiedChineseFont();
+  if (!InstallChineseTranslation(*this))
+    std::fprintf(stderr, "Qt's Chinese translation qtbase_zh_CN.qm is missing from %s\n",
+                 qPrintable(QLibraryInfo::path(QLibraryInfo::TranslationsPath)));
 }
 
 bool TClientApplication::notify(QObject* receiver, QEvent* event) {
