@@ -8,7 +8,7 @@
 #include "batch/documents/BatchWorkbook.h"
 #include "platform/codec/Gbk.h"
 #include "platform/files/AtomicFile.h"
-#include "platform/process/HugePages.h"
+#include "platform/process/HugePageHeap.h"
 
 // A full batch of 800 documents written as a text file of batch lines, as .xls
 // and as .xlsx (sixteen-column layout), and each read back into documents. The
@@ -115,7 +115,7 @@ BENCHMARK(ReadXlsx)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-  RestartWithHugePageHeap(argv);  // the program runs this way too
+  UseHugePagesForHeap();  // the program runs this way too
   QCoreApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -6,7 +6,7 @@
 #include <QTemporaryDir>
 #include <array>
 
-#include "platform/process/HugePages.h"
+#include "platform/process/HugePageHeap.h"
 #include "registers/store/RegisterStore.h"
 
 // Loading and saving a payee register of 100,000 entries with the kind of
@@ -137,7 +137,7 @@ BENCHMARK(SavePayeeRegister)->Name("SaveList")->Unit(benchmark::kMillisecond)->U
 }  // namespace
 
 int main(int argc, char** argv) {
-  RestartWithHugePageHeap(argv);  // the program runs this way too
+  UseHugePagesForHeap();  // the program runs this way too
   QCoreApplication app(argc, argv);
   if (app.arguments().contains(QStringLiteral("--write-register"))) {
     WriteRegisterIfMissing();

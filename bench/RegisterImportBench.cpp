@@ -4,7 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "platform/process/HugePages.h"
+#include "platform/process/HugePageHeap.h"
 #include "platform/prompts/ScriptedPrompts.h"
 #include "registers/books/RegisterMerge.h"
 #include "registers/books/RegisterWorkbook.h"
@@ -97,7 +97,7 @@ BENCHMARK(ImportPayeesXlsx)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-  RestartWithHugePageHeap(argv);  // the program runs this way too
+  UseHugePagesForHeap();  // the program runs this way too
   QApplication app(argc, argv);   // the import's start-failure message needs widgets
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -6,7 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include "platform/process/HugePages.h"
+#include "platform/process/HugePageHeap.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "platform/spreadsheet/XlsFormat.h"
 #include "platform/spreadsheet/XlsxFormat.h"
@@ -113,7 +113,7 @@ BENCHMARK(ReadXlsx)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime()
 }  // namespace
 
 int main(int argc, char** argv) {
-  RestartWithHugePageHeap(argv);  // the program runs this way too
+  UseHugePagesForHeap();  // the program runs this way too
   QCoreApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -4,14 +4,14 @@
 
 #include "core/AppDir.h"
 #include "core/AppInfo.h"
-#include "platform/process/HugePages.h"
+#include "platform/process/HugePageHeap.h"
 #include "platform/prompts/QtPrompts.h"
 #include "shell/ClientApplication.h"
 #include "shell/ClientProgram.h"
 #include "widgets/base/CommandGuard.h"
 
 int main(int argc, char** argv) {
-  RestartWithHugePageHeap(argv);
+  UseHugePagesForHeap();
   TClientApplication app(argc, argv);
   TQtPrompts prompts;
   app.SetPrompts(prompts);
