@@ -19,9 +19,10 @@ TEST(ScreenRegistry, screensAreBuiltWithTheSupplyAndWorkWithTheSessionGiven) {
   TempAppDir dir;
   dir.write("param/Menu.ini", codec::toGbk(QStringLiteral("[转账]\r\n制单=0\r\n付款人=9\r\n")));
   TScriptedPrompts prompts;
-  TFormMain form(dir.path(), prompts);
+  // The data and the session outlive the window, whose screens use them.
   TDataMain data(dir.path());
   TFakeSession session;
+  TFormMain form(dir.path(), prompts);
   RegisterScreens(form.Screens(), TScreenSupply{form.ScreenServices(), data, session});
 
   auto payer = std::make_unique<TPayerInfo>();
