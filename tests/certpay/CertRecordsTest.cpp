@@ -17,7 +17,8 @@ TCertPayInfo Loaded(const char* itemMarkup) {
   return info;
 }
 
-QByteArray SavedMarkup(const TPayInfoBase& record) {
+template <class Record>
+QByteArray SavedMarkup(const Record& record) {
   xml::Document doc;
   record.SaveToXml(xml::AppendNode(doc, "List"));
   return xml::LibraryFileBytes(doc, false);

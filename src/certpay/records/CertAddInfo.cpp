@@ -1,22 +1,25 @@
 #include "certpay/records/CertAddInfo.h"
 
+namespace {
+
+const TRecordField<TCertAddInfo> kFields[] = {
+    {"BudgetManage", &TCertAddInfo::BudgetManage}, {"FuncType", &TCertAddInfo::FuncType},
+    {"EconomyType", &TCertAddInfo::EconomyType},   {"PayoutType", &TCertAddInfo::PayoutType},
+    {"BudgetSource", &TCertAddInfo::BudgetSource}, {"ProjectId", &TCertAddInfo::ProjectId},
+};
+
+}  // namespace
+
+TRecordFields<TCertAddInfo> TCertAddInfo::Fields() {
+  return kFields;
+}
+
 void TCertAddInfo::LoadFromXml(xml::Node item) {
-  BudgetManage = xml::GetNodeTextStr(item, "BudgetManage");
-  FuncType = xml::GetNodeTextStr(item, "FuncType");
-  EconomyType = xml::GetNodeTextStr(item, "EconomyType");
-  PayoutType = xml::GetNodeTextStr(item, "PayoutType");
-  BudgetSource = xml::GetNodeTextStr(item, "BudgetSource");
-  ProjectId = xml::GetNodeTextStr(item, "ProjectId");
+  LoadRecordFields(*this, item, Fields());
 }
 
 void TCertAddInfo::SaveToXml(xml::Node parent) const {
-  const xml::Node item = xml::AppendNode(parent, kItemNode);
-  AppendField(item, "BudgetManage", BudgetManage);
-  AppendField(item, "FuncType", FuncType);
-  AppendField(item, "EconomyType", EconomyType);
-  AppendField(item, "PayoutType", PayoutType);
-  AppendField(item, "BudgetSource", BudgetSource);
-  AppendField(item, "ProjectId", ProjectId);
+  SaveRecordFields(*this, parent, kItemNode, Fields());
 }
 
 bool TCertAddInfo::IsDuplicateOf(const TCertAddInfo& other) const {

@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "registers/records/PayInfoBase.h"
+#include "core/RecordFields.h"
 
 // The budget classification of a central-finance payment.
-class TCertAddInfo : public TPayInfoBase {
+class TCertAddInfo {
  public:
   static constexpr const char* kItemNode = "CertAddInfo";
 
@@ -16,8 +16,10 @@ class TCertAddInfo : public TPayInfoBase {
   QString BudgetSource;
   QString ProjectId;
 
-  void LoadFromXml(xml::Node item) override;
-  void SaveToXml(xml::Node parent) const override;
+  // The fields in the order of the item element.
+  static TRecordFields<TCertAddInfo> Fields();
+  void LoadFromXml(xml::Node item);
+  void SaveToXml(xml::Node parent) const;
 
   // Equal in all six fields.
   bool IsDuplicateOf(const TCertAddInfo& other) const;

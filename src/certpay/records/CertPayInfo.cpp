@@ -11,7 +11,18 @@ std::unique_ptr<Part> LoadPart(xml::Node element) {
   return part;
 }
 
+const TRecordField<TCertPayInfo> kFields[] = {
+    {"Amt", &TCertPayInfo::Amt},
+    {"Usge", &TCertPayInfo::Usge},
+    {"Remark", &TCertPayInfo::Remark},
+    {"CreditNo", &TCertPayInfo::CreditNo},
+};
+
 }  // namespace
+
+TRecordFields<TCertPayInfo> TCertPayInfo::Fields() {
+  return kFields;
+}
 
 void TCertPayInfo::LoadFromXml(xml::Node item) {
   Payer.reset();
@@ -26,10 +37,7 @@ void TCertPayInfo::LoadFromXml(xml::Node item) {
     else if (std::strcmp(child.name(), TCertAddInfo::kItemNode) == 0)
       AddInfo = LoadPart<TCertAddInfo>(child);
   }
-  Amt = xml::GetNodeTextStr(item, "Amt");
-  Usge = xml::GetNodeTextStr(item, "Usge");
-  Remark = xml::GetNodeTextStr(item, "Remark");
-  CreditNo = xml::GetNodeTextStr(item, "CreditNo");
+  LoadRecordFields(*this, item, Fields());
 }
 
 void TCertPayInfo::SaveToXml(xml::Node parent) const {
@@ -37,8 +45,5 @@ void TCertPayInfo::SaveToXml(xml::Node parent) const {
   if (Payer) Payer->SaveToXml(item);
   if (Payee) Payee->SaveToXml(item);
   if (AddInfo) AddInfo->SaveToXml(item);
-  AppendField(item, "Amt", Amt);
-  AppendField(item, "Usge", Usge);
-  AppendField(item, "Remark", Remark);
-  AppendField(item, "CreditNo", CreditNo);
+  AppendRecordFields(*this, item, Fields());
 }

@@ -1,22 +1,28 @@
 #include "certpay/records/CertPayee.h"
 
+namespace {
+
+const TRecordField<TCertPayee> kFields[] = {
+    {"AccNo", &TCertPayee::AccNo},
+    {"AccName", &TCertPayee::AccName},
+    {"CounterName", &TCertPayee::CounterName},
+    {"UBankNo", &TCertPayee::UBankNo},
+    {"IsNVX", &TCertPayee::IsNVX},
+    {"IsPsnAcc", &TCertPayee::IsPsnAcc},
+};
+
+}  // namespace
+
+TRecordFields<TCertPayee> TCertPayee::Fields() {
+  return kFields;
+}
+
 void TCertPayee::LoadFromXml(xml::Node item) {
-  AccNo = xml::GetNodeTextStr(item, "AccNo");
-  AccName = xml::GetNodeTextStr(item, "AccName");
-  CounterName = xml::GetNodeTextStr(item, "CounterName");
-  UBankNo = xml::GetNodeTextStr(item, "UBankNo");
-  IsNVX = xml::GetNodeTextStr(item, "IsNVX");
-  IsPsnAcc = xml::GetNodeTextStr(item, "IsPsnAcc");
+  LoadRecordFields(*this, item, Fields());
 }
 
 void TCertPayee::SaveToXml(xml::Node parent) const {
-  const xml::Node item = xml::AppendNode(parent, kItemNode);
-  AppendField(item, "AccNo", AccNo);
-  AppendField(item, "AccName", AccName);
-  AppendField(item, "CounterName", CounterName);
-  AppendField(item, "UBankNo", UBankNo);
-  AppendField(item, "IsNVX", IsNVX);
-  AppendField(item, "IsPsnAcc", IsPsnAcc);
+  SaveRecordFields(*this, parent, kItemNode, Fields());
 }
 
 bool TCertPayee::IsDuplicateOf(const TCertPayee& other) const {

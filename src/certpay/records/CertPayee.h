@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "registers/records/PayInfoBase.h"
+#include "core/RecordFields.h"
 
 // A receiving account of central-finance payments.
-class TCertPayee : public TPayInfoBase {
+class TCertPayee {
  public:
   static constexpr const char* kItemNode = "CertPayee";
 
@@ -20,8 +20,10 @@ class TCertPayee : public TPayInfoBase {
   // document "对私账号" or "对公账号".
   QString IsPsnAcc;
 
-  void LoadFromXml(xml::Node item) override;
-  void SaveToXml(xml::Node parent) const override;
+  // The fields in the order of the item element.
+  static TRecordFields<TCertPayee> Fields();
+  void LoadFromXml(xml::Node item);
+  void SaveToXml(xml::Node parent) const;
 
   // Same account number, name and branch; UBankNo, IsNVX and IsPsnAcc do not count.
   bool IsDuplicateOf(const TCertPayee& other) const;

@@ -1,16 +1,25 @@
 #include "certpay/records/CertPayer.h"
 
+namespace {
+
+const TRecordField<TCertPayer> kFields[] = {
+    {"AccNo", &TCertPayer::AccNo},
+    {"AccName", &TCertPayer::AccName},
+    {"CounterName", &TCertPayer::CounterName},
+};
+
+}  // namespace
+
+TRecordFields<TCertPayer> TCertPayer::Fields() {
+  return kFields;
+}
+
 void TCertPayer::LoadFromXml(xml::Node item) {
-  AccNo = xml::GetNodeTextStr(item, "AccNo");
-  AccName = xml::GetNodeTextStr(item, "AccName");
-  CounterName = xml::GetNodeTextStr(item, "CounterName");
+  LoadRecordFields(*this, item, Fields());
 }
 
 void TCertPayer::SaveToXml(xml::Node parent) const {
-  const xml::Node item = xml::AppendNode(parent, kItemNode);
-  AppendField(item, "AccNo", AccNo);
-  AppendField(item, "AccName", AccName);
-  AppendField(item, "CounterName", CounterName);
+  SaveRecordFields(*this, parent, kItemNode, Fields());
 }
 
 bool TCertPayer::IsDuplicateOf(const TCertPayer& other) const {

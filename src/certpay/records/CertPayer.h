@@ -2,10 +2,10 @@
 
 #include <QString>
 
-#include "registers/records/PayInfoBase.h"
+#include "core/RecordFields.h"
 
 // A paying account of central-finance payments.
-class TCertPayer : public TPayInfoBase {
+class TCertPayer {
  public:
   static constexpr const char* kItemNode = "CertPayer";
 
@@ -13,8 +13,10 @@ class TCertPayer : public TPayInfoBase {
   QString AccName;
   QString CounterName;
 
-  void LoadFromXml(xml::Node item) override;
-  void SaveToXml(xml::Node parent) const override;
+  // The fields in the order of the item element.
+  static TRecordFields<TCertPayer> Fields();
+  void LoadFromXml(xml::Node item);
+  void SaveToXml(xml::Node parent) const;
 
   // The register holds one entry per account number, name and branch.
   bool IsDuplicateOf(const TCertPayer& other) const;

@@ -10,32 +10,32 @@ namespace {
 
 constexpr int kBlankRowsBeforeStop = 50;
 
-constexpr std::array<QString TPayerInfo::*, 6> kPayerColumns = {
-    &TPayerInfo::PayAccNo, &TPayerInfo::PayAccName, &TPayerInfo::CounterName,
-    &TPayerInfo::SortId,   &TPayerInfo::AccAlias,   &TPayerInfo::RightType,
-};
-
 QString CellText(const QString& value) {
   return QLatin1Char('\t') + value + QLatin1Char(' ');
 }
 
-template <class T, std::size_t N>
-void WriteSheet(const TOwningList<T>& list, const std::array<QString T::*, N>& columns,
-                TWorksheet& sheet) {
+template <class T>
+void WriteSheet(const TOwningList<T>& list, TWorksheet& sheet) {
+  const auto columns = WorkbookFields(T::Fields());
   for (qsizetype i = 0; i < list.Count(); ++i) {
-    int column = 1;
-    for (QString T::*field : columns)
-      sheet.WriteCell(int(i) + 1, column++, CellText(list[i].*field));
+    for (const TRecordField<T>* field : columns)
+      sheet.WriteCell(int(i) + 1, field->Column, CellText(field->Text(list[i])));
   }
+}
+
+// The record of a worksheet row, every cell trimmed of white space and control
+// characters; fields outside the workbook stay empty.
+template <class T>
+std::unique_ptr<T> ReadRow(const TWorksheet& sheet, int row) {
+  auto record = std::make_unique<T>();
+  for (const TRecordField<T>* field : WorkbookFields(T::Fields()))
+    field->SetText(*record, xml::TrimControls(sheet.ReadCell(row, field->Column)));
+  return record;
 }
 
 void ReadPayerRows(const TWorksheet& sheet, TOwningList<TPayerInfo>& out) {
   ReadWorkbookRows(sheet, [&](int row) {
-    auto payer = std::make_unique<TPayerInfo>();
-    int column = 1;
-    for (QString TPayerInfo::*field : kPayerColumns)
-      (*payer).*field = xml::TrimControls(sheet.ReadCell(row, column++));
-    out.Append(std::move(payer));
+    out.Append(ReadRow<TPayerInfo>(sheet, row));
     return true;
   });
 }
@@ -79,18 +79,6 @@ void Export(const QString& path, const TSpreadsheetStarter& start, WriteRows wri
 
 }  // namespace
 
-const std::array<QString TPayeeInfo::*, 18>& PayeeWorkbookColumns() {
-  static constexpr std::array<QString TPayeeInfo::*, 18> columns = {
-      &TPayeeInfo::RcvAccNo,   &TPayeeInfo::RcvAccName,  &TPayeeInfo::BranchName,
-      &TPayeeInfo::BranchCode, &TPayeeInfo::CounterName, &TPayeeInfo::CounterNo,
-      &TPayeeInfo::UbankNo,    &TPayeeInfo::ExchangeNo,  &TPayeeInfo::Status,
-      &TPayeeInfo::IsNVX,      &TPayeeInfo::SortID,      &TPayeeInfo::RightType,
-      &TPayeeInfo::AccOrder,   &TPayeeInfo::CurType,     &TPayeeInfo::AccAlias,
-      &TPayeeInfo::BankCode,   &TPayeeInfo::AreaCode,    &TPayeeInfo::AreaProv,
-  };
-  return columns;
-}
-
 void ReadWorkbookRows(const TWorksheet& sheet, const std::function<bool(int row)>& take) {
   const int rows = sheet.UsedRows();
   int blankRows = 0;
@@ -112,11 +100,7 @@ void ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list) {
                                           xml::TrimControls(sheet.ReadCell(row, 2))};
     if (read.contains(key)) return false;  // a repeat does not reset the count
     read.insert(key);
-    auto payee = std::make_unique<TPayeeInfo>();
-    int column = 1;
-    for (QString TPayeeInfo::*field : PayeeWorkbookColumns())
-      (*payee).*field = xml::TrimControls(sheet.ReadCell(row, column++));
-    list.Append(std::move(payee));
+    list.Append(ReadRow<TPayeeInfo>(sheet, row));
     return true;
   });
 }
@@ -126,11 +110,11 @@ bool IsWorkbookName(const QString& path) {
 }
 
 void WritePayersSheet(const TOwningList<TPayerInfo>& payers, TWorksheet& sheet) {
-  WriteSheet(payers, kPayerColumns, sheet);
+  WriteSheet(payers, sheet);
 }
 
 void WritePayeesSheet(const TOwningList<TPayeeInfo>& payees, TWorksheet& sheet) {
-  WriteSheet(payees, PayeeWorkbookColumns(), sheet);
+  WriteSheet(payees, sheet);
 }
 
 TImportResult ReadPayersWorkbook(const QString& path, TOwningList<TPayerInfo>& out,

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <array>
 #include <functional>
 
 #include "core/OwningList.h"
@@ -12,12 +11,9 @@
 class TPrompts;
 
 // The registers as workbooks: the first worksheet, no heading row, one account
-// per row from row 1. The payer layout has six columns (account, name, opening
-// institution, group, alias, right type as its code), the payee layout the
-// eighteen columns of PayeeWorkbookColumns.
-
-// The payee fields in the order of a register workbook's columns 1 to 18.
-const std::array<QString TPayeeInfo::*, 18>& PayeeWorkbookColumns();
+// per row from row 1, in the columns the records' field tables give: six for a
+// payer (account, name, opening institution, group, alias, right type as its
+// code), eighteen for a payee.
 
 // The rows of a register workbook's worksheet as the imports read them: every
 // row from 1 to the used range's row count whose first cell, trimmed, is not

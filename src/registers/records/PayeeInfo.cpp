@@ -4,34 +4,33 @@
 
 namespace {
 
-struct Field {
-  const char* name;
-  QString TPayeeInfo::*member;
-};
+using F = TRecordField<TPayeeInfo>;
+using P = TPayeeInfo;
 
-// In the order of the item element.
-constexpr Field kFields[] = {
-    {"RcvAccNo", &TPayeeInfo::RcvAccNo},       {"RcvAccName", &TPayeeInfo::RcvAccName},
-    {"BranchName", &TPayeeInfo::BranchName},   {"BranchCode", &TPayeeInfo::BranchCode},
-    {"CounterName", &TPayeeInfo::CounterName}, {"CounterNo", &TPayeeInfo::CounterNo},
-    {"UbankNo", &TPayeeInfo::UbankNo},         {"ExchangeNo", &TPayeeInfo::ExchangeNo},
-    {"Status", &TPayeeInfo::Status},           {"IsNVX", &TPayeeInfo::IsNVX},
-    {"SortID", &TPayeeInfo::SortID},           {"RightType", &TPayeeInfo::RightType},
-    {"AccOrder", &TPayeeInfo::AccOrder},       {"CurType", &TPayeeInfo::CurType},
-    {"AccAlias", &TPayeeInfo::AccAlias},       {"AreaProv", &TPayeeInfo::AreaProv},
-    {"AreaCode", &TPayeeInfo::AreaCode},       {"BankCode", &TPayeeInfo::BankCode},
+const F kFields[] = {
+    {"RcvAccNo", &P::RcvAccNo, 1},       {"RcvAccName", &P::RcvAccName, 2},
+    {"BranchName", &P::BranchName, 3},   {"BranchCode", &P::BranchCode, 4},
+    {"CounterName", &P::CounterName, 5}, {"CounterNo", &P::CounterNo, 6},
+    {"UbankNo", &P::UbankNo, 7},         {"ExchangeNo", &P::ExchangeNo, 8},
+    {"Status", &P::Status, 9},           {"IsNVX", &P::IsNVX, 10},
+    {"SortID", &P::SortID, 11},          {"RightType", &P::RightType, 12},
+    {"AccOrder", &P::AccOrder, 13},      {"CurType", &P::CurType, 14},
+    {"AccAlias", &P::AccAlias, 15},      {"AreaProv", &P::AreaProv, 18},
+    {"AreaCode", &P::AreaCode, 17},      {"BankCode", &P::BankCode, 16},
 };
 
 }  // namespace
 
+TRecordFields<TPayeeInfo> TPayeeInfo::Fields() {
+  return kFields;
+}
+
 void TPayeeInfo::LoadFromXml(xml::Node item) {
-  xml::TFieldReader fields(item);
-  for (const Field& field : kFields) this->*field.member = fields.Str(field.name);
+  LoadRecordFields(*this, item, Fields());
 }
 
 void TPayeeInfo::SaveToXml(xml::Node parent) const {
-  const xml::Node item = xml::AppendNode(parent, kItemNode);
-  for (const Field& field : kFields) AppendField(item, field.name, this->*field.member);
+  SaveRecordFields(*this, parent, kItemNode, Fields());
 }
 
 void TPayeeInfo::AssignFromPayer(const TPayerInfo& payer) {

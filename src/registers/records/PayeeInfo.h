@@ -2,12 +2,12 @@
 
 #include <QString>
 
-#include "registers/records/PayInfoBase.h"
+#include "core/RecordFields.h"
 
 class TPayerInfo;
 
 // A receiving account, at this bank or at another bank.
-class TPayeeInfo : public TPayInfoBase {
+class TPayeeInfo {
  public:
   static constexpr const char* kItemNode = "PayeeList";
 
@@ -30,8 +30,13 @@ class TPayeeInfo : public TPayInfoBase {
   QString AreaCode;
   QString AreaProv;
 
-  void LoadFromXml(xml::Node item) override;
-  void SaveToXml(xml::Node parent) const override;
+  // The fields in the order of the item element, with their workbook columns.
+  static TRecordFields<TPayeeInfo> Fields();
+
+  // Fills every field from the item element; a missing field gives empty text.
+  void LoadFromXml(xml::Node item);
+  // Appends the payee's own item element under the parent, with every field.
+  void SaveToXml(xml::Node parent) const;
 
   void Assign(const TPayeeInfo& other) { *this = other; }
 

@@ -1,43 +1,41 @@
 #include "registers/records/PayerInfo.h"
 
+namespace {
+
+using F = TRecordField<TPayerInfo>;
+using P = TPayerInfo;
+
+const F kFields[] = {
+    {"PayAccNo", &P::PayAccNo, 1},
+    {"PayAccName", &P::PayAccName, 2},
+    {"BranchName", &P::BranchName},
+    {"BranchCode", &P::BranchCode},
+    {"CounterName", &P::CounterName, 3},
+    {"CounterNo", &P::CounterNo},
+    {"UbankNo", &P::UbankNo},
+    {"Status", &P::Status},
+    {"ExchangeNo", &P::ExchangeNo, 0, false},
+    {"SortId", &P::SortId, 4},
+    {"RightType", &P::RightType, 6},
+    {"AccOrder", &P::AccOrder},
+    {"Balance", &P::Balance},
+    {"BalanceDate", &P::BalanceDate},
+    {"CurType", &P::CurType},
+    {"AccAlias", &P::AccAlias, 5},
+};
+
+}  // namespace
+
+TRecordFields<TPayerInfo> TPayerInfo::Fields() {
+  return kFields;
+}
+
 void TPayerInfo::LoadFromXml(xml::Node item) {
-  xml::TFieldReader fields(item);
-  PayAccNo = fields.Str("PayAccNo");
-  PayAccName = fields.Str("PayAccName");
-  BranchName = fields.Str("BranchName");
-  BranchCode = fields.Str("BranchCode");
-  CounterName = fields.Str("CounterName");
-  CounterNo = fields.Str("CounterNo");
-  UbankNo = fields.Str("UbankNo");
-  Status = fields.Str("Status");
-  ExchangeNo = fields.Str("ExchangeNo");
-  SortId = fields.Str("SortId");
-  RightType = fields.Str("RightType");
-  AccOrder = fields.Str("AccOrder");
-  // Parsed as decimal text, not through double, so that 0.00005 rounds to even exactly.
-  Balance = TAmount::parse(fields.Str("Balance")).value_or(TAmount());
-  BalanceDate = fields.Str("BalanceDate");
-  CurType = fields.Str("CurType");
-  AccAlias = fields.Str("AccAlias");
+  LoadRecordFields(*this, item, Fields());
 }
 
 void TPayerInfo::SaveToXml(xml::Node parent) const {
-  const xml::Node item = xml::AppendNode(parent, kItemNode);
-  AppendField(item, "PayAccNo", PayAccNo);
-  AppendField(item, "PayAccName", PayAccName);
-  AppendField(item, "BranchName", BranchName);
-  AppendField(item, "BranchCode", BranchCode);
-  AppendField(item, "CounterName", CounterName);
-  AppendField(item, "CounterNo", CounterNo);
-  AppendField(item, "UbankNo", UbankNo);
-  AppendField(item, "Status", Status);
-  AppendField(item, "SortId", SortId);
-  AppendField(item, "RightType", RightType);
-  AppendField(item, "AccOrder", AccOrder);
-  AppendField(item, "Balance", Balance.toText());
-  AppendField(item, "BalanceDate", BalanceDate);
-  AppendField(item, "CurType", CurType);
-  AppendField(item, "AccAlias", AccAlias);
+  SaveRecordFields(*this, parent, kItemNode, Fields());
 }
 
 void TPayerInfo::Assign(const TPayerInfo& other) {

@@ -3,10 +3,10 @@
 #include <QString>
 
 #include "core/Amount.h"
-#include "registers/records/PayInfoBase.h"
+#include "core/RecordFields.h"
 
 // One of the company's own accounts, from which transfers are paid.
-class TPayerInfo : public TPayInfoBase {
+class TPayerInfo {
  public:
   static constexpr const char* kItemNode = "PayerList";
 
@@ -28,8 +28,14 @@ class TPayerInfo : public TPayInfoBase {
   QString CurType;
   QString AccAlias;
 
-  void LoadFromXml(xml::Node item) override;
-  void SaveToXml(xml::Node parent) const override;
+  // The fields in the order of the item element, with their workbook columns.
+  static TRecordFields<TPayerInfo> Fields();
+
+  // Fills every field from the item element; a missing field gives empty text or 0.
+  void LoadFromXml(xml::Node item);
+  // Appends the payer's own item element under the parent, with every field
+  // but ExchangeNo.
+  void SaveToXml(xml::Node parent) const;
 
   // Copies every field except ExchangeNo.
   void Assign(const TPayerInfo& other);

@@ -80,9 +80,8 @@ TOwningList<TPayeeInfo> SamplePayees() {
   TOwningList<TPayeeInfo> payees;
   for (int n = 1; n <= 2; ++n) {
     auto payee = std::make_unique<TPayeeInfo>();
-    int column = 1;
-    for (QString TPayeeInfo::*field : PayeeWorkbookColumns())
-      (*payee).*field = QStringLiteral("%1值%2").arg(n).arg(column++);
+    for (const TRecordField<TPayeeInfo>* field : WorkbookFields(TPayeeInfo::Fields()))
+      field->SetText(*payee, QStringLiteral("%1值%2").arg(n).arg(field->Column));
     payees.Append(std::move(payee));
   }
   payees[1].IsNVX.clear();  // an empty cell in the middle of a row
@@ -142,8 +141,8 @@ TEST_P(RegisterWorkbookTest, exportedPayeesHaveEighteenColumnsAndReadBackTheSame
   ASSERT_EQ(ReadPayeesWorkbook(path, back, start, prompts), TImportResult::Read);
   ASSERT_EQ(back.Count(), 2);
   for (qsizetype i = 0; i < 2; ++i)
-    for (QString TPayeeInfo::*field : PayeeWorkbookColumns())
-      EXPECT_EQ(back[i].*field, sample[i].*field);
+    for (const TRecordField<TPayeeInfo>& field : TPayeeInfo::Fields())
+      EXPECT_EQ(field.Text(back[i]), field.Text(sample[i])) << field.Name;
 }
 
 // Row 2 is empty and row 3 has only blanks in column 1: both are skipped. After
