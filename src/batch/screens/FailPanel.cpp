@@ -11,6 +11,7 @@
 #include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
+#include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
 
 namespace {
@@ -66,15 +67,16 @@ TFailPanel::TFailPanel(TPrompts& prompts, QSplitter& splitter, QWidget* parent)
   grid_ = new TMapleGrid(prompts_, this);
   grid_->setObjectName(QStringLiteral("grdFail"));
   grid_->SetFixRowHeight(24);
-  grid_->SetColumns({{QStringLiteral("顺序号"), 60, TColumnAlignment::Center},
-                     {QStringLiteral("付款账号"), 160, TColumnAlignment::Left},
-                     {QStringLiteral("付款账户名称"), 200, TColumnAlignment::Left},
-                     {QStringLiteral("收款账号"), 160, TColumnAlignment::Left},
-                     {QStringLiteral("收款账户名称"), 200, TColumnAlignment::Left},
-                     {QStringLiteral("失败原因"), 260, TColumnAlignment::Left}});
-  grid_->OnGetCellText = [this](int col, int row, QString& text) {
-    if (row < fails_.size()) text = FailCell(fails_[row], col);
-  };
+  model_ = new TRecordListModel<QList<TFailBat>>(
+      fails_,
+      {{QStringLiteral("顺序号"), 60, TColumnAlignment::Center},
+       {QStringLiteral("付款账号"), 160, TColumnAlignment::Left},
+       {QStringLiteral("付款账户名称"), 200, TColumnAlignment::Left},
+       {QStringLiteral("收款账号"), 160, TColumnAlignment::Left},
+       {QStringLiteral("收款账户名称"), 200, TColumnAlignment::Left},
+       {QStringLiteral("失败原因"), 260, TColumnAlignment::Left}},
+      &FailCell, false, this);
+  grid_->SetListModel(model_);
   grid_->OnDblClick = [this](int, int row) {
     if (OpenDocument && row < fails_.size()) OpenDocument(fails_[row].SeqNo.trimmed().toInt());
   };
@@ -114,8 +116,7 @@ void TFailPanel::ShowFails(const QList<TFailBat>& fails, const QString& itemNum)
 }
 
 void TFailPanel::Redraw() {
-  grid_->SetTotalRowCount(int(fails_.size()));
-  grid_->viewport()->update();
+  model_->Refresh();
 }
 
 void TFailPanel::btnHideClick() {

@@ -9,6 +9,7 @@
 class QLabel;
 class QPushButton;
 class QSplitter;
+class TListModel;
 class TMapleGrid;
 class TPrompts;
 
@@ -44,5 +45,6 @@ class TFailPanel : public QWidget {
   QSplitter& splitter_;
   QList<TFailBat> fails_;
   QLabel* lblSum_ = nullptr;
+  TListModel* model_ = nullptr;
   TMapleGrid* grid_ = nullptr;
 };

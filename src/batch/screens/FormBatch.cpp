@@ -28,6 +28,7 @@
 #include "session/transport/ResponseError.h"
 #include "widgets/base/CommandGuard.h"
 #include "widgets/grid/GridLayout.h"
+#include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
 
 namespace {
@@ -142,18 +143,18 @@ void TFormBatch::CreateControls() {
   grid_ = new TMapleGrid(Prompts(), this);
   grid_->setObjectName(QStringLiteral("grdBatch"));
   grid_->SetFixRowHeight(24);
-  grid_->SetColumns({{QStringLiteral("序号"), 48, TColumnAlignment::Center},
-                     {QStringLiteral("付款人名称"), 150, TColumnAlignment::Left},
-                     {QStringLiteral("付款人账号"), 115, TColumnAlignment::Left},
-                     {QStringLiteral("收款人账号"), 140, TColumnAlignment::Left},
-                     {QStringLiteral("收款人账户名称"), 170, TColumnAlignment::Left},
-                     {QStringLiteral("收款人开户行全称"), 185, TColumnAlignment::Left},
-                     {QStringLiteral("金额"), 90, TColumnAlignment::Right},
-                     {QStringLiteral("用途"), 100, TColumnAlignment::Left}});
-  grid_->OnGetCellText = [this](int col, int row, QString& text) {
-    if (row >= batch_.Count()) return;  // changed behind the grid, not yet refreshed
-    text = col == 0 ? QString::number(row + 1) : DocumentCell(batch_[row], col);
-  };
+  model_ = new TRecordListModel<TBatch>(
+      batch_,
+      {{QStringLiteral("序号"), 48, TColumnAlignment::Center},
+       {QStringLiteral("付款人名称"), 150, TColumnAlignment::Left},
+       {QStringLiteral("付款人账号"), 115, TColumnAlignment::Left},
+       {QStringLiteral("收款人账号"), 140, TColumnAlignment::Left},
+       {QStringLiteral("收款人账户名称"), 170, TColumnAlignment::Left},
+       {QStringLiteral("收款人开户行全称"), 185, TColumnAlignment::Left},
+       {QStringLiteral("金额"), 90, TColumnAlignment::Right},
+       {QStringLiteral("用途"), 100, TColumnAlignment::Left}},
+      &DocumentCell, true, this);
+  grid_->SetListModel(model_);
   grid_->OnDblClick = [this](int, int) { btnEditClick(); };
   grid_->installEventFilter(this);
   grid_->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -232,9 +233,8 @@ QString TFormBatch::SumText() const {
 }
 
 void TFormBatch::Refresh() {
+  model_->Refresh();
   const int count = int(batch_.Count());
-  grid_->SetTotalRowCount(count);
-  grid_->viewport()->update();
   const bool any = count > 0;
   const bool room = count < kMaxBatchDocuments;
   btnNew_->setEnabled(room);

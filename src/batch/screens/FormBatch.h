@@ -13,6 +13,7 @@ class QSplitter;
 class QStatusBar;
 class TFailPanel;
 class TFormDefMoney;
+class TListModel;
 class TMapleGrid;
 struct TUploadVerdict;
 
@@ -81,6 +82,7 @@ class TFormBatch : public TFormOriginal {
   bool shown_ = false;     // shown at least once in this run
   bool needsLoad_ = true;  // closed since the working copy was last read
 
+  TListModel* model_ = nullptr;
   TMapleGrid* grid_ = nullptr;
   QSplitter* splitter_ = nullptr;
   TFailPanel* pnlFail_ = nullptr;

@@ -7,18 +7,41 @@
 #include "registers/screens/AccountColumns.h"
 #include "registers/screens/FormDefPayee.h"
 #include "widgets/base/CommandGuard.h"
+#include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
 
 namespace {
 
 const QColor kRegisterColor(0xA6, 0xCA, 0xF0);  // sky blue
 
+// The entries of both registers; each register's entries are numbered from 1.
+class TPayeeChoiceModel : public TListModel {
+ public:
+  TPayeeChoiceModel(const QList<TPayeeInfo>& entries, const int& registerCount, QObject* parent)
+      : TListModel(PayeeColumns(), false, parent),
+        entries_(entries),
+        registerCount_(registerCount) {}
+
+  int rowCount(const QModelIndex& parent = QModelIndex()) const override {
+    return parent.isValid() ? 0 : int(entries_.size());
+  }
+
+ protected:
+  QString EntryText(int row, int col) const override {
+    if (col != 0) return PayeeCell(entries_.at(row), col);
+    return QString::number(row < registerCount_ ? row + 1 : row - registerCount_ + 1);
+  }
+
+ private:
+  const QList<TPayeeInfo>& entries_;
+  const int& registerCount_;
+};
+
 }  // namespace
 
 TfmSelectPayee::TfmSelectPayee(const TRegisterContext& context, QWidget* parent)
     : TSelectDialog(context.Screen.Prompts, QStringLiteral("fmSelectPayee"),
-                    QStringLiteral("收款账户查询"), QStringLiteral("grdPayee"), PayeeColumns(),
-                    parent),
+                    QStringLiteral("收款账户查询"), QStringLiteral("grdPayee"), parent),
       context_(context) {
   AddSelectButton();
   AddButton(QStringLiteral("btnAdd"), QStringLiteral("新增"), [this] { btnAddClick(); });
@@ -26,13 +49,7 @@ TfmSelectPayee::TfmSelectPayee(const TRegisterContext& context, QWidget* parent)
       AddButton(QStringLiteral("btnEdit"), QStringLiteral("修改"), [this] { btnEditClick(); });
   AddFindButtons();
   AddExitButton();
-  Grid().OnGetCellText = [this](int col, int row, QString& text) {
-    if (col != 0) {
-      text = PayeeCell(entries_.at(row), col);
-    } else {
-      text = QString::number(row < registerCount_ ? row + 1 : row - registerCount_ + 1);
-    }
-  };
+  SetModel(new TPayeeChoiceModel(entries_, registerCount_, this));
   Grid().OnGetCellColor = [this](int, int row, QColor& color) {
     if (row < registerCount_) color = kRegisterColor;
   };
@@ -43,8 +60,7 @@ void TfmSelectPayee::Reload() {
   for (const TPayeeInfo& payee : context_.Registers.Payees) entries_.append(payee);
   registerCount_ = int(entries_.size());
   for (const TPayeeInfo& payee : context_.Registers.LocalPayees) entries_.append(payee);
-  Grid().SetTotalRowCount(int(entries_.size()));
-  Grid().viewport()->update();
+  Model()->Refresh();
   UpdateCommands();
 }
 

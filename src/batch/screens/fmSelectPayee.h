@@ -35,9 +35,6 @@ class TfmSelectPayee : public TSelectDialog {
   void btnAddClick();
   void btnEditClick();
 
- protected:
-  int EntryCount() const override { return int(entries_.size()); }
-
  private:
   void Reload();
   void UpdateCommands();

@@ -2,19 +2,18 @@
 
 #include "platform/prompts/Prompts.h"
 #include "registers/screens/AccountColumns.h"
+#include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
 
 TfmSelectPayer::TfmSelectPayer(const TRegisterContext& context, QWidget* parent)
     : TSelectDialog(context.Screen.Prompts, QStringLiteral("fmSelectPayer"),
-                    QStringLiteral("付款账号查询"), QStringLiteral("grdPayer"), PayerColumns(),
-                    parent),
+                    QStringLiteral("付款账号查询"), QStringLiteral("grdPayer"), parent),
       registers_(context.Registers) {
   AddSelectButton();
   AddFindButtons();
   AddExitButton();
-  Grid().OnGetCellText = [this](int col, int row, QString& text) {
-    text = col == 0 ? QString::number(row + 1) : PayerCell(entries_.at(row), col);
-  };
+  SetModel(
+      new TRecordListModel<QList<TPayerInfo>>(entries_, PayerColumns(), &PayerCell, true, this));
 }
 
 void TfmSelectPayer::ShowList(const QString& accNo, const QString& filter) {
@@ -26,7 +25,7 @@ void TfmSelectPayer::ShowList(const QString& accNo, const QString& filter) {
     if (current < 0 && payer.PayAccNo == accNo) current = int(entries_.size());
     entries_.append(payer);
   }
-  Grid().SetTotalRowCount(int(entries_.size()));
+  Model()->Refresh();
   if (!entries_.isEmpty()) Grid().SetCurrentCell(1, qMax(current, 0));
 }
 

@@ -25,9 +25,6 @@ class TfmSelectPayer : public TSelectDialog {
 
   const QList<TPayerInfo>& Entries() const { return entries_; }
 
- protected:
-  int EntryCount() const override { return int(entries_.size()); }
-
  private:
   TRegisterStore& registers_;
   QList<TPayerInfo> entries_;

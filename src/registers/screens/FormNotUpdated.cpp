@@ -6,23 +6,20 @@
 
 #include "platform/prompts/Prompts.h"
 #include "registers/screens/AccountColumns.h"
+#include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
 
-TFormNotUpdated::TFormNotUpdated(TPrompts& prompts, const QString& caption,
-                                 const QList<TColumnSpec>& columns, int count, CellText cellText,
+TFormNotUpdated::TFormNotUpdated(TPrompts& prompts, const QString& caption, TListModel* model,
                                  QWidget* parent)
     : TClientDialog(prompts, parent) {
   setObjectName(QStringLiteral("FormNotUpdated"));
   setWindowTitle(caption);
 
+  model->setParent(this);
   grid_ = new TMapleGrid(Prompts(), this);
   grid_->setObjectName(QStringLiteral("grdList"));
   grid_->SetFixRowHeight(24);
-  grid_->SetColumns(columns);
-  grid_->OnGetCellText = [cellText = std::move(cellText)](int col, int row, QString& text) {
-    text = col == 0 ? QString::number(row + 1) : cellText(col, row);
-  };
-  grid_->SetTotalRowCount(count);
+  grid_->SetListModel(model);
 
   auto* btnClose = new QPushButton(QStringLiteral("关闭"), this);
   btnClose->setObjectName(QStringLiteral("btnClose"));
@@ -39,15 +36,16 @@ TFormNotUpdated::TFormNotUpdated(TPrompts& prompts, const QString& caption,
   layout->addLayout(buttons);
 
   int width = 0;
-  for (const TColumnSpec& column : columns) width += column.Width;
+  for (const TColumnSpec& column : model->Columns()) width += column.Width;
   resize(width + 40, 420);
 }
 
 void TFormNotUpdated::ShowPayers(TPrompts& prompts, const TOwningList<TPayerInfo>& payers,
                                  const QString& caption, QWidget* parent) {
   TFormNotUpdated form(
-      prompts, caption, PayerColumns(), int(payers.Count()),
-      [&payers](int col, int row) { return PayerCell(payers[row], col); }, parent);
+      prompts, caption,
+      new TRecordListModel<TOwningList<TPayerInfo>>(payers, PayerColumns(), &PayerCell, true),
+      parent);
   prompts.RunModal(form);
 }
 
@@ -56,7 +54,8 @@ void TFormNotUpdated::ShowPayees(TPrompts& prompts, const TOwningList<TPayeeInfo
   // Both pages have the payee columns; the page only tells the lists apart.
   Q_UNUSED(localPage);
   TFormNotUpdated form(
-      prompts, caption, PayeeColumns(), int(payees.Count()),
-      [&payees](int col, int row) { return PayeeCell(payees[row], col); }, parent);
+      prompts, caption,
+      new TRecordListModel<TOwningList<TPayeeInfo>>(payees, PayeeColumns(), &PayeeCell, true),
+      parent);
   prompts.RunModal(form);
 }

@@ -10,6 +10,7 @@
 #include "widgets/base/ClientDialog.h"
 #include "widgets/grid/MapleColumn.h"
 
+class TListModel;
 class TMapleGrid;
 
 // The accounts that an import found already registered and left as they were,
@@ -26,9 +27,8 @@ class TFormNotUpdated : public TClientDialog {
   TMapleGrid& Grid() const { return *grid_; }
 
  private:
-  using CellText = std::function<QString(int col, int row)>;
-  TFormNotUpdated(TPrompts& prompts, const QString& caption, const QList<TColumnSpec>& columns,
-                  int count, CellText cellText, QWidget* parent);
+  // The dialog shows the model, which it takes.
+  TFormNotUpdated(TPrompts& prompts, const QString& caption, TListModel* model, QWidget* parent);
 
   TMapleGrid* grid_ = nullptr;
 };

@@ -2,14 +2,19 @@
 
 #include "platform/prompts/Prompts.h"
 #include "registers/books/UsageText.h"
+#include "widgets/grid/ListModel.h"
 
 TfmUsageBook::TfmUsageBook(const TRegisterContext& context, QWidget* parent)
     : TRegisterBook(context.Screen, QStringLiteral("转账用途"), QStringLiteral(" 转账用途"),
                     parent),
       registers_(context.Registers) {
   setObjectName(QStringLiteral("fmUsageBook"));
-  SetColumns({{QStringLiteral("序号"), 48, TColumnAlignment::Center},
-              {QStringLiteral("用途"), 360, TColumnAlignment::Left}});
+  model_ = std::make_unique<TRecordListModel<QStringList>>(
+      registers_.Usages.Texts(),
+      QList<TColumnSpec>{{QStringLiteral("序号"), 48, TColumnAlignment::Center},
+                         {QStringLiteral("用途"), 360, TColumnAlignment::Left}},
+      [](const QString& usage, int col) { return col == 1 ? usage : QString(); }, true);
+  SetModel(model_.get());
   AddCommand(
       QStringLiteral("btnAdd"), QStringLiteral("新增"), [this] { btnAddClick(); }, true);
   AddCommand(QStringLiteral("btnEdit"), QStringLiteral("修改"), [this] { btnEditClick(); });
@@ -17,12 +22,9 @@ TfmUsageBook::TfmUsageBook(const TRegisterContext& context, QWidget* parent)
   Refresh();
 }
 
-int TfmUsageBook::EntryCount() const {
-  return int(registers_.Usages.Count());
-}
-
-QString TfmUsageBook::EntryText(int col, int row) const {
-  return col == 1 ? registers_.Usages.At(row) : QString();
+TfmUsageBook::~TfmUsageBook() {
+  // The grid lets go of the model before the model goes.
+  SetModel(nullptr);
 }
 
 void TfmUsageBook::RemoveEntries(int first, int last) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 #include "registers/screens/RegisterContext.h"
 #include "widgets/frames/RegisterBook.h"
 
@@ -9,17 +11,17 @@ class TfmUsageBook : public TRegisterBook {
   Q_OBJECT
  public:
   explicit TfmUsageBook(const TRegisterContext& context, QWidget* parent = nullptr);
+  ~TfmUsageBook() override;
 
   void btnAddClick();
   void btnEditClick() override;
   void btnDeleteClick();
 
  protected:
-  int EntryCount() const override;
-  QString EntryText(int col, int row) const override;
   void RemoveEntries(int first, int last) override;
   void SaveEntries() const override;
 
  private:
   TRegisterStore& registers_;
+  std::unique_ptr<TListModel> model_;
 };

@@ -7,6 +7,7 @@
 
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
+#include "widgets/grid/ListModel.h"
 
 namespace {
 
@@ -43,9 +44,6 @@ void TRegisterBook::CreateControls(const QString& heading) {
   grid_->setObjectName(QStringLiteral("grdList"));
   grid_->SetFixRowHeight(24);
   grid_->SetRowSelect(true);
-  grid_->OnGetCellText = [this](int col, int row, QString& text) {
-    text = col == 0 ? QString::number(row + 1) : EntryText(col, row);
-  };
   grid_->OnDblClick = [this](int, int) { btnEditClick(); };
 
   auto* layout = new QVBoxLayout(this);
@@ -56,8 +54,13 @@ void TRegisterBook::CreateControls(const QString& heading) {
   layout->addWidget(grid_, 1);
 }
 
-void TRegisterBook::SetColumns(const QList<TColumnSpec>& columns) {
-  grid_->SetColumns(columns);
+void TRegisterBook::SetModel(TListModel* model) {
+  model_ = model;
+  grid_->SetListModel(model);
+}
+
+int TRegisterBook::EntryCount() const {
+  return model_ ? model_->rowCount() : 0;
 }
 
 QPushButton* TRegisterBook::AddCommand(const QString& name, const QString& caption,
@@ -74,10 +77,9 @@ QPushButton* TRegisterBook::AddCommand(const QString& name, const QString& capti
 }
 
 void TRegisterBook::Refresh() {
+  if (model_) model_->Refresh();
   const int count = EntryCount();
-  grid_->SetTotalRowCount(count);
   for (QPushButton* button : entryCommands_) button->setEnabled(count > 0);
-  grid_->viewport()->update();
 }
 
 int TRegisterBook::CurrentEntry() const {

@@ -9,12 +9,12 @@
 #include "widgets/grid/MapleGrid.h"
 
 class QLabel;
+class TListModel;
 class QPushButton;
 
 // The frame shared by the register screens: a heading, a row of command
-// buttons and the grid of the register. The screen answers how many entries
-// there are and what each cell shows; the frame numbers the rows ("序号"),
-// enables the commands and redraws after every change.
+// buttons and the grid, which shows the table model of the register. The frame
+// enables the commands and refreshes the model after every change.
 class TRegisterBook : public TFormOriginal {
   Q_OBJECT
  public:
@@ -28,16 +28,14 @@ class TRegisterBook : public TFormOriginal {
   TRegisterBook(TScreenServices services, const QString& caption, const QString& heading,
                 QWidget* parent);
 
-  // "序号" first: the frame fills that column with the row numbers.
-  void SetColumns(const QList<TColumnSpec>& columns);
+  // The model of the register's list, which the grid shows; it must outlive the screen.
+  void SetModel(TListModel* model);
   // A command button, appended to the row; its click runs through the command
   // boundary. Unless alwaysEnabled it works only while the register holds entries.
   QPushButton* AddCommand(const QString& name, const QString& caption,
                           std::function<void()> command, bool alwaysEnabled = false);
 
-  virtual int EntryCount() const = 0;
-  // Text of a data column (1 and up) of entry row.
-  virtual QString EntryText(int col, int row) const = 0;
+  int EntryCount() const;
   virtual void RemoveEntries(int first, int last) = 0;
   // Writes the register's file; throws TFileError.
   virtual void SaveEntries() const = 0;
@@ -69,6 +67,7 @@ class TRegisterBook : public TFormOriginal {
 
   QLabel* lblHeading_ = nullptr;
   TMapleGrid* grid_ = nullptr;
+  TListModel* model_ = nullptr;
   QWidget* pnlButtons_ = nullptr;
   QList<QPushButton*> entryCommands_;
 };

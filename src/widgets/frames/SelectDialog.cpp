@@ -6,11 +6,11 @@
 #include <QVBoxLayout>
 
 #include "widgets/base/CommandGuard.h"
+#include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
 
 TSelectDialog::TSelectDialog(TPrompts& prompts, const QString& objectName, const QString& caption,
-                             const QString& gridName, const QList<TColumnSpec>& columns,
-                             QWidget* parent)
+                             const QString& gridName, QWidget* parent)
     : TClientDialog(prompts, parent) {
   setObjectName(objectName);
   setWindowTitle(caption);
@@ -21,11 +21,19 @@ TSelectDialog::TSelectDialog(TPrompts& prompts, const QString& objectName, const
 
   grid_ = new TMapleGrid(Prompts(), this);
   grid_->setObjectName(gridName);
-  grid_->SetColumns(columns);
   grid_->OnDblClick = [this](int, int) { btnSelectClick(); };
   grid_->installEventFilter(this);
   layout->addWidget(grid_);
   resize(760, 420);
+}
+
+void TSelectDialog::SetModel(TListModel* model) {
+  model_ = model;
+  grid_->SetListModel(model);
+}
+
+int TSelectDialog::EntryCount() const {
+  return model_ ? model_->rowCount() : 0;
 }
 
 QPushButton* TSelectDialog::AddButton(const QString& name, const QString& caption,

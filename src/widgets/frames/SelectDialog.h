@@ -9,6 +9,7 @@
 
 class QHBoxLayout;
 class QPushButton;
+class TListModel;
 class TMapleGrid;
 
 // The frame of the selection screens: a row of command buttons above a list.
@@ -28,9 +29,12 @@ class TSelectDialog : public TClientDialog {
 
  protected:
   TSelectDialog(TPrompts& prompts, const QString& objectName, const QString& caption,
-                const QString& gridName, const QList<TColumnSpec>& columns, QWidget* parent);
+                const QString& gridName, QWidget* parent);
 
-  virtual int EntryCount() const = 0;
+  // The model of the list to choose from, which the grid shows; it must outlive the dialog.
+  void SetModel(TListModel* model);
+  TListModel* Model() const { return model_; }
+  int EntryCount() const;
 
   // A command button, appended to the row above the list; its click runs
   // through the command boundary.
@@ -47,5 +51,6 @@ class TSelectDialog : public TClientDialog {
  private:
   QHBoxLayout* buttons_ = nullptr;
   TMapleGrid* grid_ = nullptr;
+  TListModel* model_ = nullptr;
   int chosen_ = -1;
 };

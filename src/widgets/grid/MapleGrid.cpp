@@ -6,6 +6,7 @@
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
 #include "widgets/grid/FormSearch.h"
+#include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleCellDelegate.h"
 #include "widgets/grid/MapleGridModel.h"
 #include "widgets/grid/MapleHeader.h"
@@ -107,6 +108,24 @@ void TMapleGrid::SetColumns(const QList<TColumnSpec>& columns) {
     column.SetAlignment(spec.Alignment);
     column.SetWidth(spec.Width);
   }
+}
+
+void TMapleGrid::SetListModel(TListModel* model) {
+  for (const QMetaObject::Connection& connection : std::as_const(listConnections_))
+    disconnect(connection);
+  listConnections_.clear();
+  listModel_ = model;
+  if (!model) return;
+  SetColumns(model->Columns());
+  const auto followRows = [this] { SetTotalRowCount(listModel_->rowCount()); };
+  listConnections_ << connect(model, &QAbstractItemModel::modelReset, this, followRows)
+                   << connect(model, &QAbstractItemModel::rowsInserted, this, followRows)
+                   << connect(model, &QAbstractItemModel::rowsRemoved, this, followRows)
+                   << connect(model, &QAbstractItemModel::layoutChanged, this, followRows)
+                   << connect(model, &QAbstractItemModel::dataChanged, viewport(),
+                              qOverload<>(&QWidget::update))
+                   << connect(model, &QObject::destroyed, this, [this] { listModel_ = nullptr; });
+  followRows();
 }
 
 void TMapleGrid::ColumnChanged(int col) {
@@ -219,8 +238,9 @@ void TMapleGrid::SelectRows(int first, int last) {
 
 QString TMapleGrid::CellText(int col, int row) const {
   QString text;
-  if (OnGetCellText && row >= 0 && row < totalRowCount_ && col >= 0 && col < ColumnCount())
-    OnGetCellText(col, row, text);
+  if (row < 0 || row >= totalRowCount_ || col < 0 || col >= ColumnCount()) return text;
+  if (listModel_) text = listModel_->CellText(row, col);
+  if (OnGetCellText) OnGetCellText(col, row, text);
   return text;
 }
 

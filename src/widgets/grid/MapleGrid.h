@@ -10,6 +10,7 @@
 #include "widgets/grid/GridSearch.h"
 #include "widgets/grid/MapleColumn.h"
 
+class TListModel;
 class TMapleGridModel;
 class TPrompts;
 
@@ -19,11 +20,13 @@ struct TRowRange {
   int Last = -1;
 };
 
-// The list grid of the screens. It holds no data: the screen says how many
-// data rows there are (SetTotalRowCount) and answers OnGetCellText for each
-// cell shown. Rows and columns are counted from 0; the header is not a row.
-// Beyond the data rows the grid may show empty rows (the one row of an empty
-// list, the rows added by Row_Safe); the events are never asked about them.
+// The list grid of the screens. It holds no data: it shows the table model of
+// the screen's list (SetListModel), taking its columns, following its rows and
+// asking it for the text of each cell shown. A screen without such a model
+// says how many data rows there are (SetTotalRowCount) and answers
+// OnGetCellText for each cell; OnGetCellText also adapts the model's texts. Rows and columns are
+// counted from 0; the header is not a row. Beyond the data rows the grid may show empty rows (the
+// one row of an empty list, the rows added by Row_Safe); the events are never asked about them.
 class TMapleGrid : public QTableView {
   Q_OBJECT
  public:
@@ -40,6 +43,11 @@ class TMapleGrid : public QTableView {
                           TColumnAlignment alignment = TColumnAlignment::Center);
   // Exactly these columns, in this order.
   void SetColumns(const QList<TColumnSpec>& columns);
+
+  // Shows the model: its columns, its rows whenever it is refreshed, its texts.
+  // The model must outlive the grid or be replaced first.
+  void SetListModel(TListModel* model);
+  TListModel* ListModel() const { return listModel_; }
 
   const QList<TColumnHead>& ColumnHeads() const { return columnHeads_; }
   void SetColumnHeads(const QList<TColumnHead>& heads);
@@ -112,6 +120,8 @@ class TMapleGrid : public QTableView {
 
   TPrompts& prompts_;
   TMapleGridModel* model_ = nullptr;
+  TListModel* listModel_ = nullptr;
+  QList<QMetaObject::Connection> listConnections_;
   std::deque<TMapleColumn> columns_;
   QList<TColumnHead> columnHeads_;
   int totalRowCount_ = 0;
