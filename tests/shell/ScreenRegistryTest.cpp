@@ -10,8 +10,10 @@
 #include "shell/DataMain.h"
 #include "shell/FormMain.h"
 #include "shell/ScreenRegistry.h"
+#include "support/Children.h"
 #include "support/FakeSession.h"
 #include "support/TempAppDir.h"
+#include "widgets/grid/MapleGrid.h"
 
 namespace {
 
@@ -31,7 +33,7 @@ TEST(ScreenRegistry, screensAreBuiltWithTheSupplyAndWorkWithTheSessionGiven) {
   ASSERT_TRUE(form.ShowScreen(9));
   auto* payers = qobject_cast<TfmPayerBook*>(form.CurrentScreen());
   ASSERT_NE(payers, nullptr);
-  EXPECT_EQ(payers->Grid().TotalRowCount(), 1);
+  EXPECT_EQ(Child<TMapleGrid>(*payers, "grdList").TotalRowCount(), 1);
 
   ASSERT_TRUE(form.ShowScreen(0));
   auto* batch = qobject_cast<TFormBatch*>(form.CurrentScreen());
@@ -45,14 +47,14 @@ TEST(ScreenRegistry, screensAreBuiltWithTheSupplyAndWorkWithTheSessionGiven) {
 
   // Nobody is logged on: the submission asks the session given for a logon,
   // which is refused, and sends nothing.
-  batch->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(QStringLiteral("123456"));
-  batch->findChild<QPushButton*>(QStringLiteral("btnSubmit"))->click();
+  Child<QLineEdit>(*batch, "edtPassword").setText(QStringLiteral("123456"));
+  Child<QPushButton>(*batch, "btnSubmit").click();
   EXPECT_EQ(session.logOnCalls, 1);
   EXPECT_TRUE(prompts.Messages().empty());
 
   // A failing logon is shown through the prompts given, and the screen goes on.
   session.failure = "网银服务器无响应";
-  batch->findChild<QPushButton*>(QStringLiteral("btnSubmit"))->click();
+  Child<QPushButton>(*batch, "btnSubmit").click();
   EXPECT_EQ(session.logOnCalls, 2);
   EXPECT_EQ(prompts.LastMessage().text, QStringLiteral("网银服务器无响应"));
   EXPECT_TRUE(batch->isEnabled());

@@ -88,10 +88,6 @@ TFailPanel::TFailPanel(TPrompts& prompts, QSplitter& splitter, QWidget* parent)
   layout->addWidget(grid_, 1);
 }
 
-QString TFailPanel::SumText() const {
-  return lblSum_->text();
-}
-
 bool TFailPanel::IsOpen() const {
   const int index = splitter_.indexOf(const_cast<TFailPanel*>(this));
   return index >= 0 && splitter_.sizes().value(index) > 0;

@@ -23,8 +23,6 @@ class TFailPanel : public QWidget {
 
   QList<TFailBat>& Fails() { return fails_; }
   const QList<TFailBat>& Fails() const { return fails_; }
-  TMapleGrid& Grid() const { return *grid_; }
-  QString SumText() const;
   bool IsOpen() const;
 
   // Replaces the list and opens the panel.

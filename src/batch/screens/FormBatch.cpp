@@ -224,14 +224,6 @@ void TFormBatch::CreateControls() {
   connect(escape, &QShortcut::activated, this, Guarded(Prompts(), [this] { close(); }));
 }
 
-QString TFormBatch::CountText() const {
-  return lblCount_->text();
-}
-
-QString TFormBatch::SumText() const {
-  return lblSum_->text();
-}
-
 void TFormBatch::Refresh() {
   model_->Refresh();
   const int count = int(batch_.Count());

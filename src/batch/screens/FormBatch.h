@@ -30,11 +30,6 @@ class TFormBatch : public TFormOriginal {
   ~TFormBatch() override;
 
   TBatch& Batch() { return batch_; }
-  TMapleGrid& Grid() const { return *grid_; }
-  TFailPanel& FailPanel() const { return *pnlFail_; }
-  QLineEdit& PasswordField() const { return *edtPassword_; }
-  QString CountText() const;
-  QString SumText() const;
 
   // Writes "PayInfo.tmp"; throws TFileError.
   void SaveWorkingCopy() const;

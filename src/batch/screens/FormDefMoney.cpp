@@ -359,16 +359,6 @@ void TFormDefMoney::ShowDropDown(TField field) {
   lstDrop_->raise();
 }
 
-QListWidget* TFormDefMoney::DropDown() const {
-  return lstDrop_->isHidden() ? nullptr : lstDrop_;
-}
-
-QStringList TFormDefMoney::DropDownTexts() const {
-  QStringList texts;
-  for (int i = 0; i < lstDrop_->count(); ++i) texts.append(lstDrop_->item(i)->text());
-  return texts;
-}
-
 void TFormDefMoney::DropDownClicked(int row) {
   if (row < 0 || row >= dropAccounts_.size()) return;
   const QString accNo = dropAccounts_.at(row);

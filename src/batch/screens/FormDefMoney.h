@@ -44,16 +44,10 @@ class TFormDefMoney : public TClientDialog {
   void btnPayerClick();
   void btnPayeeClick();
 
-  // The screen's own copies of the parties.
-  const TPayerInfo& Payer() const { return payer_; }
-  const TPayeeInfo& Payee() const { return payee_; }
-
-  // The type-ahead lists. TypeAhead(field) acts as a key release in the field:
-  // 0-2 the payer's account, name and alias, 3-5 the payee's.
+  // The type-ahead list "lstDrop". TypeAhead(field) is a key release in the
+  // field: 0-2 the payer's account, name and alias, 3-5 the payee's.
+  // DropDownClicked is a click on a row of the list.
   void TypeAhead(int field);
-  // The open list (null when none is shown), its texts and a click on its row.
-  QListWidget* DropDown() const;
-  QStringList DropDownTexts() const;
   void DropDownClicked(int row);
   // A click elsewhere: hides the list and shows the current payer and payee again.
   void HideDropDown();

@@ -28,10 +28,6 @@ class TfmSelectPayee : public TSelectDialog {
   // account current.
   void ShowList(const QString& accNo);
 
-  const QList<TPayeeInfo>& Entries() const { return entries_; }
-  // How many of the entries, from the first, are register entries.
-  int RegisterCount() const { return registerCount_; }
-
   void btnAddClick();
   void btnEditClick();
 

@@ -23,8 +23,6 @@ class TfmSelectPayer : public TSelectDialog {
   // Fills the list and makes the first payer of the account current.
   void ShowList(const QString& accNo, const QString& filter);
 
-  const QList<TPayerInfo>& Entries() const { return entries_; }
-
  private:
   TRegisterStore& registers_;
   QList<TPayerInfo> entries_;

@@ -24,8 +24,6 @@ class TFormNotUpdated : public TClientDialog {
   static void ShowPayees(TPrompts& prompts, const TOwningList<TPayeeInfo>& payees, bool localPage,
                          const QString& caption, QWidget* parent);
 
-  TMapleGrid& Grid() const { return *grid_; }
-
  private:
   // The dialog shows the model, which it takes.
   TFormNotUpdated(TPrompts& prompts, const QString& caption, TListModel* model, QWidget* parent);

@@ -34,8 +34,6 @@ class TFormSelectUBank : public TClientDialog {
   void SelectForShow(const QString& bankCode, const QString& provinceName, const QString& areaCode,
                      const QString& ubankNo);
 
-  const TUBankCascade& Cascade() const { return cascade_; }
-
  private:
   void CreateControls();
 

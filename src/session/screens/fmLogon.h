@@ -18,8 +18,6 @@ class TfmLogon : public TClientDialog {
   // Checks the fields, logs on, shows the announcement and remembers the
   // customer and operator. Errors are shown to the clerk; the dialog then stays open.
   void btnLoginClick();
-  // True while a logon exchange runs; the dialog refuses to close meanwhile.
-  bool IsLoggingOn() const { return busy_; }
 
   // Every way of closing ends here; all fields are cleared.
   void done(int result) override;

@@ -18,13 +18,12 @@ class QPushButton;
 class TRegisterBook : public TFormOriginal {
   Q_OBJECT
  public:
-  TMapleGrid& Grid() const { return *grid_; }
-
   virtual void btnEditClick() = 0;
   void btnFindClick();
   void btnFindNextClick();
 
  protected:
+  TMapleGrid& Grid() const { return *grid_; }
   TRegisterBook(TScreenServices services, const QString& caption, const QString& heading,
                 QWidget* parent);
 

@@ -18,7 +18,6 @@ class TMapleGrid;
 class TSelectDialog : public TClientDialog {
   Q_OBJECT
  public:
-  TMapleGrid& Grid() const { return *grid_; }
   // The row chosen, or -1.
   int ChosenRow() const { return chosen_; }
 
@@ -28,6 +27,7 @@ class TSelectDialog : public TClientDialog {
   void btnFindNextClick();
 
  protected:
+  TMapleGrid& Grid() const { return *grid_; }
   TSelectDialog(TPrompts& prompts, const QString& objectName, const QString& caption,
                 const QString& gridName, QWidget* parent);
 

@@ -12,6 +12,7 @@
 #include "batch/screens/FailPanel.h"
 #include "platform/codec/Gbk.h"
 #include "platform/spreadsheet/Spreadsheet.h"
+#include "support/Children.h"
 
 namespace {
 
@@ -49,7 +50,7 @@ TEST_F(BatchScreenTest, commandsFollowTheDocumentCountUpToEightHundred) {
   screen.show();
   EXPECT_EQ(Enabled(screen),
             QStringList({"新增", "查询", "查询下一个", "导入", "在线提交转账记录"}));
-  EXPECT_EQ(screen.CountText(), "共 0 笔");
+  EXPECT_EQ(Child<QLabel>(screen, "lblCount").text(), "共 0 笔");
 
   FillBatch(screen.Batch(), 799);
   screen.Refresh();
@@ -59,16 +60,16 @@ TEST_F(BatchScreenTest, commandsFollowTheDocumentCountUpToEightHundred) {
   screen.Refresh();
   EXPECT_EQ(Enabled(screen), QStringList({"修改", "删除", "清空", "查询", "查询下一个", "导出",
                                           "导出Excel", "在线提交转账记录"}));
-  EXPECT_EQ(screen.CountText(), "共 800 笔");
-  EXPECT_EQ(screen.SumText(), "总金额 319601 元");  // 1 + 2 + ... + 799, + 1
+  EXPECT_EQ(Child<QLabel>(screen, "lblCount").text(), "共 800 笔");
+  EXPECT_EQ(Child<QLabel>(screen, "lblSum").text(), "总金额 319601 元");  // 1 + 2 + ... + 799, + 1
 
-  const TMapleGrid& grid = screen.Grid();
+  const TMapleGrid& grid = Child<TMapleGrid>(screen, "grdBatch");
   EXPECT_EQ(grid.ColumnText(6), "金额");
   EXPECT_EQ(grid.CellText(0, 799), "800");
   EXPECT_EQ(grid.CellText(6, 0), "1.00");
   EXPECT_EQ(grid.CellText(6, 798), "799.00");
 
-  QLineEdit& password = screen.PasswordField();
+  QLineEdit& password = Child<QLineEdit>(screen, "edtPassword");
   EXPECT_EQ(password.echoMode(), QLineEdit::Password);
   password.setText("1234567890123");
   EXPECT_EQ(password.text(), "123456789012");
@@ -99,7 +100,7 @@ TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheCler
   prompts.Answer(QMessageBox::Ok);
   prompts.Answer(QMessageBox::Ok);
   screen.btnImportClick();
-  EXPECT_EQ(Column(screen.Grid(), 3), QStringList({"A1", "A4"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(screen, "grdBatch"), 3), QStringList({"A1", "A4"}));
   EXPECT_EQ(prompts.MessageTexts().mid(1),
             QStringList({"导入第2行失败,继续吗?", "导入第3行失败,继续吗?"}));
   ExpectLastMessage(QMessageBox::Question, "批量制单", "导入第3行失败,继续吗?");
@@ -189,21 +190,22 @@ TEST_F(BatchScreenTest, deleteRenumbersTheFailuresAndClearEmptiesAndSavesAfterAs
   screen.show();
   FillBatch(screen.Batch(), 8);
   screen.Refresh();
-  TFailPanel& panel = screen.FailPanel();
+  TFailPanel& panel = Child<TFailPanel>(screen, "pnlFail");
   panel.ShowFails(
       {{"002", "", "", "", "", ""}, {"004", "", "", "", "", ""}, {"007", "", "", "", "", ""}}, "8");
   EXPECT_TRUE(panel.IsOpen());
-  EXPECT_EQ(panel.SumText(), "合计笔数：8");
+  EXPECT_EQ(Child<QLabel>(panel, "lblFailSum").text(), "合计笔数：8");
 
-  screen.Grid().SelectRows(2, 4);
+  Child<TMapleGrid>(screen, "grdBatch").SelectRows(2, 4);
   prompts.Answer(QMessageBox::No);
   screen.btnDeleteClick();
   EXPECT_EQ(screen.Batch().Count(), 8);
   prompts.Answer(QMessageBox::Yes);
   screen.btnDeleteClick();
   ExpectLastMessage(QMessageBox::Question, "系统提示", "是否确定删除选定的单据?");
-  EXPECT_EQ(Column(screen.Grid(), 6), QStringList({"1.00", "2.00", "6.00", "7.00", "8.00"}));
-  EXPECT_EQ(Column(panel.Grid(), 0), QStringList({"002", "004"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(screen, "grdBatch"), 6),
+            QStringList({"1.00", "2.00", "6.00", "7.00", "8.00"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(panel, "grdFail"), 0), QStringList({"002", "004"}));
 
   prompts.Answer(QMessageBox::Cancel);
   screen.btnClearClick();
@@ -248,8 +250,8 @@ TEST_F(BatchScreenTest, theWorkingCopyIsReadWhenShownAndWrittenWhenClosed) {
   // Escape closes the screen, which saves.
   screen.Batch().Append(BatchDoc("3100012345001", "6217", 1));
   QApplication::setActiveWindow(&screen);
-  screen.Grid().setFocus();
-  QTest::keyClick(&screen.Grid(), Qt::Key_Escape);
+  Child<TMapleGrid>(screen, "grdBatch").setFocus();
+  QTest::keyClick(&Child<TMapleGrid>(screen, "grdBatch"), Qt::Key_Escape);
   EXPECT_FALSE(screen.isVisible());
   EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(screen.Batch()));
 }

@@ -1,3 +1,4 @@
+#include <QLabel>
 #include <QLineEdit>
 
 #include "BatchFixture.h"
@@ -5,6 +6,7 @@
 #include "batch/screens/FailPanel.h"
 #include "batch/submission/BatchUpload.h"
 #include "session/screens/BankSession.h"
+#include "support/Children.h"
 #include "support/SessionFixture.h"
 #include "support/StartedRegisters.h"
 
@@ -52,7 +54,7 @@ class BatchSubmitTest : public SessionFixture {
   QList<TSimRequest> Submit(const QString& password) {
     sim.ClearRequests();
     prompts = TScriptedPrompts();
-    screen_.PasswordField().setText(password);
+    Child<QLineEdit>(screen_, "edtPassword").setText(password);
     screen_.btnSubmitClick();
     return sim.Requests();
   }
@@ -90,14 +92,14 @@ TEST_F(BatchSubmitTest, nothingIsSentWithoutDocumentsOrWithAPasswordOfTheWrongLe
   for (const char* refused : {"", "      ", "12345"}) {
     EXPECT_TRUE(Submit(refused).isEmpty()) << refused;
     EXPECT_EQ(prompts.LastMessage().caption, "提示");
-    EXPECT_EQ(screen_.PasswordField().text(), refused);  // kept: nothing was sent
+    EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), refused);  // kept: nothing was sent
   }
   EXPECT_EQ(prompts.LastMessage().text, "交易密码必须大于6位小于12位。");
 
   // Six and twelve characters go to the bank; twelve is the wrong password here.
   EXPECT_EQ(Submit("123456789012").size(), 1);
   ExpectMessages({{QMessageBox::Critical, "错误", "信息提示\r\r交易密码错误。(EBLN0004)"}});
-  EXPECT_EQ(screen_.PasswordField().text(), "");
+  EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), "");
   EXPECT_EQ(Submit("123456").size(), 1);
   EXPECT_EQ(prompts.LastMessage().text.left(6), "单据提交成功");
 }
@@ -114,24 +116,24 @@ TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDoc
                    "单据提交部分成功\r\n\r\n合计笔数：2\r\n合计金额：1600.00\r\n"
                    "操作员姓名：制单员\r\n操作员号码：001"},
                   {QMessageBox::Warning, "警告", "单据提交部分失败，请检查。"}});
-  TFailPanel& panel = screen_.FailPanel();
+  TFailPanel& panel = Child<TFailPanel>(screen_, "pnlFail");
   EXPECT_TRUE(panel.IsOpen());
-  EXPECT_EQ(panel.SumText(), "合计笔数：3");
+  EXPECT_EQ(Child<QLabel>(panel, "lblFailSum").text(), "合计笔数：3");
   ASSERT_EQ(panel.Fails().size(), 1);
-  EXPECT_EQ(Column(panel.Grid(), 0), QStringList({"003"}));
-  EXPECT_EQ(Column(panel.Grid(), 5), QStringList({"他行收款人联行号为空"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(panel, "grdFail"), 0), QStringList({"003"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(panel, "grdFail"), 5), QStringList({"他行收款人联行号为空"}));
   EXPECT_EQ(BatchFileBytes(screen_.Batch()), before);
-  EXPECT_EQ(screen_.PasswordField().text(), "");
+  EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), "");
 
   // "另存为" writes the list; a double click opens the document it names.
   prompts.AnswerFile(dir.file("fails"));
   panel.btnSaveAsClick();
   EXPECT_EQ(dir.read("fails.txt"), FailListFileBytes(panel.Fails()));
   prompts.AnswerModal(QDialog::Rejected);
-  panel.Grid().OnDblClick(0, 0);
+  Child<TMapleGrid>(panel, "grdFail").OnDblClick(0, 0);
   ASSERT_EQ(prompts.ModalRuns().size(), 1u);
   EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款单据");
-  EXPECT_EQ(screen_.Grid().Row(), 2);
+  EXPECT_EQ(Child<TMapleGrid>(screen_, "grdBatch").Row(), 2);
 
   screen_.Batch().Remove(2);
   screen_.Refresh();
@@ -146,7 +148,7 @@ TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDoc
   SampleDocuments(screen_, "3100067890001", true);
   EXPECT_EQ(Submit("123456").value(0).Path, "/NNVX/NECV5B2BFile");
   ExpectMessages({{QMessageBox::Warning, "警告", "单据提交失败，请检查。"}});
-  EXPECT_EQ(panel.SumText(), "合计笔数：3");
+  EXPECT_EQ(Child<QLabel>(panel, "lblFailSum").text(), "合计笔数：3");
   EXPECT_TRUE(panel.IsOpen());
 }
 
@@ -164,9 +166,9 @@ TEST_F(BatchSubmitTest, everyFaultIsShownAndLeavesTheBatchAndTheWindowsAsTheyWer
     EXPECT_EQ(prompts.LastMessage().caption, "错误") << mode;
     EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical) << mode;
     EXPECT_TRUE(main.isEnabled() && screen_.isEnabled()) << mode;
-    EXPECT_EQ(screen_.PasswordField().text(), "") << mode;
+    EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), "") << mode;
     EXPECT_EQ(BatchFileBytes(screen_.Batch()), before) << mode;
-    EXPECT_FALSE(screen_.FailPanel().IsOpen()) << mode;
+    EXPECT_FALSE(Child<TFailPanel>(screen_, "pnlFail").IsOpen()) << mode;
   }
   screen_.setParent(nullptr);
 }
@@ -174,12 +176,12 @@ TEST_F(BatchSubmitTest, everyFaultIsShownAndLeavesTheBatchAndTheWindowsAsTheyWer
 TEST_F(BatchSubmitTest, aClerkNotLoggedOnIsLoggedOnFirstAndACancelledLogonSendsNothing) {
   SampleDocuments(screen_, "3100012345001", false);
   prompts.AnswerModal(QDialog::Rejected);
-  screen_.PasswordField().setText("123456");
+  Child<QLineEdit>(screen_, "edtPassword").setText("123456");
   screen_.btnSubmitClick();
   EXPECT_EQ(session_.logons, 1);
   EXPECT_FALSE(session_.IsLoggedOn());
   EXPECT_EQ(Uploads(), 0);
-  EXPECT_EQ(screen_.PasswordField().text(), "123456");
+  EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), "123456");
 
   ScriptLogon("3100012345", "001", "a12345");
   screen_.btnSubmitClick();

@@ -13,6 +13,7 @@
 #include "batch/screens/FormDefMoney.h"
 #include "batch/screens/fmSelectPayee.h"
 #include "batch/screens/fmSelectPayer.h"
+#include "support/Children.h"
 #include "widgets/grid/MapleGrid.h"
 
 namespace {
@@ -43,13 +44,19 @@ class DefMoneyTest : public MoneyFixture {
   }
   void Type(const char* name, const QString& text) { Find<QLineEdit>(name)->setText(text); }
   QComboBox* Usage() { return Find<QComboBox>("cmbUsage"); }
+  QListWidget& DropList() { return *Find<QListWidget>("lstDrop"); }
+  QStringList DropTexts() {
+    QStringList texts;
+    for (int i = 0; i < DropList().count(); ++i) texts.append(DropList().item(i)->text());
+    return texts;
+  }
 
   // A new document opened with the payer and a payee chosen from the register.
   void OpenNew(const QString& payerAcc, int payeeIndex = 0) {
     form.ShowDocument(doc, payerAcc, batch);
     prompts.AnswerModal([this, payeeIndex](QDialog& dialog) {
       auto& select = dynamic_cast<TfmSelectPayee&>(dialog);
-      select.Grid().SetCurrentCell(1, payeeIndex);
+      Child<TMapleGrid>(select, "grdPayee").SetCurrentCell(1, payeeIndex);
       select.btnSelectClick();
       return select.result();
     });
@@ -109,8 +116,9 @@ TEST_F(DefMoneyTest, okRefusesWithMessageAndFocusUntilEveryCheckPasses) {
 
   Type("edtPayAccNo", "1002");  // the authorized payer, typed
   form.TypeAhead(PayerAccNo);
-  EXPECT_EQ(form.Payer().PayAccNo, "1002");
   form.HideDropDown();
+  EXPECT_EQ(Text("edtPayAccNo"), "1002");
+  EXPECT_EQ(Text("lblPayRight"), "授权");
   form.btnOkClick();
   ExpectRefused("请选择收款账户!", "btnPayee");
 
@@ -119,15 +127,15 @@ TEST_F(DefMoneyTest, okRefusesWithMessageAndFocusUntilEveryCheckPasses) {
   prompts.AnswerModal([&](QDialog& dialog) {
     // An authorized payer chooses among the contracted payers.
     auto& select = dynamic_cast<TfmSelectPayer&>(dialog);
-    EXPECT_EQ(select.Entries().size(), 1);
+    EXPECT_EQ(Child<TMapleGrid>(select, "grdPayer").TotalRowCount(), 1);
     select.btnExitClick();
     return select.result();
   });
   form.btnPayeeClick();
   EXPECT_EQ(prompts.ModalRuns().back().objectName, "fmSelectPayer");
-  EXPECT_EQ(form.Payee().RcvAccNo, "");
+  EXPECT_EQ(Text("edtRcvAccNo"), "");
 
-  doc.Payer = form.Payer();
+  doc.Payer = *data.FindLastPayer("1002");
   doc.Payee = other;
   form.ShowDocument(doc, "", batch);
   form.btnOkClick();
@@ -155,13 +163,13 @@ TEST_F(DefMoneyTest, anAuthorizedPayerTakesItsPayeeFromTheContractedPayers) {
   form.ShowDocument(doc, "1002", batch);
   prompts.AnswerModal([](QDialog& dialog) {
     auto& select = dynamic_cast<TfmSelectPayer&>(dialog);
-    EXPECT_EQ(select.Entries().size(), 1);  // filter "0"
+    EXPECT_EQ(Child<TMapleGrid>(select, "grdPayer").TotalRowCount(), 1);  // filter "0"
     select.btnSelectClick();
     return select.result();
   });
   form.btnPayeeClick();
-  EXPECT_EQ(form.Payee().RcvAccNo, "1001");
-  EXPECT_EQ(form.Payee().RcvAccName, "公司1001");
+  EXPECT_EQ(Text("edtRcvAccNo"), "1001");
+  EXPECT_EQ(Text("edtRcvAccName"), "公司1001");
   EXPECT_EQ(Text("edtRcvAccNo"), "1001");
   Usage()->setEditText("调拨");
   Type("edtMoney", "5");
@@ -246,32 +254,30 @@ TEST_F(DefMoneyTest, typeAheadListsCandidatesAndCopiesTheClickedRecord) {
   form.ShowDocument(doc, "", batch);
 
   form.TypeAhead(PayeeAccNo);
-  ASSERT_NE(form.DropDown(), nullptr);
-  EXPECT_EQ(form.DropDownTexts(), QStringList({"2001", "2002", "2003", "2004"}));
+  ASSERT_FALSE(DropList().isHidden());
+  EXPECT_EQ(DropTexts(), QStringList({"2001", "2002", "2003", "2004"}));
 
   Type("edtRcvAccNo", "200");
   form.TypeAhead(PayeeAccNo);
   form.DropDownClicked(2);  // the other-bank local entry: FindAnyPayee does not know it
-  EXPECT_EQ(form.DropDown(), nullptr);
-  EXPECT_EQ(form.Payee().RcvAccNo, "");
+  EXPECT_TRUE(DropList().isHidden());
   EXPECT_EQ(Text("edtRcvAccNo"), "");
 
   form.TypeAhead(PayeeAccNo);
   form.DropDownClicked(3);
-  EXPECT_EQ(form.Payee().RcvAccNo, "2004");
+  EXPECT_EQ(Text("edtRcvAccNo"), "2004");
   EXPECT_EQ(Text("lblRcvBank"), "维行账户");
 
   // The payee's RightType sets the payer filter: only contracted payers now.
   form.TypeAhead(PayerName);
-  EXPECT_EQ(form.DropDownTexts(), QStringList({"公司1001"}));
+  EXPECT_EQ(DropTexts(), QStringList({"公司1001"}));
   form.DropDownClicked(0);
-  EXPECT_EQ(form.Payer().PayAccNo, "1001");
+  EXPECT_EQ(Text("edtPayAccNo"), "1001");
   EXPECT_EQ(Text("lblPayCounter"), "北京西城支行");
 
   // A payer typed in full is taken at once, a partial one is not.
   Type("edtPayAccNo", "100");
   form.TypeAhead(PayerAccNo);
-  EXPECT_EQ(form.Payer().PayAccNo, "1001");
   form.HideDropDown();
   EXPECT_EQ(Text("edtPayAccNo"), "1001");
 }
@@ -280,11 +286,11 @@ TEST_F(DefMoneyTest, aMouseClickOnTheScreenHidesTheListAndRedisplays) {
   OpenNew("1001");
   Type("edtRcvAccName", "改");
   form.TypeAhead(PayeeName);
-  ASSERT_NE(form.DropDown(), nullptr);
+  ASSERT_FALSE(DropList().isHidden());
   QMouseEvent press(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton,
                     Qt::LeftButton, Qt::NoModifier);
   QCoreApplication::sendEvent(Find<QLabel>("lblNote"), &press);
-  EXPECT_EQ(form.DropDown(), nullptr);
+  EXPECT_TRUE(DropList().isHidden());
   EXPECT_EQ(Text("edtRcvAccName"), "收款人2001");
 }
 

@@ -9,6 +9,7 @@
 #include "batch/screens/fmSelectPayee.h"
 #include "platform/codec/Gbk.h"
 #include "registers/screens/FormDefPayee.h"
+#include "support/Children.h"
 #include "widgets/grid/MapleGrid.h"
 
 namespace {
@@ -45,18 +46,20 @@ TEST_F(SelectPayeeTest, listsRegisterThenLocalEntriesNumberedAndShadedApart) {
   TfmSelectPayee form(Context());
   EXPECT_EQ(form.windowTitle(), "收款账户查询");
   form.ShowList("3001");
-  EXPECT_EQ(Column(form.Grid(), 0), QStringList({"1", "2", "1", "2"}));
-  EXPECT_EQ(Column(form.Grid(), 1), QStringList({"2001", "2002", "2002", "3001"}));
-  EXPECT_EQ(Column(form.Grid(), 6), QStringList({"维行", "他行", "维行", "他行"}));
-  EXPECT_EQ(form.Grid().Row(), 3);
-  const QColor shaded = form.Grid().CellColor(2, 0);
-  EXPECT_EQ(form.Grid().CellColor(2, 1), shaded);
-  EXPECT_NE(form.Grid().CellColor(2, 2), shaded);
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayee"), 0), QStringList({"1", "2", "1", "2"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayee"), 1),
+            QStringList({"2001", "2002", "2002", "3001"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayee"), 6),
+            QStringList({"维行", "他行", "维行", "他行"}));
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayee").Row(), 3);
+  const QColor shaded = Child<TMapleGrid>(form, "grdPayee").CellColor(2, 0);
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayee").CellColor(2, 1), shaded);
+  EXPECT_NE(Child<TMapleGrid>(form, "grdPayee").CellColor(2, 2), shaded);
 
   form.ShowList("2002");  // in both registers: the register's entry
-  EXPECT_EQ(form.Grid().Row(), 1);
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayee").Row(), 1);
   form.ShowList("nowhere");
-  EXPECT_EQ(form.Grid().Row(), 0);
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayee").Row(), 0);
 }
 
 TEST_F(SelectPayeeTest, chooseCopiesTheCurrentEntry) {
@@ -97,8 +100,9 @@ TEST_F(SelectPayeeTest, addDefinesALocalPayeeAndSavesTheLocalRegister) {
   });
   form.btnAddClick();
   EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
-  EXPECT_EQ(Column(form.Grid(), 1), QStringList({"2001", "2002", "2002", "3001", "4001"}));
-  EXPECT_EQ(Column(form.Grid(), 0).last(), "3");
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayee"), 1),
+            QStringList({"2001", "2002", "2002", "3001", "4001"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayee"), 0).last(), "3");
 
   TStartedRegisters reread(app.path());
   ASSERT_EQ(reread.LocalPayees.Count(), 3);
@@ -132,14 +136,14 @@ TEST_F(SelectPayeeTest, editChangesTheEntryOfTheRegisterItBelongsTo) {
   EXPECT_EQ(data.LocalPayees[0].AccAlias, "");
 
   // The local row of an account the register holds too.
-  form.Grid().SetCurrentCell(1, 2);
+  Child<TMapleGrid>(form, "grdPayee").SetCurrentCell(1, 2);
   realias("本地别名", false);
   form.btnEditClick();
   EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
   EXPECT_EQ(data.LocalPayees[0].AccAlias, "本地别名");
   EXPECT_EQ(data.Payees[1].AccAlias, "");
-  EXPECT_EQ(form.Grid().CellText(5, 2), "本地别名");
-  EXPECT_EQ(form.Grid().Row(), 2);
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayee").CellText(5, 2), "本地别名");
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayee").Row(), 2);
   TStartedRegisters reread(app.path());
   ASSERT_EQ(reread.LocalPayees.Count(), 2);
   EXPECT_EQ(reread.LocalPayees[0].AccAlias, "本地别名");

@@ -5,6 +5,7 @@
 
 #include "MoneyFixture.h"
 #include "batch/screens/fmSelectPayer.h"
+#include "support/Children.h"
 #include "widgets/grid/MapleGrid.h"
 
 namespace {
@@ -28,25 +29,27 @@ TEST_F(SelectPayerTest, listsAllOrTheContractedPayersStartingAtTheAccount) {
   TfmSelectPayer form(Context());
   EXPECT_EQ(form.windowTitle(), "付款账号查询");
   form.ShowList("1003", "");
-  EXPECT_EQ(Column(form.Grid(), 0), QStringList({"1", "2", "3", "4"}));
-  EXPECT_EQ(Column(form.Grid(), 1), QStringList({"1001", "1002", "1003", "1003"}));
-  EXPECT_EQ(Column(form.Grid(), 6), QStringList({"签约", "授权", "签约", "签约"}));
-  EXPECT_EQ(form.Grid().Row(), 2);  // the first of the two
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayer"), 0), QStringList({"1", "2", "3", "4"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayer"), 1),
+            QStringList({"1001", "1002", "1003", "1003"}));
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayer"), 6),
+            QStringList({"签约", "授权", "签约", "签约"}));
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayer").Row(), 2);  // the first of the two
 
   form.ShowList("1003", "0");
-  EXPECT_EQ(Column(form.Grid(), 1), QStringList({"1001", "1003", "1003"}));
-  EXPECT_EQ(form.Grid().Row(), 1);
+  EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayer"), 1), QStringList({"1001", "1003", "1003"}));
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayer").Row(), 1);
 
   form.ShowList("1002", "0");  // filtered out: the first row
-  EXPECT_EQ(form.Grid().Row(), 0);
+  EXPECT_EQ(Child<TMapleGrid>(form, "grdPayer").Row(), 0);
 }
 
 TEST_F(SelectPayerTest, chooseCopiesTheCurrentPayerOnlyWhenSelected) {
   TPayerInfo chosen;
   prompts.AnswerModal([](QDialog& dialog) {
     auto& form = dynamic_cast<TfmSelectPayer&>(dialog);
-    form.Grid().SetCurrentCell(1, 3);
-    form.Grid().OnDblClick(1, 3);
+    Child<TMapleGrid>(form, "grdPayer").SetCurrentCell(1, 3);
+    Child<TMapleGrid>(form, "grdPayer").OnDblClick(1, 3);
     return form.result();
   });
   EXPECT_TRUE(TfmSelectPayer::Choose(Context(), "", "", chosen));
@@ -57,7 +60,7 @@ TEST_F(SelectPayerTest, chooseCopiesTheCurrentPayerOnlyWhenSelected) {
   prompts.AnswerModal([](QDialog& dialog) {
     auto& form = dynamic_cast<TfmSelectPayer&>(dialog);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(&form.Grid(), &enter);
+    QApplication::sendEvent(&Child<TMapleGrid>(form, "grdPayer"), &enter);
     return form.result();
   });
   EXPECT_TRUE(TfmSelectPayer::Choose(Context(), "1002", "", chosen));

@@ -2,6 +2,7 @@
 
 #include "BookFixture.h"
 #include "registers/screens/FormNotUpdated.h"
+#include "support/Children.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ using FormNotUpdatedTest = BookFixture;
 // Column titles, every row's cells and the buttons, as the modal run met them.
 TScriptedPrompts::ModalScript Record(QStringList& seen) {
   return [&seen](QDialog& dialog) {
-    const TMapleGrid& grid = static_cast<TFormNotUpdated&>(dialog).Grid();
+    const TMapleGrid& grid = Child<TMapleGrid>(dialog, "grdList");
     for (int row = -1; row < grid.TotalRowCount(); ++row) {
       QStringList cells;
       for (int col = 0; col < grid.ColumnCount(); ++col)

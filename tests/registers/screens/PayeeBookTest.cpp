@@ -4,6 +4,7 @@
 #include "registers/screens/FormDefPayee.h"
 #include "registers/screens/FormNotUpdated.h"
 #include "registers/screens/fmPayeeBook.h"
+#include "support/Children.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSki
   QStringList notUpdated;
   prompts.AnswerFile(app.file("in/payees.txt"));
   prompts.AnswerModal([&notUpdated](QDialog& dialog) {
-    notUpdated = Cells(static_cast<TFormNotUpdated&>(dialog).Grid(), 1);
+    notUpdated = Cells(Child<TMapleGrid>(dialog, "grdList"), 1);
     return int(QDialog::Accepted);
   });
   book.btnImportClick();
@@ -36,7 +37,8 @@ TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSki
   EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "下列收款人信息在收款名册中已经存在，此次未更新");
   EXPECT_EQ(notUpdated, QStringList({"P1", "P3"}));
   EXPECT_EQ(Entries(Saved()), QStringList({"P2/新", "P4/新", "P4/新", "P1/旧", "P3/旧"}));
-  EXPECT_EQ(Cells(book.Grid(), 6), QStringList({"他行", "维行", "维行", "维行", "他行"}));
+  EXPECT_EQ(Cells(Child<TMapleGrid>(book, "grdList"), 6),
+            QStringList({"他行", "维行", "维行", "维行", "他行"}));
 
   // A file without payees changes nothing.
   const Snapshot before = Freeze(PayeeFile());

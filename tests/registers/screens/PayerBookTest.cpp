@@ -6,6 +6,7 @@
 #include "registers/screens/FormDefPayer.h"
 #include "registers/screens/FormNotUpdated.h"
 #include "registers/screens/fmPayerBook.h"
+#include "support/Children.h"
 
 namespace {
 
@@ -39,7 +40,7 @@ TEST_F(PayerBookTest, anEmptyRegisterOffersOnlyImportAndHasNothingToExport) {
   Data().Payers.Append(std::make_unique<TPayerInfo>(Payer("A")));
   book.hide();
   book.show();
-  EXPECT_EQ(Cells(book.Grid(), 0), QStringList({"1"}));
+  EXPECT_EQ(Cells(Child<TMapleGrid>(book, "grdList"), 0), QStringList({"1"}));
   EXPECT_TRUE(book.findChild<QPushButton*>("btnClear")->isEnabled());
 }
 
@@ -51,7 +52,7 @@ TEST_F(PayerBookTest, importKeepsRegisteredDataAndListsTheAccountsNotUpdated) {
   QStringList notUpdated;
   prompts.AnswerFile(app.file("in/payers.xml"));
   prompts.AnswerModal([&notUpdated](QDialog& dialog) {
-    notUpdated = Cells(static_cast<TFormNotUpdated&>(dialog).Grid(), 4);
+    notUpdated = Cells(Child<TMapleGrid>(dialog, "grdList"), 4);
     return int(QDialog::Accepted);
   });
   book.btnImportClick();
@@ -62,7 +63,7 @@ TEST_F(PayerBookTest, importKeepsRegisteredDataAndListsTheAccountsNotUpdated) {
   EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "下列付款人信息在付款名册中已经存在，此次未更新");
   EXPECT_EQ(notUpdated, QStringList({"乙组"}));
   EXPECT_EQ(Entries(Saved()), QStringList({"D/新组", "B/乙组"}));
-  EXPECT_EQ(Cells(book.Grid(), 1), QStringList({"D", "B"}));
+  EXPECT_EQ(Cells(Child<TMapleGrid>(book, "grdList"), 1), QStringList({"D", "B"}));
 }
 
 TEST_F(PayerBookTest, anImportThatReadsNothingOrFailsChangesNothing) {
@@ -98,7 +99,7 @@ TEST_F(PayerBookTest, deleteAndClearAskFirstAndSaveOnlyOnOk) {
   RegisterABC();
   TfmPayerBook book(Context());
   const Snapshot before = Freeze(PayerFile());
-  book.Grid().SelectRows(0, 1);
+  Child<TMapleGrid>(book, "grdList").SelectRows(0, 1);
   prompts.Answer(QMessageBox::Cancel);
   book.btnDeleteClick();
   EXPECT_EQ(prompts.LastMessage().buttons, QMessageBox::Ok | QMessageBox::Cancel);
@@ -130,20 +131,22 @@ TEST_F(PayerBookTest, editSavesOnlyAChangeAndDoubleClickEdits) {
       return dialog.result();
     };
   };
-  book.Grid().SetCurrentCell(1, 1);
+  Child<TMapleGrid>(book, "grdList").SetCurrentCell(1, 1);
   prompts.AnswerModal(setAlias(nullptr));  // "确定" without a change
   book.btnEditClick();
   EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款账户");
   EXPECT_EQ(Take(PayerFile()), before);
 
   prompts.AnswerModal(setAlias("乙户"));
-  const QPoint cell = book.Grid().visualRect(book.Grid().model()->index(1, 2)).center();
+  const QPoint cell = Child<TMapleGrid>(book, "grdList")
+                          .visualRect(Child<TMapleGrid>(book, "grdList").model()->index(1, 2))
+                          .center();
   // QTest's double click sends the second press only: click first.
-  QTest::mouseClick(book.Grid().viewport(), Qt::LeftButton, {}, cell);
-  QTest::mouseDClick(book.Grid().viewport(), Qt::LeftButton, {}, cell);
+  QTest::mouseClick(Child<TMapleGrid>(book, "grdList").viewport(), Qt::LeftButton, {}, cell);
+  QTest::mouseDClick(Child<TMapleGrid>(book, "grdList").viewport(), Qt::LeftButton, {}, cell);
   ASSERT_EQ(prompts.ModalRuns().size(), 2u);
   EXPECT_EQ(Saved()[1].AccAlias, "乙户");
-  EXPECT_EQ(book.Grid().CellText(5, 1), "乙户");
+  EXPECT_EQ(Child<TMapleGrid>(book, "grdList").CellText(5, 1), "乙户");
 }
 
 TEST_F(PayerBookTest, exportsWorkbooksThatOtherReadersRead) {

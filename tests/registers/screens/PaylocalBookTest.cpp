@@ -6,6 +6,7 @@
 #include "registers/screens/FormDefPayee.h"
 #include "registers/screens/FormNotUpdated.h"
 #include "registers/screens/fmpaylocalBook.h"
+#include "support/Children.h"
 
 namespace {
 
@@ -38,13 +39,13 @@ TEST_F(PaylocalBookTest, importAsksAboutOwnBankEntriesAndLeavesOutPayeeRegisterA
              Payee("O1", "0", "新"), Payee("N1", "0", "新")});
   RowProbe probe;
   TfmpaylocalBook book(TRegisterContext{{probe, {}}, Data(), StartSpreadsheet});
-  probe.grid = &book.Grid();
+  probe.grid = &Child<TMapleGrid>(book, "grdList");
   QStringList notUpdated;
   probe.AnswerFile(app.file("in/local.txt"));
   probe.Answer(QMessageBox::Yes);  // L1: the file's entry
   probe.Answer(QMessageBox::No);   // L2: the registered one, after the imported ones
   probe.AnswerModal([&notUpdated](QDialog& dialog) {
-    notUpdated = Cells(static_cast<TFormNotUpdated&>(dialog).Grid(), 1);
+    notUpdated = Cells(Child<TMapleGrid>(dialog, "grdList"), 1);
     return int(QDialog::Accepted);
   });
   book.btnImportClick();

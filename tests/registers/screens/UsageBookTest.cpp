@@ -1,6 +1,7 @@
 #include "BookFixture.h"
 #include "platform/codec/Gbk.h"
 #include "registers/screens/fmUsageBook.h"
+#include "support/Children.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ TEST_F(UsageBookTest, addCutsToThirtyBytesAndKeepsTheListSortedWithoutCaseRepeat
   prompts.AnswerText("Rent");
   book.btnAddClick();
   EXPECT_EQ(UsageFile(), "Rent\r\n" + QString(29, 'x') + "\r\n一二三四五六七八九十甲乙丙丁戊\r\n");
-  EXPECT_EQ(book.Grid().Row(), 0);
+  EXPECT_EQ(Child<TMapleGrid>(book, "grdList").Row(), 0);
   EXPECT_TRUE(book.findChild<QPushButton*>("btnEdit")->isEnabled());
 
   // Cancelled, blank, another case, the same once trimmed: the file stays.
@@ -43,20 +44,20 @@ TEST_F(UsageBookTest, addCutsToThirtyBytesAndKeepsTheListSortedWithoutCaseRepeat
     prompts.AnswerText(typed);
     book.btnAddClick();
   }
-  EXPECT_EQ(book.Grid().Row(), 1);  // the row of the text given last
+  EXPECT_EQ(Child<TMapleGrid>(book, "grdList").Row(), 1);  // the row of the text given last
   EXPECT_EQ(Take(app.file("param/Usage.txt")), before);
   EXPECT_TRUE(prompts.Messages().empty());
 }
 
 TEST_F(UsageBookTest, editMovesTheUsageToItsPlaceAndRefusesDuplicates) {
   TfmUsageBook& book = Open("apple\r\nbanana\r\ncherry\r\n");
-  book.Grid().SetCurrentCell(1, 0);
+  Child<TMapleGrid>(book, "grdList").SetCurrentCell(1, 0);
   prompts.AnswerText("date");
   book.btnEditClick();
   EXPECT_EQ(prompts.Inputs()[0].caption, "修改转帐用途");
   EXPECT_EQ(prompts.Inputs()[0].initial, "apple");
   EXPECT_EQ(UsageFile(), "banana\r\ncherry\r\ndate\r\n");
-  EXPECT_EQ(book.Grid().Row(), 2);
+  EXPECT_EQ(Child<TMapleGrid>(book, "grdList").Row(), 2);
 
   const Snapshot before = Freeze(app.file("param/Usage.txt"));
   for (const char* typed : {"Banana", "date ", " "}) {
@@ -74,7 +75,7 @@ TEST_F(UsageBookTest, editMovesTheUsageToItsPlaceAndRefusesDuplicates) {
 
 TEST_F(UsageBookTest, deleteRemovesTheSelectedRowsAndAFailedSaveIsReported) {
   TfmUsageBook& book = Open("a\r\nb\r\nc\r\nd\r\n");
-  book.Grid().SelectRows(1, 2);
+  Child<TMapleGrid>(book, "grdList").SelectRows(1, 2);
   prompts.Answer(QMessageBox::Ok);
   book.btnDeleteClick();
   EXPECT_EQ(prompts.LastMessage().text, "是否要删除所选择的转帐用途记录?");
@@ -87,7 +88,7 @@ TEST_F(UsageBookTest, deleteRemovesTheSelectedRowsAndAFailedSaveIsReported) {
   book.btnAddClick();
   EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
   EXPECT_EQ(prompts.LastMessage().caption, "系统提示");
-  EXPECT_EQ(Cells(book.Grid(), 1), QStringList({"a", "b", "d"}));
+  EXPECT_EQ(Cells(Child<TMapleGrid>(book, "grdList"), 1), QStringList({"a", "b", "d"}));
 }
 
 }  // namespace
