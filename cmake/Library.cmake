@@ -1,3 +1,5 @@
+include(${CMAKE_CURRENT_LIST_DIR}/LinkRecord.cmake)
+
 # client_library(NAME [LINKS lib...] [PUBLIC lib...]): the static library of one
 # source folder, made of the folder's own .cpp and .h files (not those of its
 # subfolders). LINKS are used by the library's sources only; PUBLIC ones also by
@@ -11,6 +13,7 @@ function(client_library name)
     add_library(${name} INTERFACE ${headers})
     target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} INTERFACE ${ARG_PUBLIC} ${ARG_LINKS})
+    client_record_links(${name} KIND library PUBLIC ${ARG_PUBLIC} ${ARG_LINKS})
     return()
   endif()
   add_library(${name} STATIC ${sources} ${headers})
@@ -19,4 +22,5 @@ function(client_library name)
   target_compile_definitions(${name} PRIVATE QT_NO_CAST_FROM_ASCII)
   target_link_libraries(${name} PUBLIC ${ARG_PUBLIC} PRIVATE ${ARG_LINKS})
   target_precompile_headers(${name} PRIVATE <QtCore/QString> <QtCore/QByteArray> <QtCore/QList>)
+  client_record_links(${name} KIND library PRIVATE ${ARG_LINKS} PUBLIC ${ARG_PUBLIC})
 endfunction()
