@@ -24,7 +24,7 @@ QString File(const char* name) {
 }
 
 const TBatch& Batch() {
-  static const TBatch batch = [] {
+  static const TBatch kBatch = [] {
     static const char* const kNames[] = {"维岭", "华兴", "鑫源", "恒通", "瑞丰", "珺喆"};
     TBatch b;
     for (int i = 0; i < kDocuments; ++i) {
@@ -41,19 +41,19 @@ const TBatch& Batch() {
       doc->Payee.IsNVX = i % 2 ? QStringLiteral("1") : QStringLiteral("0");
       doc->Payee.BankCode = QStringLiteral("102");
       doc->Payee.AreaCode = QStringLiteral("5840");
-      doc->Money = TAmount::fromUnits(qint64(i + 1) * 12345);
+      doc->Money = TAmount::FromUnits(qint64(i + 1) * 12345);
       doc->Usage = QStringLiteral("货款");
       b.Append(std::move(doc));
     }
     return b;
   }();
-  return batch;
+  return kBatch;
 }
 
 void WriteText(const QString& path) {
   QByteArray bytes;
   for (int i = 0; i < Batch().Count(); ++i)
-    bytes += codec::toGbk(BatchLine(Batch()[i], i + 1)) + "\r\n";
+    bytes += codec::ToGbk(BatchLine(Batch()[i], i + 1)) + "\r\n";
   WriteFileAtomically(path, bytes);
 }
 
@@ -80,7 +80,7 @@ void WriteXlsx(benchmark::State& state) {
 void ReadLines(benchmark::State& state) {
   if (!QFileInfo::exists(File("batch.txt"))) WriteText(File("batch.txt"));
   for (auto _ : state) {
-    const QString text = codec::fromGbk(ReadWholeFile(File("batch.txt")).value_or(QByteArray()));
+    const QString text = codec::FromGbk(ReadWholeFile(File("batch.txt")).value_or(QByteArray()));
     TBatch batch;
     for (QStringView line : QStringView(text).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts))
       if (std::optional<TPayMoneyInfo> doc = ReadBatchLine(line.toString()))

@@ -20,8 +20,8 @@ QTemporaryDir& WorkDir() {
 
 // The branch code file, written once per process.
 const QString& UBankCodePath() {
-  static const QString path = codetablebench::WriteUBankCodeFile(WorkDir().path());
-  return path;
+  static const QString kPath = codetablebench::WriteUBankCodeFile(WorkDir().path());
+  return kPath;
 }
 
 QString ParamDir() {

@@ -30,11 +30,11 @@ inline int BranchesOf(int bank, int city) {
 }
 
 inline QString BranchName(int bank, int city, int branch) {
-  static const std::array<const char*, 10> places = {
+  static const std::array<const char*, 10> kPlaces = {
       "东城", "西湖", "高新区", "开发区", "滨江", "人民路", "中山路", "解放路", "新区", "港口"};
-  static const std::array<const char*, 3> kinds = {"分行营业部", "支行", "分理处"};
-  return QString::fromUtf8(places[std::size_t(bank + city * 7) % places.size()]) +
-         QString::number(city) + QString::fromUtf8(kinds[std::size_t(branch) % kinds.size()]);
+  static const std::array<const char*, 3> kKinds = {"分行营业部", "支行", "分理处"};
+  return QString::fromUtf8(kPlaces[std::size_t(bank + city * 7) % kPlaces.size()]) +
+         QString::number(city) + QString::fromUtf8(kKinds[std::size_t(branch) % kKinds.size()]);
 }
 
 // The interbank number: bank code, area code, branch number and a check digit.
@@ -58,7 +58,7 @@ inline QByteArray UBankCodeText() {
       }
     }
   }
-  return codec::toGbk(text);
+  return codec::ToGbk(text);
 }
 
 // Writes the file as dir/UBANKCODE.TXT and returns its path; empty on failure.

@@ -29,7 +29,7 @@ struct Payee {
 };
 
 const std::vector<Payee>& Payees() {
-  static const std::vector<Payee> payees = [] {
+  static const std::vector<Payee> kPayees = [] {
     const std::array<const char*, 6> cities = {"深圳市", "广州市", "上海市",
                                                "北京市", "杭州市", "成都市"};
     const std::array<const char*, 5> trades = {"贸易有限公司", "科技股份有限公司", "物流有限公司",
@@ -45,17 +45,17 @@ const std::vector<Payee>& Payees() {
            i % 10 == 0 ? U("常用") : QString()});
     return list;
   }();
-  return payees;
+  return kPayees;
 }
 
 struct Grid {
   Grid() {
-    grid.SetColumns({{U("序号"), 50, TColumnAlignment::Right},
+    Grid.SetColumns({{U("序号"), 50, TColumnAlignment::Right},
                      {U("收款账号"), 140},
                      {U("收款账户名称"), 220},
                      {U("开户行全称"), 200},
                      {U("账户别名"), 80}});
-    grid.OnGetCellText = [](int col, int row, QString& text) {
+    Grid.OnGetCellText = [](int col, int row, QString& text) {
       const Payee& payee = Payees()[std::size_t(row)];
       switch (col) {
         case 0:
@@ -75,12 +75,12 @@ struct Grid {
           break;
       }
     };
-    grid.resize(800, 600);
-    grid.SetTotalRowCount(kRows);
-    grid.show();
+    Grid.resize(800, 600);
+    Grid.SetTotalRowCount(kRows);
+    Grid.show();
   }
-  TScriptedPrompts prompts;
-  TMapleGrid grid{prompts};
+  TScriptedPrompts Prompts;
+  TMapleGrid Grid{Prompts};
 };
 
 // The count changes every time, as after adding or deleting a row, so that
@@ -90,7 +90,7 @@ void SetTotalRowCount(benchmark::State& state) {
   int count = kRows;
   for (auto _ : state) {
     count = count == kRows ? kRows - 1 : kRows;
-    grid.grid.SetTotalRowCount(count);
+    grid.Grid.SetTotalRowCount(count);
   }
 }
 
@@ -98,37 +98,37 @@ void SetTotalRowCount(benchmark::State& state) {
 void SetTotalRowCountFromEmpty(benchmark::State& state) {
   Grid grid;
   for (auto _ : state) {
-    grid.grid.SetTotalRowCount(0);
-    grid.grid.SetTotalRowCount(kRows);
+    grid.Grid.SetTotalRowCount(0);
+    grid.Grid.SetTotalRowCount(kRows);
   }
 }
 
 void PaintMiddle(benchmark::State& state) {
   Grid grid;
-  grid.grid.Row_Safe(kRows / 2);
-  for (auto _ : state) benchmark::DoNotOptimize(grid.grid.grab());
+  grid.Grid.Row_Safe(kRows / 2);
+  for (auto _ : state) benchmark::DoNotOptimize(grid.Grid.grab());
 }
 
 void PaintEnd(benchmark::State& state) {
   Grid grid;
-  grid.grid.Row_Safe(kRows - 1);
-  for (auto _ : state) benchmark::DoNotOptimize(grid.grid.grab());
+  grid.Grid.Row_Safe(kRows - 1);
+  for (auto _ : state) benchmark::DoNotOptimize(grid.Grid.grab());
 }
 
 // Find from the first row for a text no cell of the name column holds.
 void FindNothing(benchmark::State& state) {
   Grid grid;
-  TScriptedPrompts& prompts = grid.prompts;
+  TScriptedPrompts& prompts = grid.Prompts;
   const int mode = int(state.range(0));
   for (auto _ : state) {
-    grid.grid.Row_Safe(0);
+    grid.Grid.Row_Safe(0);
     prompts.AnswerModal([mode](QDialog& dialog) {
       dialog.findChild<QLineEdit*>(QStringLiteral("edtFind"))->setText(U("维岭银行"));
       dialog.findChild<QComboBox*>(QStringLiteral("cmbRange"))->setCurrentIndex(2);
       dialog.findChild<QComboBox*>(QStringLiteral("cmbMatch"))->setCurrentIndex(mode);
       return int(QDialog::Accepted);
     });
-    grid.grid.Find();
+    grid.Grid.Find();
   }
   if (prompts.Messages().size() != std::size_t(state.iterations()))
     state.SkipWithError("the search found something");

@@ -84,7 +84,7 @@ TRegisterStore& Data() {
 }
 
 TInfoConfig RegisterConfig() {
-  return InfoConfigs::Payees().At(BenchDir() + QStringLiteral("/Payee.xml"));
+  return info_configs::Payees().At(BenchDir() + QStringLiteral("/Payee.xml"));
 }
 
 void WriteRegisterIfMissing() {

@@ -45,8 +45,8 @@ TOwningList<TPayeeInfo> Payees(int first) {
 }
 
 const TOwningList<TPayeeInfo>& Registered() {
-  static const TOwningList<TPayeeInfo> list = Payees(0);
-  return list;
+  static const TOwningList<TPayeeInfo> kList = Payees(0);
+  return kList;
 }
 
 void MergePayees(benchmark::State& state) {
@@ -97,8 +97,8 @@ BENCHMARK(ImportPayeesXlsx)->Unit(benchmark::kMillisecond)->UseRealTime();
 }  // namespace
 
 int main(int argc, char** argv) {
-  UseHugePagesForHeap();  // the program runs this way too
-  QApplication app(argc, argv);   // the import's start-failure message needs widgets
+  UseHugePagesForHeap();         // the program runs this way too
+  QApplication app(argc, argv);  // the import's start-failure message needs widgets
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

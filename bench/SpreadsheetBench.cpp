@@ -47,13 +47,13 @@ TWorkbookData MakeSheet(int rows) {
 }
 
 const TWorkbookData& Sheet() {
-  static const TWorkbookData book = MakeSheet(kRows);
-  return book;
+  static const TWorkbookData kBook = MakeSheet(kRows);
+  return kBook;
 }
 
 const TWorkbookData& XlsSheet() {
-  static const TWorkbookData book = MakeSheet(kXlsRows);
-  return book;
+  static const TWorkbookData kBook = MakeSheet(kXlsRows);
+  return kBook;
 }
 
 QString File(const char* name) {

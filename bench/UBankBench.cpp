@@ -25,7 +25,7 @@ QByteArray AreaCodeText() {
     text += QStringLiteral("省份%1|城市%2|").arg(city / kCitiesPerProvince).arg(city) +
             codetablebench::AreaCode(city) + QStringLiteral("|\r\n");
   }
-  return codec::toGbk(text);
+  return codec::ToGbk(text);
 }
 
 QByteArray BankCodeText() {
@@ -33,7 +33,7 @@ QByteArray BankCodeText() {
   for (int bank = 0; bank < codetablebench::kBanks; ++bank)
     text += QStringLiteral("银行%1|").arg(bank) + codetablebench::BankCode(bank) +
             QStringLiteral("|\r\n");
-  return codec::toGbk(text);
+  return codec::ToGbk(text);
 }
 
 bool WriteTable(const QString& paramDir, TCodeFile kind, const QByteArray& text) {
@@ -45,7 +45,7 @@ bool WriteTable(const QString& paramDir, TCodeFile kind, const QByteArray& text)
 // The param directory with the three tables, written once per process.
 const QString& ParamDir() {
   static QTemporaryDir dir;
-  static const QString param = [] {
+  static const QString kParam = [] {
     const QString path = dir.filePath(QStringLiteral("param"));
     QDir().mkpath(path);
     const bool written = WriteTable(path, TCodeFile::Area, AreaCodeText()) &&
@@ -53,12 +53,12 @@ const QString& ParamDir() {
                          WriteTable(path, TCodeFile::Branch, codetablebench::UBankCodeText());
     return written ? path : QString();
   }();
-  return param;
+  return kParam;
 }
 
 const TOtherBankTables& Tables() {
-  static const TOtherBankTables tables = TOtherBankTables::Load(ParamDir());
-  return tables;
+  static const TOtherBankTables kTables = TOtherBankTables::Load(ParamDir());
+  return kTables;
 }
 
 void LoadTables(benchmark::State& state) {

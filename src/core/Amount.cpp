@@ -23,7 +23,7 @@ Wide RoundHalfEven(Wide kept, QStringView dropped) {
 
 }  // namespace
 
-std::optional<TAmount> TAmount::parse(QStringView input) {
+std::optional<TAmount> TAmount::Parse(QStringView input) {
   const QStringView text = input.trimmed();
   qsizetype i = 0;
   bool negative = false;
@@ -83,7 +83,7 @@ std::optional<TAmount> TAmount::parse(QStringView input) {
   return TAmount(static_cast<qint64>(negative ? -units : units));
 }
 
-QString TAmount::toText() const {
+QString TAmount::ToText() const {
   const bool negative = units_ < 0;
   const quint64 magnitude = negative ? 0 - static_cast<quint64>(units_) : units_;
   QString text = QString::number(magnitude / kScale);
@@ -96,7 +96,7 @@ QString TAmount::toText() const {
   return negative ? u'-' + text : text;
 }
 
-QString TAmount::toDisplay() const {
+QString TAmount::ToDisplay() const {
   const bool negative = units_ < 0;
   const quint64 magnitude = negative ? 0 - static_cast<quint64>(units_) : units_;
   const quint64 cents = (magnitude + 50) / 100;

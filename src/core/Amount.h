@@ -12,24 +12,24 @@ class TAmount {
   static constexpr qint64 kScale = 10000;
 
   constexpr TAmount() = default;
-  static constexpr TAmount fromUnits(qint64 tenThousandths) { return TAmount(tenThousandths); }
-  static constexpr TAmount fromYuan(qint64 yuan) { return TAmount(yuan * kScale); }
+  static constexpr TAmount FromUnits(qint64 tenThousandths) { return TAmount(tenThousandths); }
+  static constexpr TAmount FromYuan(qint64 yuan) { return TAmount(yuan * kScale); }
 
   // Decimal text with "." as decimal point, an optional sign and optional
   // exponent ("1234.5", "-0.00005", "1e3"); surrounding blanks are ignored. Digits
   // past the fourth decimal are rounded half to even. Nothing when the text is
   // not a number (only ASCII digits count) or the value does not fit.
-  static std::optional<TAmount> parse(QStringView text);
+  static std::optional<TAmount> Parse(QStringView text);
 
-  constexpr qint64 units() const { return units_; }
-  constexpr bool isZero() const { return units_ == 0; }
+  constexpr qint64 Units() const { return units_; }
+  constexpr bool IsZero() const { return units_ == 0; }
 
   // Shortest general form: "1234.5", "100", "0.0001", "-3".
-  QString toText() const;
+  QString ToText() const;
 
   // Two decimals, rounded half away from zero, with thousands separators:
   // "1,234.50".
-  QString toDisplay() const;
+  QString ToDisplay() const;
 
   constexpr TAmount operator+(TAmount o) const { return TAmount(units_ + o.units_); }
   constexpr TAmount operator-(TAmount o) const { return TAmount(units_ - o.units_); }

@@ -43,56 +43,57 @@ void TIniFile::Parse(const QByteArray& bytes) {
   for (QByteArray& raw : rawLines) {
     if (raw.endsWith('\r')) raw.chop(1);
     Line line;
-    line.raw = raw;
-    const std::optional<QString> decoded = codec::fromGbkStrict(raw);
+    line.Raw = raw;
+    const std::optional<QString> decoded = codec::FromGbkStrict(raw);
     const QString text = decoded ? decoded->trimmed() : QString();
 
     if (!decoded) {
-      line.kind = Line::Damaged;
+      line.Kind = Line::Damaged;
     } else if (text.isEmpty() || text.startsWith(QLatin1Char(';'))) {
-      line.kind = Line::Comment;
+      line.Kind = Line::Comment;
     } else if (text.startsWith(QLatin1Char('['))) {
       const qsizetype close = text.indexOf(QLatin1Char(']'));
-      line.kind = Line::Section;
-      line.name = text.mid(1, close < 0 ? -1 : close - 1).trimmed();
-      current = SectionIndex(line.name);
+      line.Kind = Line::Section;
+      line.Name = text.mid(1, close < 0 ? -1 : close - 1).trimmed();
+      current = SectionIndex(line.Name);
       if (current < 0) {
-        sections_.push_back({line.name, false});
+        sections_.push_back({line.Name, false});
         current = int(sections_.size()) - 1;
       }
-      if (close < 0 || line.name.isEmpty()) sections_[current].damaged = true;
+      if (close < 0 || line.Name.isEmpty()) sections_[current].Damaged = true;
     } else {
       const qsizetype equals = text.indexOf(QLatin1Char('='));
-      line.name = equals < 0 ? QString() : text.left(equals).trimmed();
-      if (line.name.isEmpty()) {
-        line.kind = Line::Damaged;
+      line.Name = equals < 0 ? QString() : text.left(equals).trimmed();
+      if (line.Name.isEmpty()) {
+        line.Kind = Line::Damaged;
       } else {
-        line.kind = Line::Key;
-        line.value = Unquoted(text.mid(equals + 1).trimmed());
+        line.Kind = Line::Key;
+        line.Value = Unquoted(text.mid(equals + 1).trimmed());
       }
     }
-    line.section = current;
-    if (line.kind == Line::Damaged && current >= 0) sections_[current].damaged = true;
+    line.SectionNo = current;
+    if (line.Kind == Line::Damaged && current >= 0) sections_[current].Damaged = true;
     lines_.push_back(std::move(line));
   }
 }
 
 int TIniFile::SectionIndex(const QString& name) const {
   for (size_t i = 0; i < sections_.size(); ++i)
-    if (SameName(sections_[i].name, name)) return int(i);
+    if (SameName(sections_[i].Name, name)) return int(i);
   return -1;
 }
 
 const TIniFile::Line* TIniFile::FindKey(int section, const QString& key) const {
   if (section < 0) return nullptr;
   for (const Line& line : lines_)
-    if (line.kind == Line::Key && line.section == section && SameName(line.name, key)) return &line;
+    if (line.Kind == Line::Key && line.SectionNo == section && SameName(line.Name, key))
+      return &line;
   return nullptr;
 }
 
 QStringList TIniFile::Sections() const {
   QStringList names;
-  for (const SectionInfo& s : sections_) names.append(s.name);
+  for (const SectionInfo& s : sections_) names.append(s.Name);
   return names;
 }
 
@@ -101,8 +102,8 @@ QStringList TIniFile::Keys(const QString& section) const {
   QStringList keys;
   if (index < 0) return keys;
   for (const Line& line : lines_) {
-    if (line.kind != Line::Key || line.section != index) continue;
-    if (!keys.contains(line.name, Qt::CaseInsensitive)) keys.append(line.name);
+    if (line.Kind != Line::Key || line.SectionNo != index) continue;
+    if (!keys.contains(line.Name, Qt::CaseInsensitive)) keys.append(line.Name);
   }
   return keys;
 }
@@ -114,49 +115,49 @@ bool TIniFile::HasKey(const QString& section, const QString& key) const {
 QString TIniFile::ReadString(const QString& section, const QString& key,
                              const QString& defaultValue) const {
   const Line* line = FindKey(SectionIndex(section), key);
-  return line ? line->value : defaultValue;
+  return line ? line->Value : defaultValue;
 }
 
 bool TIniFile::IsDamaged(const QString& section) const {
   const int index = SectionIndex(section);
-  return index >= 0 && sections_[index].damaged;
+  return index >= 0 && sections_[index].Damaged;
 }
 
 void TIniFile::WriteString(const QString& section, const QString& key, const QString& value) {
   Require(!section.trimmed().isEmpty() && !section.contains(QLatin1Char(']')) &&
-              !HasLineBreak(section) && codec::fitsGbk(section),
+              !HasLineBreak(section) && codec::FitsGbk(section),
           "ini section name cannot be written");
   Require(!key.trimmed().isEmpty() && !key.contains(QLatin1Char('=')) && !HasLineBreak(key) &&
               !key.trimmed().startsWith(QLatin1Char(';')) &&
-              !key.trimmed().startsWith(QLatin1Char('[')) && codec::fitsGbk(key),
+              !key.trimmed().startsWith(QLatin1Char('[')) && codec::FitsGbk(key),
           "ini key name cannot be written");
-  Require(!HasLineBreak(value) && codec::fitsGbk(value), "ini value cannot be written");
+  Require(!HasLineBreak(value) && codec::FitsGbk(value), "ini value cannot be written");
 
   int index = SectionIndex(section);
   if (const Line* existing = FindKey(index, key)) {
     Line& line = lines_[existing - lines_.data()];
-    line.value = value;
-    line.raw = codec::toGbk(QString(line.name + QLatin1Char('=') + value));
+    line.Value = value;
+    line.Raw = codec::ToGbk(QString(line.Name + QLatin1Char('=') + value));
     return;
   }
 
   Line line;
-  line.kind = Line::Key;
-  line.name = key;
-  line.value = value;
-  line.raw = codec::toGbk(QString(key + QLatin1Char('=') + value));
+  line.Kind = Line::Key;
+  line.Name = key;
+  line.Value = value;
+  line.Raw = codec::ToGbk(QString(key + QLatin1Char('=') + value));
 
   if (index < 0) {
-    if (!lines_.empty() && !lines_.back().raw.trimmed().isEmpty()) lines_.push_back(Line{});
+    if (!lines_.empty() && !lines_.back().Raw.trimmed().isEmpty()) lines_.push_back(Line{});
     sections_.push_back({section, false});
     index = int(sections_.size()) - 1;
     Line header;
-    header.kind = Line::Section;
-    header.name = section;
-    header.section = index;
-    header.raw = codec::toGbk(QString(QLatin1Char('[') + section + QLatin1Char(']')));
+    header.Kind = Line::Section;
+    header.Name = section;
+    header.SectionNo = index;
+    header.Raw = codec::ToGbk(QString(QLatin1Char('[') + section + QLatin1Char(']')));
     lines_.push_back(std::move(header));
-    line.section = index;
+    line.SectionNo = index;
     lines_.push_back(std::move(line));
     return;
   }
@@ -165,15 +166,15 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
   // lines that lead into the next section stay in front of it.
   size_t insertAt = 0;
   for (size_t i = 0; i < lines_.size(); ++i)
-    if (lines_[i].section == index && lines_[i].kind != Line::Comment) insertAt = i + 1;
-  line.section = index;
+    if (lines_[i].SectionNo == index && lines_[i].Kind != Line::Comment) insertAt = i + 1;
+  line.SectionNo = index;
   lines_.insert(lines_.begin() + qsizetype(insertAt), std::move(line));
 }
 
 void TIniFile::Save() const {
   QByteArray bytes;
   for (const Line& line : lines_) {
-    bytes += line.raw;
+    bytes += line.Raw;
     bytes += "\r\n";
   }
   WriteFileAtomically(path_, bytes);

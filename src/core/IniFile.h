@@ -43,16 +43,16 @@ class TIniFile {
 
  private:
   struct Line {
-    enum Kind { Comment, Section, Key, Damaged };
-    QByteArray raw;  // as read, without its line end
-    Kind kind = Comment;
-    QString name;      // section or key name
-    QString value;     // key value
-    int section = -1;  // index into sections_, -1 before the first header
+    enum TKind { Comment, Section, Key, Damaged };
+    QByteArray Raw;  // as read, without its line end
+    TKind Kind = Comment;
+    QString Name;        // section or key name
+    QString Value;       // key value
+    int SectionNo = -1;  // index into sections_, -1 before the first header
   };
   struct SectionInfo {
-    QString name;
-    bool damaged = false;
+    QString Name;
+    bool Damaged = false;
   };
 
   void Parse(const QByteArray& bytes);

@@ -23,7 +23,7 @@ struct TRecordField {
 
   QString Text(const Record& record) const {
     if (const auto* text = std::get_if<QString Record::*>(&Member)) return record.**text;
-    return (record.*std::get<TAmount Record::*>(Member)).toText();
+    return (record.*std::get<TAmount Record::*>(Member)).ToText();
   }
   // An amount that is not a number reads as 0.
   void SetText(Record& record, const QString& text) const {
@@ -32,7 +32,7 @@ struct TRecordField {
       return;
     }
     // Parsed as decimal text, not through double, so that 0.00005 rounds to even exactly.
-    record.*std::get<TAmount Record::*>(Member) = TAmount::parse(text).value_or(TAmount());
+    record.*std::get<TAmount Record::*>(Member) = TAmount::Parse(text).value_or(TAmount());
   }
 };
 

@@ -156,8 +156,8 @@ QString FixTwoDecimals(QStringView amount) {
 }
 
 QString FormatAmount(bool blankIfZero, TAmount amount) {
-  if (amount.isZero()) return blankIfZero ? QString() : QStringLiteral("0.00");
-  return amount.toDisplay();
+  if (amount.IsZero()) return blankIfZero ? QString() : QStringLiteral("0.00");
+  return amount.ToDisplay();
 }
 
 bool IsValidDate(QStringView text) {
@@ -174,7 +174,7 @@ bool IsValidDate(QStringView text) {
 QString UrlEncode(QStringView text, bool spaceAsPlus) {
   static constexpr char kHex[] = "0123456789ABCDEF";
   QString encoded;
-  for (const char byte : codec::toGbk(text)) {
+  for (const char byte : codec::ToGbk(text)) {
     if (IsUnreserved(byte)) {
       encoded += QLatin1Char(byte);
     } else if (byte == ' ' && spaceAsPlus) {
@@ -229,7 +229,7 @@ QString SubstrByPos(QStringView text, qsizetype first, qsizetype last) {
     const qsizetype units =
         text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate() ? 2 : 1;
     const QStringView character = text.mid(i, units);
-    const qsizetype bytesAfter = bytesBefore + codec::gbkLength(character);
+    const qsizetype bytesAfter = bytesBefore + codec::GbkLength(character);
     if (bytesBefore + 1 >= first && bytesAfter <= last) result += character;
     bytesBefore = bytesAfter;
     i += units;

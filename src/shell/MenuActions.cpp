@@ -2,11 +2,11 @@
 
 std::optional<TMenuAction> MenuActionFor(qint32 code) {
   struct Row {
-    const char* caption;
-    bool isDialog;
-    bool needsSession;
+    const char* Caption;
+    bool IsDialog;
+    bool NeedsSession;
   };
-  static const Row rows[] = {
+  static const Row kRows[] = {
       {"批量制单", false, false},
       {"浏览转化外部文件", false, false},
       {"批量代发代扣交易结果浏览", false, false},
@@ -26,7 +26,7 @@ std::optional<TMenuAction> MenuActionFor(qint32 code) {
       {"中央财政支付收款人名册", false, false},
       {"中央财政支付附加信息", false, false},
   };
-  if (code < 0 || code >= qint32(std::size(rows))) return std::nullopt;
-  const Row& row = rows[code];
-  return TMenuAction{code, QString::fromUtf8(row.caption), row.isDialog, row.needsSession};
+  if (code < 0 || code >= qint32(std::size(kRows))) return std::nullopt;
+  const Row& row = kRows[code];
+  return TMenuAction{code, QString::fromUtf8(row.Caption), row.IsDialog, row.NeedsSession};
 }

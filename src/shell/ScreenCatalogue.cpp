@@ -29,20 +29,20 @@ void TScreenCatalogue::RegisterDialog(qint32 code, const QString& caption, Dialo
 
 QString TScreenCatalogue::Caption(qint32 code) const {
   const auto it = entries_.constFind(code);
-  if (it != entries_.cend() && !it->caption.isEmpty()) return it->caption;
+  if (it != entries_.cend() && !it->Caption.isEmpty()) return it->Caption;
   const std::optional<TMenuAction> action = MenuActionFor(code);
   return action ? action->Caption : QString();
 }
 
 bool TScreenCatalogue::HasFactory(qint32 code) const {
   const auto it = entries_.constFind(code);
-  return it != entries_.cend() && (it->screen || it->dialog);
+  return it != entries_.cend() && (it->Screen || it->Dialog);
 }
 
 std::unique_ptr<TFormOriginal> TScreenCatalogue::CreateScreen(qint32 code) const {
   const auto it = entries_.constFind(code);
   std::unique_ptr<TFormOriginal> screen;
-  if (it != entries_.cend() && it->screen) screen = it->screen();
+  if (it != entries_.cend() && it->Screen) screen = it->Screen();
   if (!screen) screen = std::make_unique<TPlaceholderScreen>(services_, Caption(code));
   if (screen->windowTitle().isEmpty()) screen->setWindowTitle(Caption(code));
   return screen;
@@ -51,7 +51,7 @@ std::unique_ptr<TFormOriginal> TScreenCatalogue::CreateScreen(qint32 code) const
 std::unique_ptr<QDialog> TScreenCatalogue::CreateDialog(qint32 code, QWidget* parent) const {
   const auto it = entries_.constFind(code);
   std::unique_ptr<QDialog> dialog;
-  if (it != entries_.cend() && it->dialog) dialog = it->dialog(parent);
+  if (it != entries_.cend() && it->Dialog) dialog = it->Dialog(parent);
   if (!dialog)
     dialog = std::make_unique<TPlaceholderDialog>(services_.Prompts, Caption(code), parent);
   return dialog;

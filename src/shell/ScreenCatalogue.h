@@ -35,9 +35,9 @@ class TScreenCatalogue {
 
  private:
   struct Entry {
-    QString caption;
-    ScreenFactory screen;
-    DialogFactory dialog;
+    QString Caption;
+    ScreenFactory Screen;
+    DialogFactory Dialog;
   };
   TScreenServices services_;
   QHash<qint32, Entry> entries_;

@@ -81,7 +81,7 @@ class ChildBatches {
     if (end_ == done_) return true;
     utf8_.resize(0);
     utf8_.append("<r>");
-    const bool decoded = codec::appendGbkAsUtf8Strict(
+    const bool decoded = codec::AppendGbkAsUtf8Strict(
         utf8_, QByteArrayView(text.data() + done_, qsizetype(end_ - done_)));
     utf8_.append("</r>");
     done_ = end_;
@@ -94,7 +94,7 @@ class ChildBatches {
   // Checks the bytes passed over up to pos; positions then count from pos.
   bool PassOver(std::string_view text, size_t pos) {
     if (!Flush(text)) return false;
-    const bool gbk = codec::isValidGbk(QByteArrayView(text.data() + done_, qsizetype(pos - done_)));
+    const bool gbk = codec::IsValidGbk(QByteArrayView(text.data() + done_, qsizetype(pos - done_)));
     done_ = end_ = 0;
     return gbk;
   }
@@ -145,10 +145,10 @@ Outcome StreamGbk(TextWindow& window, const std::function<void(const char*)>& on
     }
   }
   if (rootName.find_first_of("=\"'<&") != std::string::npos ||
-      !codec::isValidGbk(QByteArrayView(window.View().data(), qsizetype(pos))))
+      !codec::IsValidGbk(QByteArrayView(window.View().data(), qsizetype(pos))))
     return Outcome::Broken;
   const std::optional<QByteArray> root =
-      codec::gbkToUtf8Strict(QByteArrayView(rootName.data(), qsizetype(rootName.size())));
+      codec::GbkToUtf8Strict(QByteArrayView(rootName.data(), qsizetype(rootName.size())));
   if (!root) return Outcome::Broken;
   onRoot(root->constData());
 
@@ -176,7 +176,7 @@ Outcome StreamGbk(TextWindow& window, const std::function<void(const char*)>& on
     Scanner s(window.View(), pos);
     if (SkipMisc(s) && s.AtEnd()) {
       const std::string_view rest = window.View().substr(pos);
-      if (!codec::isValidGbk(QByteArrayView(rest.data(), qsizetype(rest.size()))))
+      if (!codec::IsValidGbk(QByteArrayView(rest.data(), qsizetype(rest.size()))))
         return Outcome::Broken;
       if (!window.Advance(window.View().size()))
         return window.Failed() ? Outcome::Broken : Outcome::Done;
@@ -244,14 +244,14 @@ void WriteRegisterItems(const char* rootName, qsizetype count,
     for (Node child = root.first_child(); child; child = child.next_sibling())
       child.print(markup, "", pugi::format_raw, pugi::encoding_utf8);
     while (root.first_child()) root.remove_child(root.first_child());
-    if (markup.text.size() > 64 * 1024) {
-      AppendMarkupAsGbk(piece, markup.text);
-      markup.text.clear();
+    if (markup.Text.size() > 64 * 1024) {
+      AppendMarkupAsGbk(piece, markup.Text);
+      markup.Text.clear();
       out(piece);
       piece.resize(0);
     }
   }
-  AppendMarkupAsGbk(piece, markup.text);
+  AppendMarkupAsGbk(piece, markup.Text);
   piece.append("</").append(rootName).append(">\r\n");
   out(piece);
 }

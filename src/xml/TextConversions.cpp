@@ -5,11 +5,11 @@
 namespace xml {
 
 QString AnsiToWide(QByteArrayView ansi) {
-  return codec::fromGbk(ansi);
+  return codec::FromGbk(ansi);
 }
 
 QByteArray WideToUtf8(QStringView wide) {
-  return codec::toUtf8(wide);
+  return codec::ToUtf8(wide);
 }
 
 QByteArray AnsiToUtf8Text(QByteArrayView ansi) {

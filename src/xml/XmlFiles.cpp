@@ -10,7 +10,7 @@ namespace xml {
 namespace {
 
 bool ParseGbk(const QByteArray& bytes, Document& doc) {
-  const std::optional<QByteArray> utf8 = codec::gbkToUtf8Strict(bytes);
+  const std::optional<QByteArray> utf8 = codec::GbkToUtf8Strict(bytes);
   if (!utf8) {
     doc.reset();
     return false;
@@ -23,10 +23,10 @@ QByteArray DeclaredEncoding(const QByteArray& bytes) {
   const QByteArray head = bytes.left(256);
   if (!head.startsWith("<?xml")) return {};
   const qsizetype end = head.indexOf("?>");
-  static const QRegularExpression encoding(
+  static const QRegularExpression kEncoding(
       QStringLiteral("encoding\\s*=\\s*[\"']([A-Za-z0-9._-]+)[\"']"));
   const QRegularExpressionMatch m =
-      encoding.match(QString::fromLatin1(head.left(end < 0 ? head.size() : end)));
+      kEncoding.match(QString::fromLatin1(head.left(end < 0 ? head.size() : end)));
   return m.hasMatch() ? m.captured(1).toLatin1().toUpper() : QByteArray();
 }
 
@@ -36,7 +36,7 @@ QByteArray RegisterFileBytes(const Document& doc) {
   StringWriter markup;
   doc.save(markup, "", pugi::format_raw | pugi::format_no_declaration, pugi::encoding_utf8);
   QByteArray out = RegisterDeclarationLine();
-  AppendMarkupAsGbk(out, markup.text);
+  AppendMarkupAsGbk(out, markup.Text);
   out += "\r\n";
   return out;
 }
@@ -63,7 +63,7 @@ QByteArray LibraryFileBytes(const Document& doc, bool indent) {
   doc.save(markup, indent ? "  " : "",
            (indent ? pugi::format_indent : pugi::format_raw) | pugi::format_no_declaration,
            pugi::encoding_utf8);
-  return QByteArray(markup.text.data(), qsizetype(markup.text.size()));
+  return QByteArray(markup.Text.data(), qsizetype(markup.Text.size()));
 }
 
 void SaveLibraryFile(const Document& doc, const QString& path, bool indent) {

@@ -16,7 +16,7 @@ QByteArray RegisterDeclarationLine() {
 }
 
 void AppendMarkupAsGbk(QByteArray& out, std::string_view utf8) {
-  codec::appendUtf8AsGbk(out, utf8, [](QByteArray& bytes, char32_t code) {
+  codec::AppendUtf8AsGbk(out, utf8, [](QByteArray& bytes, char32_t code) {
     bytes.append("&#x").append(QByteArray::number(uint(code), 16).toUpper()).append(';');
   });
 }

@@ -11,9 +11,9 @@ namespace xml {
 
 // Collects pugixml output in memory.
 struct StringWriter : pugi::xml_writer {
-  std::string text;
+  std::string Text;
   void write(const void* data, size_t size) override {
-    text.append(static_cast<const char*>(data), size);
+    Text.append(static_cast<const char*>(data), size);
   }
 };
 

@@ -35,16 +35,16 @@ QString SharedShortText(const char* utf8, qsizetype size) {
   constexpr qsizetype kMaxBytes = 8;
   if (size == 0 || size > kMaxBytes) return QString::fromUtf8(utf8, size);
   struct Slot {
-    quint64 key = 0;
-    qsizetype size = 0;
-    QString text;
+    quint64 Key = 0;
+    qsizetype Size = 0;
+    QString Text;
   };
   thread_local std::array<Slot, 1024> slots;
   quint64 key = 0;
   std::memcpy(&key, utf8, size_t(size));
   Slot& slot = slots[(key * 0x9E3779B97F4A7C15ull) >> 54];
-  if (slot.size != size || slot.key != key) slot = {key, size, QString::fromUtf8(utf8, size)};
-  return slot.text;
+  if (slot.Size != size || slot.Key != key) slot = {key, size, QString::fromUtf8(utf8, size)};
+  return slot.Text;
 }
 
 // UTF-8 text trimmed of white space and control characters; multi-byte

@@ -35,7 +35,7 @@ QByteArray BodyOf(const TUploadForm& form) {
     lines += {kDelimiter, "Content-Disposition: form-data; name=\"" + name + "\"", "", value};
   }
   lines += kDelimiter + "--";
-  return codec::toGbk(lines.join("\r\n") + "\r\n");
+  return codec::ToGbk(lines.join("\r\n") + "\r\n");
 }
 
 QStringList ErrItems(const TSimReplyData& reply) {
@@ -92,9 +92,9 @@ class BankSimBatchUpload : public ::testing::Test {
   TSimReplyData Upload(const char* path, TUploadForm form) {
     if (form.SKey.isEmpty()) {
       const QByteArray logon = form.Customer == "3100012345" ? "a12345" : "c12345";
-      form.SKey = client_.Logon(form.Customer.toLatin1(), "001", logon).Element("SKEY");
+      form.SKey = client.Logon(form.Customer.toLatin1(), "001", logon).Element("SKEY");
     }
-    return client_.Post(path, BodyOf(form), kMultipart);
+    return client.Post(path, BodyOf(form), kMultipart);
   }
   void ExpectError(const TSimReplyData& reply, const QString& code, const QString& message) {
     EXPECT_TRUE(reply.WellFormedXml());
@@ -103,8 +103,8 @@ class BankSimBatchUpload : public ::testing::Test {
       EXPECT_EQ(reply.Element("ERRORMSG"), message);
     }
   }
-  TBankSim sim_;
-  TSimClient client_{sim_.Port()};
+  TBankSim sim;
+  TSimClient client{sim.Port()};
 };
 
 TEST_F(BankSimBatchUpload, RejectedLinesAreListedForBothGenerations) {
@@ -163,12 +163,12 @@ TEST_F(BankSimBatchUpload, PasswordCodeAndSessionAreChecked) {
   ExpectError(Upload(kNewPath, {lines, "123456", "NN1310", "", "3100067890"}), "EBLN0006",
               "交易码与客户类型不符");
 
-  const QString live = client_.Logon("3100012345", "001", "a12345").Element("SKEY");
+  const QString live = client.Logon("3100012345", "001", "a12345").Element("SKEY");
   EXPECT_EQ(Upload(kNewPath, {lines, "123456", "NN1310", live, "3100012345"}).Element("ITEMNUM"),
             "1");
   ExpectError(Upload(kNewPath, {lines, "123456", "NN1310", live, "3100012345", "002"}), "EBLN0003",
               "会话已失效，请重新登录");
-  client_.Logon("3100012345", "001", "a12345");  // ends the session
+  client.Logon("3100012345", "001", "a12345");  // ends the session
   ExpectError(Upload(kNewPath, {lines, "123456", "NN1310", live, "3100012345"}), "EBLN0003", "");
 }
 
@@ -176,27 +176,27 @@ TEST_F(BankSimBatchUpload, MalformedFormsGetErrorReplies) {
   const TUploadForm form{{Line("3100012345001")},
                          "123456",
                          "NN1310",
-                         client_.Logon("3100012345", "001", "a12345").Element("SKEY"),
+                         client.Logon("3100012345", "001", "a12345").Element("SKEY"),
                          "3100012345"};
   const QByteArray body = BodyOf(form);
-  ExpectError(client_.Post(kNewPath, body, "multipart/form-data"), "EBLN9997", "上传数据格式错误");
-  const TSimRequest logged = sim_.Requests().last();
+  ExpectError(client.Post(kNewPath, body, "multipart/form-data"), "EBLN9997", "上传数据格式错误");
+  const TSimRequest logged = sim.Requests().last();
   EXPECT_EQ(logged.Body, body);
   EXPECT_EQ(logged.Header("Content-Type"), "multipart/form-data");
-  ExpectError(client_.Post(kNewPath, body, "multipart/form-data; boundary=x"), "EBLN9997", "");
-  ExpectError(client_.Post(kNewPath, body.left(body.size() / 2), kMultipart), "EBLN9997", "");
+  ExpectError(client.Post(kNewPath, body, "multipart/form-data; boundary=x"), "EBLN9997", "");
+  ExpectError(client.Post(kNewPath, body.left(body.size() / 2), kMultipart), "EBLN9997", "");
 
   // A readable form without the file, or with an empty one.
-  ExpectError(client_.Post(kNewPath, body.mid(body.indexOf(kDelimiter.toLatin1(), 10)), kMultipart),
+  ExpectError(client.Post(kNewPath, body.mid(body.indexOf(kDelimiter.toLatin1(), 10)), kMultipart),
               "EBLN0005", "上传文件中没有转账数据");
   TUploadForm empty = form;
   empty.Lines.clear();
-  ExpectError(client_.Post(kNewPath, BodyOf(empty), kMultipart), "EBLN0005", "");
+  ExpectError(client.Post(kNewPath, BodyOf(empty), kMultipart), "EBLN0005", "");
 
   // The simulator still serves, and a fault can target the upload's code.
-  EXPECT_EQ(client_.Post(kNewPath, body, kMultipart).Element("ITEMNUM"), "1");
-  sim_.SetFault("error", 1, {{"txcode", "NN1310"}});
-  ExpectError(client_.Post(kNewPath, body, kMultipart), "EBLN0100", "");
+  EXPECT_EQ(client.Post(kNewPath, body, kMultipart).Element("ITEMNUM"), "1");
+  sim.SetFault("error", 1, {{"txcode", "NN1310"}});
+  ExpectError(client.Post(kNewPath, body, kMultipart), "EBLN0100", "");
 }
 
 }  // namespace

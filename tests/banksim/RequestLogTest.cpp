@@ -13,7 +13,7 @@ TEST(BankSimRequestLog, KeepsTheExactBytesOfEveryBankRequest) {
   TSimClient client(sim.Port());
   // GBK bytes as they are, and the four bytes a form value must escape.
   const QByteArray body = "TXCODE=690101&CUSTOMERID=3100012345&USERID=001&LOG_PWD=a12345&NOTE=" +
-                          codec::toGbk(u"工资 发放") + "%26%3D%2B%25\r\n";
+                          codec::ToGbk(u"工资 发放") + "%26%3D%2B%25\r\n";
   client.Post(kV5, body);
   client.Get("/download/WeilingB2BClient-setup.zip?x=%E5%B7%A5");
   sim.Configure("announce", "0");  // control requests are not recorded
@@ -28,7 +28,7 @@ TEST(BankSimRequestLog, KeepsTheExactBytesOfEveryBankRequest) {
   EXPECT_EQ(requests[0].Header("Content-Length"), QByteArray::number(body.size()));
   EXPECT_FALSE(requests[0].HasHeader("Cookie"));
   EXPECT_FALSE(requests[0].HasHeader("REMOTE_ADDR"));
-  EXPECT_EQ(requests[0].Field("NOTE"), codec::toGbk(u"工资 发放") + "&=+%\r\n");
+  EXPECT_EQ(requests[0].Field("NOTE"), codec::ToGbk(u"工资 发放") + "&=+%\r\n");
   EXPECT_EQ(requests[0].Field("LOG_PWD"), "a12345");
   EXPECT_EQ(requests[0].Field("MISSING"), "");
   EXPECT_EQ(requests[1].Method, "GET");
@@ -44,7 +44,7 @@ TEST(BankSimRequestLog, ReadsFormValuesAsGbk) {
   // A customer number in full-width digits is not the demo customer.
   const TSimReplyData reply =
       TSimClient(sim.Port())
-          .Post(kV5, "TXCODE=690101&CUSTOMERID=" + codec::toGbk(u"３１００012345") +
+          .Post(kV5, "TXCODE=690101&CUSTOMERID=" + codec::ToGbk(u"３１００012345") +
                          "&USERID=001&LOG_PWD=a12345");
   EXPECT_EQ(reply.Element("ERRORCODE"), "EBLN0001");
 }
@@ -54,7 +54,7 @@ TEST(BankSimEncoding, UtfEightSwitchChangesDeclarationCharsetAndBytes) {
   TSimClient client(sim.Port());
   const QByteArray wrongPassword = "TXCODE=690101&CUSTOMERID=3100012345&USERID=001&LOG_PWD=wrong1";
   const TSimReplyData gbk = client.Post(kV5, wrongPassword);
-  EXPECT_TRUE(gbk.Body.contains(codec::toGbk(u"登录密码错误")));
+  EXPECT_TRUE(gbk.Body.contains(codec::ToGbk(u"登录密码错误")));
 
   sim.Configure("encoding", "UTF-8");
   const TSimReplyData utf8 = client.Post(kV5, wrongPassword);

@@ -25,7 +25,7 @@ QByteArray TSimReplyData::Header(const char* name) const {
 }
 
 QString TSimReplyData::Text() const {
-  return ContentType.toLower().contains("utf-8") ? codec::fromUtf8(Body) : codec::fromGbk(Body);
+  return ContentType.toLower().contains("utf-8") ? codec::FromUtf8(Body) : codec::FromGbk(Body);
 }
 
 QString TSimReplyData::Element(const QString& name) const {

@@ -11,17 +11,17 @@ QString U(const char* utf8) {
 }
 
 QByteArray RegisterFile(const QString& body) {
-  return "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n" + codec::toGbk(body) +
+  return "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n" + codec::ToGbk(body) +
          "\r\n";
 }
 
 TEST(CertPayStore, addsOnlyNewRecordsAndLeavesRefusedOnesWithTheCaller) {
   TempAppDir dir;
-  dir.write("param/CertPayee.xml",
+  dir.Write("param/CertPayee.xml",
             RegisterFile(U("<CertPayeeList><CertPayee><AccNo>6222</AccNo><AccName>张三</AccName>"
                            "<CounterName>上海分行</CounterName><UBankNo>1</UBankNo></CertPayee>"
                            "</CertPayeeList>")));
-  TCertPayStore data{TAppPaths(dir.path())};
+  TCertPayStore data{TAppPaths(dir.Path())};
   data.Load();
   ASSERT_EQ(data.CertPayees.Count(), 1);
 

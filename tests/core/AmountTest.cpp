@@ -7,9 +7,9 @@
 namespace {
 
 qint64 Units(const char* text) {
-  const auto amount = TAmount::parse(QString::fromUtf8(text));
+  const auto amount = TAmount::Parse(QString::fromUtf8(text));
   EXPECT_TRUE(amount.has_value()) << text;
-  return amount ? amount->units() : -1;
+  return amount ? amount->Units() : -1;
 }
 
 TEST(Amount, parsesDecimalTextExactly) {
@@ -42,31 +42,31 @@ TEST(Amount, roundsHalfToEvenAtTheFifthDecimal) {
 TEST(Amount, refusesWhatIsNotANumberOrDoesNotFit) {
   for (const char* bad : {"", " ", ".", "-", "abc", "1,000.00", "12a", "1e", "1e+", "nan", "inf",
                           "1.2.3", "--1", "922337203685477.5808", "1e30"})
-    EXPECT_FALSE(TAmount::parse(QString::fromUtf8(bad)).has_value()) << bad;
+    EXPECT_FALSE(TAmount::Parse(QString::fromUtf8(bad)).has_value()) << bad;
 }
 
 TEST(Amount, writesTheShortestForm) {
-  EXPECT_EQ(TAmount::fromUnits(12345000).toText(), QStringLiteral("1234.5"));
-  EXPECT_EQ(TAmount::fromYuan(100).toText(), QStringLiteral("100"));
-  EXPECT_EQ(TAmount::fromUnits(1).toText(), QStringLiteral("0.0001"));
-  EXPECT_EQ(TAmount().toText(), QStringLiteral("0"));
-  EXPECT_EQ(TAmount::fromUnits(-5000).toText(), QStringLiteral("-0.5"));
-  EXPECT_EQ(TAmount::fromUnits(std::numeric_limits<qint64>::min()).toText(),
+  EXPECT_EQ(TAmount::FromUnits(12345000).ToText(), QStringLiteral("1234.5"));
+  EXPECT_EQ(TAmount::FromYuan(100).ToText(), QStringLiteral("100"));
+  EXPECT_EQ(TAmount::FromUnits(1).ToText(), QStringLiteral("0.0001"));
+  EXPECT_EQ(TAmount().ToText(), QStringLiteral("0"));
+  EXPECT_EQ(TAmount::FromUnits(-5000).ToText(), QStringLiteral("-0.5"));
+  EXPECT_EQ(TAmount::FromUnits(std::numeric_limits<qint64>::min()).ToText(),
             QStringLiteral("-922337203685477.5808"));
 }
 
 TEST(Amount, showsTwoDecimalsWithSeparators) {
-  EXPECT_EQ(TAmount::fromUnits(12345000).toDisplay(), QStringLiteral("1,234.50"));
-  EXPECT_EQ(TAmount::fromUnits(12345678900000).toDisplay(), QStringLiteral("1,234,567,890.00"));
-  EXPECT_EQ(TAmount::fromUnits(50).toDisplay(), QStringLiteral("0.01"));
-  EXPECT_EQ(TAmount::fromUnits(-49).toDisplay(), QStringLiteral("0.00"));
-  EXPECT_EQ(TAmount::fromUnits(-1000000).toDisplay(), QStringLiteral("-100.00"));
+  EXPECT_EQ(TAmount::FromUnits(12345000).ToDisplay(), QStringLiteral("1,234.50"));
+  EXPECT_EQ(TAmount::FromUnits(12345678900000).ToDisplay(), QStringLiteral("1,234,567,890.00"));
+  EXPECT_EQ(TAmount::FromUnits(50).ToDisplay(), QStringLiteral("0.01"));
+  EXPECT_EQ(TAmount::FromUnits(-49).ToDisplay(), QStringLiteral("0.00"));
+  EXPECT_EQ(TAmount::FromUnits(-1000000).ToDisplay(), QStringLiteral("-100.00"));
 }
 
 TEST(Amount, readsHostileTextWithoutCrashingAndWithAClearResult) {
   struct Case {
-    const char* text;
-    std::optional<qint64> units;
+    const char* Text;
+    std::optional<qint64> Units;
   };
   const Case cases[] = {
       {"1e5", 1000000000},
@@ -95,14 +95,14 @@ TEST(Amount, readsHostileTextWithoutCrashingAndWithAClearResult) {
       {"-922337203685477.5809", std::nullopt},
   };
   for (const Case& c : cases) {
-    const auto amount = TAmount::parse(QString::fromUtf8(c.text));
-    ASSERT_EQ(amount.has_value(), c.units.has_value()) << c.text;
+    const auto amount = TAmount::Parse(QString::fromUtf8(c.Text));
+    ASSERT_EQ(amount.has_value(), c.Units.has_value()) << c.Text;
     if (amount) {
-      EXPECT_EQ(amount->units(), *c.units) << c.text;
+      EXPECT_EQ(amount->Units(), *c.Units) << c.Text;
     }
   }
-  const TAmount lowest = TAmount::fromUnits(std::numeric_limits<qint64>::min());
-  EXPECT_EQ(TAmount::parse(lowest.toText()), lowest);
+  const TAmount lowest = TAmount::FromUnits(std::numeric_limits<qint64>::min());
+  EXPECT_EQ(TAmount::Parse(lowest.ToText()), lowest);
 }
 
 }  // namespace

@@ -13,12 +13,12 @@ QString Text(const char* utf8) {
   return QString::fromUtf8(utf8);
 }
 QByteArray Gbk(const char* utf8) {
-  return codec::toGbk(Text(utf8));
+  return codec::ToGbk(Text(utf8));
 }
 
 TIniFile Load(const TempAppDir& dir, const QByteArray& bytes) {
-  dir.write(QStringLiteral("param/test.ini"), bytes);
-  return TIniFile(dir.file(QStringLiteral("param/test.ini")));
+  dir.Write(QStringLiteral("param/test.ini"), bytes);
+  return TIniFile(dir.File(QStringLiteral("param/test.ini")));
 }
 
 }  // namespace
@@ -49,7 +49,7 @@ TEST(IniFile, readsSectionsAndKeysInFileOrderAsWindowsDoes) {
   EXPECT_FALSE(ini.IsDamaged(Text("转账业务")));
   EXPECT_FALSE(ini.IsDamaged(Text("B2B")));
 
-  const TIniFile missing(dir.file(QStringLiteral("param/none.ini")));
+  const TIniFile missing(dir.File(QStringLiteral("param/none.ini")));
   EXPECT_FALSE(missing.Exists());
   EXPECT_TRUE(missing.Sections().isEmpty());
 }
@@ -92,8 +92,8 @@ TEST(IniFile, writingKeepsEveryOtherLineByteForByte) {
                               undecodable +
                               Gbk("CUST_ID=1001\r\nOPER_ID=操作员01\r\n\r\n; 下一节\r\n"
                                   "[其他]\r\n键=值\r\n\r\n[新节]\r\n新键=新值\r\n");
-  EXPECT_EQ(dir.read(QStringLiteral("param/test.ini")), expected);
-  const TIniFile reread(dir.file(QStringLiteral("param/test.ini")));
+  EXPECT_EQ(dir.Read(QStringLiteral("param/test.ini")), expected);
+  const TIniFile reread(dir.File(QStringLiteral("param/test.ini")));
   EXPECT_EQ(reread.ReadString(Text("B2B"), Text("OPER_ID")), Text("操作员01"));
   EXPECT_EQ(reread.Keys(Text("B2B")), (QStringList{Text("URL"), Text("CUST_ID"), Text("OPER_ID")}));
 }
@@ -103,14 +103,14 @@ TEST(IniFile, savingRewritesLfLinesWithCrLfAndRefusesWhatALineCannotHold) {
   TIniFile ini = Load(dir, Gbk("[B2B]\nVerTime=20261201"));
   ini.WriteString(Text("B2B"), Text("VerTime"), Text("20270101"));
   ini.Save();
-  EXPECT_EQ(dir.read(QStringLiteral("param/test.ini")), Gbk("[B2B]\r\nVerTime=20270101\r\n"));
+  EXPECT_EQ(dir.Read(QStringLiteral("param/test.ini")), Gbk("[B2B]\r\nVerTime=20270101\r\n"));
 
   EXPECT_THROW(ini.WriteString(Text("B2B"), Text("a=b"), Text("1")), std::invalid_argument);
   EXPECT_THROW(ini.WriteString(Text("B2B"), Text("键"), Text("两\r\n行")), std::invalid_argument);
   EXPECT_THROW(ini.WriteString(Text("B2B"), Text("键"), Text("😀")), std::invalid_argument);
   EXPECT_THROW(ini.WriteString(Text("a]b"), Text("键"), Text("1")), std::invalid_argument);
 
-  TIniFile nowhere(dir.file(QStringLiteral("no/such/dir/x.ini")));
+  TIniFile nowhere(dir.File(QStringLiteral("no/such/dir/x.ini")));
   nowhere.WriteString(Text("B2B"), Text("URL"), Text("x"));
   EXPECT_THROW(nowhere.Save(), TFileError);
 }

@@ -84,9 +84,9 @@ TEST(FixTwoDecimals, padsOrCutsToTwoDecimals) {
 TEST(FormatAmount, showsTwoDecimalsOrBlankForZero) {
   EXPECT_EQ(FormatAmount(false, TAmount()), "0.00");
   EXPECT_EQ(FormatAmount(true, TAmount()), "");
-  EXPECT_EQ(FormatAmount(true, TAmount::fromUnits(12345678905)), "1,234,567.89");
-  EXPECT_EQ(FormatAmount(true, TAmount::fromUnits(12345678950)), "1,234,567.90");
-  EXPECT_EQ(FormatAmount(false, TAmount::fromUnits(-10000000)), "-1,000.00");
+  EXPECT_EQ(FormatAmount(true, TAmount::FromUnits(12345678905)), "1,234,567.89");
+  EXPECT_EQ(FormatAmount(true, TAmount::FromUnits(12345678950)), "1,234,567.90");
+  EXPECT_EQ(FormatAmount(false, TAmount::FromUnits(-10000000)), "-1,000.00");
 }
 
 TEST(IsValidDate, followsTheGregorianCalendarWithinTheYearRange) {
@@ -142,11 +142,11 @@ TEST(Splitting, keepsOrDropsThePieceAfterTheLastSeparator) {
 
 TEST(Splitting, neverMatchesInsideADoubleByteCharacter) {
   // The second GBK byte of 誠 is "\" and that of 諀 is "|".
-  ASSERT_EQ(codec::toGbk(u"誠諀"), QByteArray("\xD5\x5C\xD5\x7C"));
+  ASSERT_EQ(codec::ToGbk(u"誠諀"), QByteArray("\xD5\x5C\xD5\x7C"));
   EXPECT_EQ(SplitFields(u"誠諀|甲|", u"|"), QStringList({"誠諀", "甲"}));
   EXPECT_EQ(FileNameOf(u"C:\\单据\\誠諀.txt"), "誠諀.txt");
   // The bytes of 爸小 hold those of 中 across the two characters.
-  ASSERT_TRUE(codec::toGbk(u"爸小").contains(codec::toGbk(u"中")));
+  ASSERT_TRUE(codec::ToGbk(u"爸小").contains(codec::ToGbk(u"中")));
   EXPECT_EQ(SplitText(u"爸小中乙", u"中"), QStringList({"爸小", "乙"}));
   // A separator that is half of a surrogate pair does not cut the pair.
   const QString pair = QString::fromUtf16(u"\U0001F600");

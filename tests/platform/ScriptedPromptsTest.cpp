@@ -21,19 +21,19 @@ TEST(ScriptedPrompts, messagesTakeQueuedAnswersInOrderThenDefaults) {
 
   ASSERT_EQ(prompts.Messages().size(), 4u);
   const TScriptedMessage& first = prompts.Messages()[0];
-  EXPECT_EQ(first.icon, QMessageBox::Question);
-  EXPECT_EQ(first.caption, QStringLiteral("标题"));
-  EXPECT_EQ(first.buttons, QMessageBox::Yes | QMessageBox::No);
-  EXPECT_TRUE(first.scripted);
+  EXPECT_EQ(first.Icon, QMessageBox::Question);
+  EXPECT_EQ(first.Caption, QStringLiteral("标题"));
+  EXPECT_EQ(first.Buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_TRUE(first.Scripted);
 
   const TScriptedMessage& asked = prompts.Messages()[2];
-  EXPECT_EQ(asked.icon, QMessageBox::Question);
-  EXPECT_EQ(asked.buttons, QMessageBox::Yes | QMessageBox::No);
-  EXPECT_EQ(asked.answer, QMessageBox::Yes);
-  EXPECT_FALSE(asked.scripted);
+  EXPECT_EQ(asked.Icon, QMessageBox::Question);
+  EXPECT_EQ(asked.Buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(asked.Answer, QMessageBox::Yes);
+  EXPECT_FALSE(asked.Scripted);
 
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Information);
-  EXPECT_EQ(prompts.LastMessage().answer, QMessageBox::Ok);
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Information);
+  EXPECT_EQ(prompts.LastMessage().Answer, QMessageBox::Ok);
   EXPECT_EQ(prompts.MessageTexts(), (QStringList{QStringLiteral("甲"), QStringLiteral("乙"),
                                                  QStringLiteral("丙"), QStringLiteral("丁")}));
   EXPECT_EQ(prompts.PendingAnswers(), 0);
@@ -62,13 +62,13 @@ TEST(ScriptedPrompts, fileAndInputDialogsAnswerFromQueueAndCancelWhenEmpty) {
 
   ASSERT_EQ(prompts.FileDialogs().size(), 3u);
   const TScriptedFileDialog& save = prompts.FileDialogs()[2];
-  EXPECT_EQ(save.kind, TScriptedFileDialog::Save);
-  EXPECT_EQ(save.path, QStringLiteral("/out/x.txt"));
-  EXPECT_EQ(save.filter, QStringLiteral("文本文件 (*.txt)"));
-  EXPECT_FALSE(save.scripted);
+  EXPECT_EQ(save.Kind, TScriptedFileDialog::Save);
+  EXPECT_EQ(save.Path, QStringLiteral("/out/x.txt"));
+  EXPECT_EQ(save.Filter, QStringLiteral("文本文件 (*.txt)"));
+  EXPECT_FALSE(save.Scripted);
   ASSERT_EQ(prompts.Inputs().size(), 3u);
-  EXPECT_TRUE(prompts.Inputs()[1].scripted);
-  EXPECT_FALSE(prompts.Inputs()[2].scripted);
+  EXPECT_TRUE(prompts.Inputs()[1].Scripted);
+  EXPECT_FALSE(prompts.Inputs()[2].Scripted);
 }
 
 TEST(ScriptedPrompts, modalRunsLetTheScriptFillTheDialogAndRejectWhenEmpty) {
@@ -91,10 +91,10 @@ TEST(ScriptedPrompts, modalRunsLetTheScriptFillTheDialogAndRejectWhenEmpty) {
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 
   ASSERT_EQ(prompts.ModalRuns().size(), 2u);
-  EXPECT_EQ(prompts.ModalRuns()[0].objectName, QStringLiteral("TfmLogon"));
-  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, QStringLiteral("登陆"));
-  EXPECT_TRUE(prompts.ModalRuns()[0].scripted);
-  EXPECT_FALSE(prompts.ModalRuns()[1].scripted);
+  EXPECT_EQ(prompts.ModalRuns()[0].ObjectName, QStringLiteral("TfmLogon"));
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, QStringLiteral("登陆"));
+  EXPECT_TRUE(prompts.ModalRuns()[0].Scripted);
+  EXPECT_FALSE(prompts.ModalRuns()[1].Scripted);
   EXPECT_FALSE(dialog.isVisible());
 }
 

@@ -7,16 +7,16 @@
 namespace {
 
 TBranchList Loaded(const TempAppDir& dir, const QByteArray& gbkFile) {
-  dir.write("param/branch.xml", gbkFile);
+  dir.Write("param/branch.xml", gbkFile);
   TBranchList list;
-  list.Load(dir.file("param/branch.xml"));
+  list.Load(dir.File("param/branch.xml"));
   return list;
 }
 
 TEST(BranchList, readsEveryChildOfTheRootAsABranchWithItsCountersInOrder) {
   TempAppDir dir;
   const TBranchList list = Loaded(
-      dir, codec::toGbk(
+      dir, codec::ToGbk(
                u"<?xml version=\"1.0\" encoding=\"GB2312\"?>\r\n"
                "<AreaCodeConf>"
                "<Branch><BranchCode> 110 </BranchCode><BranchName>北京分行</BranchName>"
@@ -52,7 +52,7 @@ TEST(BranchList, readsEveryChildOfTheRootAsABranchWithItsCountersInOrder) {
 TEST(BranchList, aMissingBrokenOrForeignFileGivesAnEmptyTable) {
   TempAppDir dir;
   TBranchList missing;
-  missing.Load(dir.file("param/branch.xml"));
+  missing.Load(dir.File("param/branch.xml"));
   EXPECT_EQ(missing.Count(), 0);
   EXPECT_EQ(Loaded(dir, "<AreaCodeConf><Branch>").Count(), 0);
   EXPECT_EQ(

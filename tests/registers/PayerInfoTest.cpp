@@ -35,7 +35,7 @@ TEST(PayerInfo, loadsTrimmedFieldsIncludingExchangeNoButNeverWritesIt) {
       "</PayerList>");
   EXPECT_EQ(payer.PayAccNo, U("4400123"));
   EXPECT_EQ(payer.ExchangeNo, U("7788"));
-  EXPECT_EQ(payer.Balance, TAmount::fromUnits(125000));
+  EXPECT_EQ(payer.Balance, TAmount::FromUnits(125000));
   EXPECT_EQ(payer.RightTypeText(), U("授权"));
 
   EXPECT_EQ(SavedMarkup(payer),
@@ -53,11 +53,11 @@ TEST(PayerInfo, balanceIsExactDecimalTextBothWays) {
   auto balanceRead = [](const char* text) {
     return Loaded(QByteArray("<PayerList><Balance>") + text + "</Balance></PayerList>").Balance;
   };
-  EXPECT_EQ(balanceRead("0.00005"), TAmount::fromUnits(0));  // half to even
-  EXPECT_EQ(balanceRead("0.00015"), TAmount::fromUnits(2));
-  EXPECT_EQ(balanceRead("-1234.56785"), TAmount::fromUnits(-12345678));
+  EXPECT_EQ(balanceRead("0.00005"), TAmount::FromUnits(0));  // half to even
+  EXPECT_EQ(balanceRead("0.00015"), TAmount::FromUnits(2));
+  EXPECT_EQ(balanceRead("-1234.56785"), TAmount::FromUnits(-12345678));
   EXPECT_EQ(balanceRead("90071992547409.9"),
-            TAmount::fromUnits(900719925474099000));  // beyond double precision
+            TAmount::FromUnits(900719925474099000));  // beyond double precision
   EXPECT_EQ(balanceRead("abc"), TAmount());
   EXPECT_EQ(Loaded("<PayerList/>").Balance, TAmount());
   EXPECT_EQ(balanceRead("1,5"), TAmount());
@@ -69,10 +69,10 @@ TEST(PayerInfo, balanceIsExactDecimalTextBothWays) {
     const qsizetype begin = markup.indexOf("<Balance>") + 9;
     return markup.mid(begin, markup.indexOf("</Balance>") - begin);
   };
-  EXPECT_EQ(balanceWritten(TAmount::fromUnits(1)), "0.0001");
-  EXPECT_EQ(balanceWritten(TAmount::fromYuan(100)), "100");
-  EXPECT_EQ(balanceWritten(TAmount::fromUnits(12345000)), "1234.5");
-  EXPECT_EQ(balanceWritten(TAmount::fromUnits(-30000)), "-3");
+  EXPECT_EQ(balanceWritten(TAmount::FromUnits(1)), "0.0001");
+  EXPECT_EQ(balanceWritten(TAmount::FromYuan(100)), "100");
+  EXPECT_EQ(balanceWritten(TAmount::FromUnits(12345000)), "1234.5");
+  EXPECT_EQ(balanceWritten(TAmount::FromUnits(-30000)), "-3");
   EXPECT_EQ(balanceWritten(TAmount()), "0");
 }
 
@@ -82,7 +82,7 @@ TEST(PayerInfo, assignCopiesEverythingButTheOwnExchangeNo) {
   registered.PayAccName = U("维岭科技");
   registered.ExchangeNo = U("from register");
   registered.SortId = U("组一");
-  registered.Balance = TAmount::fromYuan(7);
+  registered.Balance = TAmount::FromYuan(7);
   registered.AccAlias = U("别名");
 
   TPayerInfo copy;

@@ -10,8 +10,8 @@ namespace {
 class LogonDialogTest : public SessionFixture {
  protected:
   void ExpectRefused(TfmLogon& dialog, const char* message, const char* focusField) {
-    EXPECT_EQ(prompts.LastMessage().caption, "提示") << message;
-    EXPECT_EQ(prompts.LastMessage().text, QString::fromUtf8(message));
+    EXPECT_EQ(prompts.LastMessage().Caption, "提示") << message;
+    EXPECT_EQ(prompts.LastMessage().Text, QString::fromUtf8(message));
     EXPECT_EQ(dialog.focusWidget(), Field(dialog, focusField)) << message;
     EXPECT_TRUE(Button(dialog, "btnLogin")->isEnabled());
     EXPECT_TRUE(Button(dialog, "btnCancel")->isEnabled());
@@ -61,9 +61,9 @@ TEST_F(LogonDialogTest, passwordsOfSixAndTwelveCharactersAreSentAndARefusalKeeps
   TypeAndLogin(dialog, "3100012345", "001", "a123456789ab");
   ASSERT_EQ(RequestsOf("690101").size(), 1);
   EXPECT_EQ(RequestsOf("690101")[0].Field("LOG_PWD"), "a123456789ab");
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.LastMessage().caption, AppTitle());
-  EXPECT_EQ(prompts.LastMessage().text, "信息提示\r\r登录密码错误。(EBLN0002)");
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().Caption, AppTitle());
+  EXPECT_EQ(prompts.LastMessage().Text, "信息提示\r\r登录密码错误。(EBLN0002)");
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   EXPECT_TRUE(Button(dialog, "btnLogin")->isEnabled());
   EXPECT_TRUE(Button(dialog, "btnCancel")->isEnabled());
@@ -71,7 +71,7 @@ TEST_F(LogonDialogTest, passwordsOfSixAndTwelveCharactersAreSentAndARefusalKeeps
   sim.SetFault("drop", 0);
   TypeAndLogin(dialog, "3100012345", "001", "a12345");
   sim.ClearFault();
-  EXPECT_EQ(prompts.LastMessage().text,
+  EXPECT_EQ(prompts.LastMessage().Text,
             "返回信息为服务器暂时不能访问,原因可能是网银服务器忙或网络故障,请稍后再试!");
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
 
@@ -104,7 +104,7 @@ TEST_F(LogonDialogTest, announcementIsShownModallyAfterTheLogon) {
   prompts.AnswerModal(QDialog::Accepted);
   TypeAndLogin(dialog, "3100012345", "001", "a12345");
   ASSERT_EQ(prompts.ModalRuns().size(), 1u);
-  EXPECT_EQ(prompts.ModalRuns()[0].objectName, "FormShowUpdateMsg");
+  EXPECT_EQ(prompts.ModalRuns()[0].ObjectName, "FormShowUpdateMsg");
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 

@@ -56,8 +56,8 @@ TEST_F(LogonTest, demoLogonSendsTheExactBodyFillsTheSessionAndSaysSo) {
   EXPECT_EQ(user.ClientName, "download/WeilingB2BClient-setup.zip");
 
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.LastMessage().caption, "提示");
-  EXPECT_EQ(prompts.LastMessage().text, "登录成功！");
+  EXPECT_EQ(prompts.LastMessage().Caption, "提示");
+  EXPECT_EQ(prompts.LastMessage().Text, "登录成功！");
 }
 
 TEST_F(LogonTest, newerVersionAsksAndDownloadsThePackageOnlyWhenWanted) {
@@ -67,15 +67,15 @@ TEST_F(LogonTest, newerVersionAsksAndDownloadsThePackageOnlyWhenWanted) {
   LogOn();
   EXPECT_TRUE(user.LoggedOn);
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.LastMessage().caption, "询问");
-  EXPECT_EQ(prompts.LastMessage().text, "登录成功，客户端版本已升级，是否需要立即更新？");
-  EXPECT_EQ(prompts.LastMessage().buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_EQ(prompts.LastMessage().Caption, "询问");
+  EXPECT_EQ(prompts.LastMessage().Text, "登录成功，客户端版本已升级，是否需要立即更新？");
+  EXPECT_EQ(prompts.LastMessage().Buttons, QMessageBox::Yes | QMessageBox::No);
   EXPECT_EQ(sim.Requests().size(), 1);
   EXPECT_TRUE(prompts.FileDialogs().empty());
 
   user = TUSER{};
   sim.ClearRequests();
-  const QString saved = dir.file("setup.zip");
+  const QString saved = dir.File("setup.zip");
   prompts.Answer(QMessageBox::Yes);
   prompts.AnswerFile(saved);
   LogOn();
@@ -84,7 +84,7 @@ TEST_F(LogonTest, newerVersionAsksAndDownloadsThePackageOnlyWhenWanted) {
   EXPECT_EQ(requests[1].Method, "GET");
   EXPECT_EQ(requests[1].Path, "/download/WeilingB2BClient-setup.zip");
   ASSERT_EQ(prompts.FileDialogs().size(), 1u);
-  EXPECT_EQ(prompts.FileDialogs()[0].caption, "文件下载");
+  EXPECT_EQ(prompts.FileDialogs()[0].Caption, "文件下载");
   QFile package(saved);
   ASSERT_TRUE(package.open(QIODevice::ReadOnly));
   EXPECT_GT(package.size(), 0);
@@ -95,8 +95,8 @@ TEST_F(LogonTest, operatorWhoIsNotAPreparerOpensNoSession) {
   EXPECT_FALSE(user.LoggedOn);
   EXPECT_TRUE(user.SKey.isEmpty());
   EXPECT_TRUE(user.CustId.isEmpty());
-  EXPECT_EQ(prompts.LastMessage().caption, "提示");
-  EXPECT_EQ(prompts.LastMessage().text,
+  EXPECT_EQ(prompts.LastMessage().Caption, "提示");
+  EXPECT_EQ(prompts.LastMessage().Text,
             "您登陆所使用的操作员不是网银的制单员，请重新使用网银制单员进行登录！");
 }
 
@@ -141,9 +141,9 @@ TEST_F(LogonTest, sessionTypeIsAskedOncePerSessionAndAFailedQueryShowsItsError) 
   user.TradeType = -1;
   sim.SetFault("error", 1, {{"txcode", "NC1001"}, {"code", "EBNC0001"}, {"message", "查询失败"}});
   EXPECT_EQ(TGetData::QueryTradeType(Config(), user, prompts), -1);
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.LastMessage().caption, "错误");
-  EXPECT_EQ(prompts.LastMessage().text, "信息提示\r\r查询失败。(EBNC0001)");
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().Caption, "错误");
+  EXPECT_EQ(prompts.LastMessage().Text, "信息提示\r\r查询失败。(EBNC0001)");
 
   TServerConfig unreachable = Config();
   unreachable.ServerBaseUrl = QStringLiteral("http://127.0.0.1:1");
@@ -162,7 +162,7 @@ TEST_F(LogonTest, announcementIsShownOnlyWhenTheServerSaysOne) {
   });
   ShowClientAnnouncement(Config(), user, prompts, nullptr);
   ASSERT_EQ(prompts.ModalRuns().size(), 1u);
-  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "客户端公告");
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, "客户端公告");
   EXPECT_EQ(shown,
             "尊敬的客户：本行网银系统将于2026年12月20日凌晨0:00至6:00进行系统升级，期间暂停服务。");
   const QList<TSimRequest> requests = sim.Requests();

@@ -7,7 +7,7 @@ using reply::DecodeBody;
 
 TEST(ReplyBody, DecodedByBomThenHeaderThenDeclarationThenGbk) {
   const QString name = QStringLiteral("维岭示范");
-  const QByteArray gbk = codec::toGbk(name);
+  const QByteArray gbk = codec::ToGbk(name);
   const QByteArray utf8 = name.toUtf8();
   EXPECT_EQ(DecodeBody(gbk, "text/xml; charset=GBK"), name);
   EXPECT_EQ(DecodeBody(gbk, "text/html; charset=\"gb2312\""), name);

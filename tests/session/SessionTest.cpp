@@ -11,7 +11,7 @@ class SessionTest : public SessionFixture {
   int ModalRuns(const char* objectName) const {
     int runs = 0;
     for (const TScriptedModal& run : prompts.ModalRuns())
-      if (run.objectName == QLatin1String(objectName)) ++runs;
+      if (run.ObjectName == QLatin1String(objectName)) ++runs;
     return runs;
   }
   std::shared_ptr<TBankSession> session;
@@ -60,8 +60,8 @@ TEST_F(SessionTest, failedSessionTypeQueryEndsTheSessionButAFailedExchangeKeepsI
   ScriptLogon("3100012345", "001", "a12345");
   EXPECT_FALSE(session->LogOn(nullptr));
   EXPECT_FALSE(session->IsLoggedOn());
-  EXPECT_EQ(prompts.LastMessage().caption, "错误");
-  EXPECT_EQ(prompts.LastMessage().text, "信息提示\r\r查询失败。(EBNC0001)");
+  EXPECT_EQ(prompts.LastMessage().Caption, "错误");
+  EXPECT_EQ(prompts.LastMessage().Text, "信息提示\r\r查询失败。(EBNC0001)");
 
   sim.SetFault("drop", 0, {{"txcode", "NC1001"}});
   ScriptLogon("3100012345", "001", "a12345");
@@ -69,8 +69,8 @@ TEST_F(SessionTest, failedSessionTypeQueryEndsTheSessionButAFailedExchangeKeepsI
   sim.ClearFault();
   EXPECT_EQ(session->User().TradeType, -1);
   EXPECT_EQ(session->User().AgentType, -1);
-  EXPECT_EQ(prompts.LastMessage().caption, AppTitle());
-  EXPECT_EQ(prompts.LastMessage().text,
+  EXPECT_EQ(prompts.LastMessage().Caption, AppTitle());
+  EXPECT_EQ(prompts.LastMessage().Text,
             "返回信息为服务器暂时不能访问,原因可能是网银服务器忙或网络故障,请稍后再试!");
 }
 

@@ -264,9 +264,9 @@ TEST_F(Transport, FileReplyIsOfferedForSaving) {
   downloader.NavigateAndWait(sim.BaseUrl() + QLatin1String(kPackagePath));
   EXPECT_EQ(started.count(), 1);
   ASSERT_EQ(prompts.FileDialogs().size(), 1u);
-  EXPECT_EQ(prompts.FileDialogs()[0].kind, TScriptedFileDialog::Save);
-  EXPECT_EQ(prompts.FileDialogs()[0].caption, QStringLiteral("文件下载"));
-  EXPECT_EQ(prompts.FileDialogs()[0].path, QStringLiteral("WeilingB2BClient-setup.zip"));
+  EXPECT_EQ(prompts.FileDialogs()[0].Kind, TScriptedFileDialog::Save);
+  EXPECT_EQ(prompts.FileDialogs()[0].Caption, QStringLiteral("文件下载"));
+  EXPECT_EQ(prompts.FileDialogs()[0].Path, QStringLiteral("WeilingB2BClient-setup.zip"));
   QFile saved(target);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll(), expected);
@@ -287,8 +287,8 @@ TEST_F(Transport, FailedSaveIsShownAsError) {
   TWebDownloader downloader(&browser);
   downloader.NavigateAndWait(sim.BaseUrl() + QLatin1String(kPackagePath));
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.Messages()[0].caption, QStringLiteral("错误"));
-  EXPECT_EQ(prompts.Messages()[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.Messages()[0].Caption, QStringLiteral("错误"));
+  EXPECT_EQ(prompts.Messages()[0].Icon, QMessageBox::Critical);
 }
 
 TEST_F(Transport, FileStillArrivingAtTheLimitIsNotCutOff) {
@@ -302,7 +302,7 @@ TEST_F(Transport, FileStillArrivingAtTheLimitIsNotCutOff) {
   TWebDownloader downloader(&browser);
   downloader.NavigateAndWait(server.Url("/files/r.dat"));  // a 3 s limit
   ASSERT_EQ(prompts.FileDialogs().size(), 1u);
-  EXPECT_EQ(prompts.FileDialogs()[0].path, QStringLiteral("r.dat"));
+  EXPECT_EQ(prompts.FileDialogs()[0].Path, QStringLiteral("r.dat"));
   QFile saved(target);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   EXPECT_EQ(saved.readAll(), QByteArray("12345678"));

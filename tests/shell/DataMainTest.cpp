@@ -10,16 +10,16 @@ namespace {
 
 TEST(DataMain, createsTheWorkingDirectoriesAndNamesFilesBelowThem) {
   TempAppDir dir;
-  dir.write("param/keep.txt", "x");  // an existing directory is left alone
-  const TDataMain data(dir.path() + "/");
+  dir.Write("param/keep.txt", "x");  // an existing directory is left alone
+  const TDataMain data(dir.Path() + "/");
   for (const char* name : {"param", "dfdk", "BatchLog"})
-    EXPECT_TRUE(QFileInfo(dir.file(name)).isDir()) << name;
-  EXPECT_EQ(dir.read("param/keep.txt"), "x");
+    EXPECT_TRUE(QFileInfo(dir.File(name)).isDir()) << name;
+  EXPECT_EQ(dir.Read("param/keep.txt"), "x");
 
-  const QString app = QDir(dir.path()).absolutePath() + "/";
+  const QString app = QDir(dir.Path()).absolutePath() + "/";
   const TAppPaths& paths = data.Paths();
   EXPECT_EQ(paths.AppDir(), app);
-  EXPECT_EQ(TDataMain(dir.path()).Paths().AppDir(), app);
+  EXPECT_EQ(TDataMain(dir.Path()).Paths().AppDir(), app);
   EXPECT_EQ(paths.ParamFile("Payer.xml"), app + "param/Payer.xml");
   EXPECT_EQ(paths.DfdkFile("templet.xml"), app + "dfdk/templet.xml");
   EXPECT_EQ(paths.DfdkDir(), app + "dfdk");

@@ -7,15 +7,15 @@ namespace {
 class MainWindowSessionTest : public SessionFixture {
  protected:
   MainWindowSessionTest() {
-    dir.write("param/Menu.ini", codec::toGbk(QStringLiteral("[联机]\r\n账户明细=6\r\n")));
-    form = std::make_unique<TFormMain>(dir.path(), prompts);
+    dir.Write("param/Menu.ini", codec::ToGbk(QStringLiteral("[联机]\r\n账户明细=6\r\n")));
+    form = std::make_unique<TFormMain>(dir.Path(), prompts);
     form->SetSessionControl(&session);
   }
   // How often a dialog of that name was run modally.
   int ModalRuns(const char* objectName) const {
     int runs = 0;
     for (const TScriptedModal& run : prompts.ModalRuns())
-      if (run.objectName == QLatin1String(objectName)) ++runs;
+      if (run.ObjectName == QLatin1String(objectName)) ++runs;
     return runs;
   }
 
@@ -38,7 +38,7 @@ TEST_F(MainWindowSessionTest, menuCodeThatNeedsASessionLogsOnFirst) {
 
   form->btnEnterClick();
   EXPECT_EQ(ModalRuns("fmLogon"), 2);
-  EXPECT_EQ(prompts.LastMessage().text, "客户端已与服务器联机，请先退出企业网银再进行登陆操作。");
+  EXPECT_EQ(prompts.LastMessage().Text, "客户端已与服务器联机，请先退出企业网银再进行登陆操作。");
 }
 
 TEST_F(MainWindowSessionTest, quitAnsweredYesLogsOffAndTheNextRequestCarriesNoCookie) {
@@ -52,7 +52,7 @@ TEST_F(MainWindowSessionTest, quitAnsweredYesLogsOffAndTheNextRequestCarriesNoCo
 
   prompts.Answer(QMessageBox::Yes);
   form->btnQuitWYClick();
-  EXPECT_EQ(prompts.LastMessage().caption, "退出联机");
+  EXPECT_EQ(prompts.LastMessage().Caption, "退出联机");
   EXPECT_FALSE(session.IsLoggedOn());
 
   sim.ClearRequests();

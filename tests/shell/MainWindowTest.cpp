@@ -31,7 +31,7 @@ const char* const kMenuDamaged = "系统菜单文件有误，请重新安装客�
 
 // A Menu.ini as shipped: GBK bytes, CR LF line ends.
 QByteArray MenuIni(const char* utf8) {
-  return codec::toGbk(Text(utf8).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+  return codec::ToGbk(Text(utf8).replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
 }
 
 // A screen with state of its own that counts how often it was asked to close
@@ -39,21 +39,21 @@ QByteArray MenuIni(const char* utf8) {
 class ProbeScreen : public TFormOriginal {
  public:
   explicit ProbeScreen(TScreenServices services)
-      : TFormOriginal(std::move(services)), edit(new QLineEdit(this)) {}
+      : TFormOriginal(std::move(services)), Edit(new QLineEdit(this)) {}
   void BeforeProgramExit() override {
-    ++saves;
-    if (saveFailure) throw TFileError(QString::fromUtf8(saveFailure));
+    ++Saves;
+    if (SaveFailure) throw TFileError(QString::fromUtf8(SaveFailure));
   }
-  QLineEdit* edit;
-  int closeRequests = 0;
-  bool refuseClose = false;
-  int saves = 0;
-  const char* saveFailure = nullptr;
+  QLineEdit* Edit;
+  int CloseRequests = 0;
+  bool RefuseClose = false;
+  int Saves = 0;
+  const char* SaveFailure = nullptr;
 
  protected:
   void closeEvent(QCloseEvent* event) override {
-    ++closeRequests;
-    if (refuseClose)
+    ++CloseRequests;
+    if (RefuseClose)
       event->ignore();
     else
       event->accept();
@@ -63,13 +63,13 @@ class ProbeScreen : public TFormOriginal {
 class MainWindowTest : public testing::Test {
  protected:
   MainWindowTest() {
-    dir.write(QStringLiteral("param/ClientSys.ini"),
+    dir.Write(QStringLiteral("param/ClientSys.ini"),
               MenuIni("[B2B]\nURL=http://127.0.0.1:8443\nVerTime=20261201\n"));
   }
 
   std::unique_ptr<TFormMain> Open(const char* menu) {
-    dir.write(QStringLiteral("param/Menu.ini"), MenuIni(menu));
-    auto form = std::make_unique<TFormMain>(dir.path(), prompts);
+    dir.Write(QStringLiteral("param/Menu.ini"), MenuIni(menu));
+    auto form = std::make_unique<TFormMain>(dir.Path(), prompts);
     session = std::make_unique<TFakeSession>();
     form->SetSessionControl(session.get());
     return form;
@@ -128,16 +128,16 @@ TEST_F(MainWindowTest, menuTreeFollowsTheSectionsAndKeysOfMenuIniInFileOrder) {
   EXPECT_EQ(form->MainPlatV5Path(), Text("/NNVX/NECV5B2BMainPlat"));
   EXPECT_EQ(form->MainPlatV6Path(), Text("/NNVX/NECV6B2BMainPlat"));
   const struct {
-    const char* name;
-    const char* caption;
+    const char* Name;
+    const char* Caption;
   } buttons[] = {{"btnEnter", "登陆企业网银"},
                  {"btnQuitWY", "退出企业网银"},
                  {"btnLinkWY", "企业网银链接"},
                  {"btnOperBook", "操作手册"},
                  {"btnExit", "退出客户端"}};
   for (const auto& b : buttons) {
-    ASSERT_NE(Button(*form, b.name), nullptr) << b.name;
-    EXPECT_EQ(Button(*form, b.name)->text(), Text(b.caption));
+    ASSERT_NE(Button(*form, b.Name), nullptr) << b.Name;
+    EXPECT_EQ(Button(*form, b.Name)->text(), Text(b.Caption));
   }
   EXPECT_NE(form->findChild<QStackedWidget*>(QStringLiteral("pnlWork")), nullptr);
   EXPECT_NE(form->findChild<QWidget*>(QStringLiteral("pnlMenus")), nullptr);
@@ -203,17 +203,17 @@ TEST_F(MainWindowTest, screensAreKeptAliveAndClosedWhenReplaced) {
   Choose(*form, "付款人");
   ASSERT_TRUE(payers);
   EXPECT_EQ(form->CurrentScreen(), payers.data());
-  payers->edit->setText(Text("未保存的输入"));
+  payers->Edit->setText(Text("未保存的输入"));
 
   // Choosing the screen that is shown changes nothing.
   EXPECT_FALSE(form->ShowScreen(9));
   Choose(*form, "付款人");
-  EXPECT_EQ(payers->closeRequests, 0);
+  EXPECT_EQ(payers->CloseRequests, 0);
   EXPECT_TRUE(payers->isVisible());
 
   Choose(*form, "收款人");
   EXPECT_EQ(form->CurrentScreen(), payees.data());
-  EXPECT_EQ(payers->closeRequests, 1);
+  EXPECT_EQ(payers->CloseRequests, 1);
   ASSERT_TRUE(payers);
   EXPECT_FALSE(payers->isVisible());
   EXPECT_TRUE(payees->isVisible());
@@ -221,9 +221,9 @@ TEST_F(MainWindowTest, screensAreKeptAliveAndClosedWhenReplaced) {
   ProbeScreen* first = payers.data();
   Choose(*form, "付款人");
   EXPECT_EQ(form->CurrentScreen(), first);
-  EXPECT_EQ(payers->edit->text(), Text("未保存的输入"));
+  EXPECT_EQ(payers->Edit->text(), Text("未保存的输入"));
   EXPECT_TRUE(payers->isVisible());
-  EXPECT_EQ(payees->closeRequests, 1);
+  EXPECT_EQ(payees->CloseRequests, 1);
 
   // A screen that closed itself comes back when chosen again.
   payers->close();
@@ -232,7 +232,7 @@ TEST_F(MainWindowTest, screensAreKeptAliveAndClosedWhenReplaced) {
   EXPECT_TRUE(payers->isVisible());
 
   // A screen that refuses to close stays in front.
-  payers->refuseClose = true;
+  payers->RefuseClose = true;
   EXPECT_FALSE(form->ShowScreen(10));
   EXPECT_EQ(form->CurrentScreen(), first);
   EXPECT_TRUE(payers->isVisible());
@@ -242,20 +242,20 @@ TEST_F(MainWindowTest, sessionCodesLogOnFirstAndOpenNothingWithoutASession) {
   auto form = Open("[查询]\n明细联机=6\n参数=5\n");
 
   Choose(*form, "明细联机");
-  EXPECT_EQ(session->logOnCalls, 1);
+  EXPECT_EQ(session->LogOnCalls, 1);
   EXPECT_EQ(form->CurrentScreen(), nullptr);
 
-  session->logOnSucceeds = true;
+  session->LogOnSucceeds = true;
   Choose(*form, "明细联机");
-  EXPECT_EQ(session->logOnCalls, 2);
+  EXPECT_EQ(session->LogOnCalls, 2);
   EXPECT_EQ(CurrentCaption(*form), Text("账户明细联机查询"));
 
   // Logged on: no second logon; dialogs run modally through the prompts.
   prompts.AnswerModal(QDialog::Accepted);
   Choose(*form, "参数");
-  EXPECT_EQ(session->logOnCalls, 2);
+  EXPECT_EQ(session->LogOnCalls, 2);
   ASSERT_EQ(prompts.ModalRuns().size(), 1u);
-  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, Text("更新客户端软件参数"));
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, Text("更新客户端软件参数"));
   EXPECT_TRUE(prompts.Messages().empty());
 }
 
@@ -265,44 +265,44 @@ TEST_F(MainWindowTest, withoutSessionHooksTheLogonTellsTheClerkAndOpensNothing) 
   Choose(*form, "流水联机");
   EXPECT_EQ(form->CurrentScreen(), nullptr);
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.LastMessage().caption, Text("登陆企业网银"));
+  EXPECT_EQ(prompts.LastMessage().Caption, Text("登陆企业网银"));
 }
 
 TEST_F(MainWindowTest, sessionButtonsFollowTheSessionState) {
   auto form = Open("[组]\n制单=0\n");
 
   form->btnQuitWYClick();
-  EXPECT_EQ(prompts.LastMessage().text, Text("未与服务器联机。"));
+  EXPECT_EQ(prompts.LastMessage().Text, Text("未与服务器联机。"));
 
-  session->loggedOn = true;
+  session->LoggedOn = true;
   form->btnEnterClick();
-  EXPECT_EQ(prompts.LastMessage().text,
+  EXPECT_EQ(prompts.LastMessage().Text,
             Text("客户端已与服务器联机，请先退出企业网银再进行登陆操作。"));
-  EXPECT_EQ(session->logOnCalls, 0);
+  EXPECT_EQ(session->LogOnCalls, 0);
 
   prompts.Answer(QMessageBox::No);
   form->btnQuitWYClick();
   const TScriptedMessage question = prompts.LastMessage();
-  EXPECT_EQ(question.caption, Text("退出联机"));
-  EXPECT_EQ(question.text, Text("是否需要断开客户端与网银的连接？"));
-  EXPECT_EQ(question.buttons, QMessageBox::Yes | QMessageBox::No);
-  EXPECT_TRUE(session->loggedOn);
-  EXPECT_EQ(session->logOffCalls, 0);
+  EXPECT_EQ(question.Caption, Text("退出联机"));
+  EXPECT_EQ(question.Text, Text("是否需要断开客户端与网银的连接？"));
+  EXPECT_EQ(question.Buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_TRUE(session->LoggedOn);
+  EXPECT_EQ(session->LogOffCalls, 0);
 
   prompts.Answer(QMessageBox::Yes);
   form->btnQuitWYClick();
-  EXPECT_FALSE(session->loggedOn);
-  EXPECT_EQ(session->logOffCalls, 1);
+  EXPECT_FALSE(session->LoggedOn);
+  EXPECT_EQ(session->LogOffCalls, 1);
   EXPECT_EQ(prompts.PendingAnswers(), 0);
 }
 
 TEST_F(MainWindowTest, anErrorOfAButtonCommandIsShownAndTheWindowGoesOn) {
   auto form = Open("[组]\n制单=0\n");
   form->show();
-  session->failure = "网银服务器无响应";
+  session->Failure = "网银服务器无响应";
   QTest::mouseClick(Button(*form, "btnEnter"), Qt::LeftButton);
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.LastMessage().text, Text("网银服务器无响应"));
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().Text, Text("网银服务器无响应"));
   EXPECT_TRUE(form->isVisible());
   EXPECT_TRUE(form->isEnabled());
 }
@@ -316,14 +316,14 @@ TEST_F(MainWindowTest, linkAndManualOpenThroughTheDesktop) {
 
   form->btnOperBookClick();
   EXPECT_EQ(prompts.OpenedUrls().size(), 1);
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Warning);
-  EXPECT_TRUE(prompts.LastMessage().text.contains(QStringLiteral("help.html")));
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Warning);
+  EXPECT_TRUE(prompts.LastMessage().Text.contains(QStringLiteral("help.html")));
 
-  dir.write(QStringLiteral("param/help.html"), "<html></html>");
+  dir.Write(QStringLiteral("param/help.html"), "<html></html>");
   form->btnOperBookClick();
   ASSERT_EQ(prompts.OpenedUrls().size(), 2);
   EXPECT_EQ(prompts.OpenedUrls()[1],
-            QUrl::fromLocalFile(dir.file(QStringLiteral("param/help.html"))));
+            QUrl::fromLocalFile(dir.File(QStringLiteral("param/help.html"))));
 }
 
 TEST_F(MainWindowTest, closingLetsEveryScreenSaveAndAFailedSaveLetsTheClerkChoose) {
@@ -342,17 +342,17 @@ TEST_F(MainWindowTest, closingLetsEveryScreenSaveAndAFailedSaveLetsTheClerkChoos
   ASSERT_TRUE(form->ShowScreen(0));
   ASSERT_TRUE(form->ShowScreen(9));  // the batch screen is hidden, not gone
   form->btnExitClick();
-  EXPECT_EQ(batch->saves, 1);
+  EXPECT_EQ(batch->Saves, 1);
   EXPECT_FALSE(form->isVisible());
   EXPECT_TRUE(prompts.Messages().empty());
 
-  batch->saveFailure = "无法写入文件 Batch.txt：磁盘已满";
+  batch->SaveFailure = "无法写入文件 Batch.txt：磁盘已满";
   form->show();
   prompts.Answer(QMessageBox::No);
   EXPECT_FALSE(form->close());
   EXPECT_TRUE(form->isVisible());
-  EXPECT_TRUE(prompts.LastMessage().text.contains(QStringLiteral("磁盘已满")));
-  EXPECT_TRUE(prompts.LastMessage().text.startsWith(Text("批量制单")));
+  EXPECT_TRUE(prompts.LastMessage().Text.contains(QStringLiteral("磁盘已满")));
+  EXPECT_TRUE(prompts.LastMessage().Text.startsWith(Text("批量制单")));
 
   prompts.Answer(QMessageBox::Yes);
   EXPECT_TRUE(form->close());

@@ -8,8 +8,8 @@
 
 TEST(MenuCode, decimalOrHexadecimalElseZero) {
   const struct {
-    const char* text;
-    qint32 code;
+    const char* Text;
+    qint32 Code;
   } cases[] = {
       {"10", 10},
       {"0x0A", 10},
@@ -33,7 +33,7 @@ TEST(MenuCode, decimalOrHexadecimalElseZero) {
       {"99999999999999999999", 0},
       {"0x80000000", 0},
   };
-  for (const auto& c : cases) EXPECT_EQ(ParseMenuCode(QString::fromUtf8(c.text)), c.code) << c.text;
+  for (const auto& c : cases) EXPECT_EQ(ParseMenuCode(QString::fromUtf8(c.Text)), c.Code) << c.Text;
 }
 
 TEST(MenuCode, eachCodeFromZeroToSeventeenHasAnAction) {

@@ -19,12 +19,12 @@ namespace {
 
 TEST(ScreenRegistry, screensAreBuiltWithTheSupplyAndWorkWithTheSessionGiven) {
   TempAppDir dir;
-  dir.write("param/Menu.ini", codec::toGbk(QStringLiteral("[转账]\r\n制单=0\r\n付款人=9\r\n")));
+  dir.Write("param/Menu.ini", codec::ToGbk(QStringLiteral("[转账]\r\n制单=0\r\n付款人=9\r\n")));
   TScriptedPrompts prompts;
   // The data and the session outlive the window, whose screens use them.
-  TDataMain data(dir.path());
+  TDataMain data(dir.Path());
   TFakeSession session;
-  TFormMain form(dir.path(), prompts);
+  TFormMain form(dir.Path(), prompts);
   RegisterScreens(form.Screens(), TScreenSupply{form.ScreenServices(), data, session});
 
   auto payer = std::make_unique<TPayerInfo>();
@@ -41,7 +41,7 @@ TEST(ScreenRegistry, screensAreBuiltWithTheSupplyAndWorkWithTheSessionGiven) {
   auto doc = std::make_unique<TPayMoneyInfo>();
   doc->Payer = data.Registers.Payers[0];
   doc->Payee.RcvAccNo = QStringLiteral("6217000033334444");
-  doc->Money = TAmount::fromYuan(10);
+  doc->Money = TAmount::FromYuan(10);
   batch->Batch().Append(std::move(doc));
   batch->Refresh();
 
@@ -49,14 +49,14 @@ TEST(ScreenRegistry, screensAreBuiltWithTheSupplyAndWorkWithTheSessionGiven) {
   // which is refused, and sends nothing.
   Child<QLineEdit>(*batch, "edtPassword").setText(QStringLiteral("123456"));
   Child<QPushButton>(*batch, "btnSubmit").click();
-  EXPECT_EQ(session.logOnCalls, 1);
+  EXPECT_EQ(session.LogOnCalls, 1);
   EXPECT_TRUE(prompts.Messages().empty());
 
   // A failing logon is shown through the prompts given, and the screen goes on.
-  session.failure = "网银服务器无响应";
+  session.Failure = "网银服务器无响应";
   Child<QPushButton>(*batch, "btnSubmit").click();
-  EXPECT_EQ(session.logOnCalls, 2);
-  EXPECT_EQ(prompts.LastMessage().text, QStringLiteral("网银服务器无响应"));
+  EXPECT_EQ(session.LogOnCalls, 2);
+  EXPECT_EQ(prompts.LastMessage().Text, QStringLiteral("网银服务器无响应"));
   EXPECT_TRUE(batch->isEnabled());
 }
 

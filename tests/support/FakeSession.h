@@ -9,25 +9,25 @@
 // and logs on when the test says so, or fails with the test's message.
 class TFakeSession : public TSessionControl {
  public:
-  bool IsLoggedOn() const override { return loggedOn; }
+  bool IsLoggedOn() const override { return LoggedOn; }
   bool LogOn(QWidget*) override {
-    ++logOnCalls;
-    if (failure) throw TClerkError(QString::fromUtf8(failure));
-    loggedOn = logOnSucceeds;
-    return loggedOn;
+    ++LogOnCalls;
+    if (Failure) throw TClerkError(QString::fromUtf8(Failure));
+    LoggedOn = LogOnSucceeds;
+    return LoggedOn;
   }
   void LogOff() override {
-    ++logOffCalls;
-    loggedOn = false;
+    ++LogOffCalls;
+    LoggedOn = false;
   }
-  TUSER& User() override { return user; }
-  const TServerConfig& Server() const override { return server; }
+  TUSER& User() override { return Record; }
+  const TServerConfig& Server() const override { return Settings; }
 
-  bool loggedOn = false;
-  bool logOnSucceeds = false;
-  const char* failure = nullptr;
-  int logOnCalls = 0;
-  int logOffCalls = 0;
-  TUSER user;
-  TServerConfig server;
+  bool LoggedOn = false;
+  bool LogOnSucceeds = false;
+  const char* Failure = nullptr;
+  int LogOnCalls = 0;
+  int LogOffCalls = 0;
+  TUSER Record;
+  TServerConfig Settings;
 };

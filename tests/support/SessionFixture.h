@@ -26,12 +26,12 @@ class SessionFixture : public testing::Test {
     const QString text = QStringLiteral("; 客户端配置\r\n[B2B]\r\nURL=%1\r\nVerTime=20261201\r\n")
                              .arg(sim.BaseUrl()) +
                          QString::fromUtf8(extraLines);
-    dir.write(QStringLiteral("param/ClientSys.ini"), codec::toGbk(text));
+    dir.Write(QStringLiteral("param/ClientSys.ini"), codec::ToGbk(text));
   }
 
   TServerConfig Config() const {
     return {sim.BaseUrl(), QStringLiteral("20261201"),
-            dir.file(QStringLiteral("param/ClientSys.ini"))};
+            dir.File(QStringLiteral("param/ClientSys.ini"))};
   }
 
   // The requests the simulator got for one transaction code.

@@ -9,20 +9,20 @@ TempAppDir::TempAppDir() {
   if (!dir_.isValid()) throw std::runtime_error("cannot create a temporary directory");
 }
 
-QString TempAppDir::file(const QString& relative) const {
+QString TempAppDir::File(const QString& relative) const {
   return dir_.filePath(relative);
 }
 
-void TempAppDir::write(const QString& relative, const QByteArray& bytes) const {
-  const QString path = file(relative);
+void TempAppDir::Write(const QString& relative, const QByteArray& bytes) const {
+  const QString path = File(relative);
   QDir().mkpath(QFileInfo(path).path());
   QFile f(path);
   if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
     throw std::runtime_error("cannot write test file");
 }
 
-QByteArray TempAppDir::read(const QString& relative) const {
-  QFile f(file(relative));
+QByteArray TempAppDir::Read(const QString& relative) const {
+  QFile f(File(relative));
   if (!f.open(QIODevice::ReadOnly)) return {};
   return f.readAll();
 }

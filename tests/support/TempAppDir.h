@@ -8,11 +8,11 @@
 class TempAppDir {
  public:
   TempAppDir();
-  QString path() const { return dir_.path(); }
+  QString Path() const { return dir_.path(); }
   // Path of a file below the program directory, e.g. file("param/Payer.xml").
-  QString file(const QString& relative) const;
-  void write(const QString& relative, const QByteArray& bytes) const;
-  QByteArray read(const QString& relative) const;
+  QString File(const QString& relative) const;
+  void Write(const QString& relative, const QByteArray& bytes) const;
+  QByteArray Read(const QString& relative) const;
 
  private:
   QTemporaryDir dir_;

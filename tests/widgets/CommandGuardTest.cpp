@@ -34,15 +34,15 @@ TEST_F(CommandGuardTest, anArbitraryExceptionShowsTheFixedMessageAndTheWindowGoe
   command = [] { throw std::runtime_error("vector::_M_range_check: __n (which is 7)"); };
   Click();
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.LastMessage().caption, AppTitle());
-  EXPECT_EQ(prompts.LastMessage().text, UnexpectedErrorText());
-  EXPECT_FALSE(prompts.LastMessage().text.contains(QStringLiteral("vector")));
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().Caption, AppTitle());
+  EXPECT_EQ(prompts.LastMessage().Text, UnexpectedErrorText());
+  EXPECT_FALSE(prompts.LastMessage().Text.contains(QStringLiteral("vector")));
 
   // Something that is not even an exception class is caught the same way.
   command = [] { throw 42; };
   Click();
-  EXPECT_EQ(prompts.LastMessage().text, UnexpectedErrorText());
+  EXPECT_EQ(prompts.LastMessage().Text, UnexpectedErrorText());
 
   // The window still takes commands.
   int runs = 0;
@@ -57,13 +57,13 @@ TEST_F(CommandGuardTest, anArbitraryExceptionShowsTheFixedMessageAndTheWindowGoe
 TEST_F(CommandGuardTest, anErrorMeantForTheClerkShowsItsMessageUnderItsCaption) {
   command = [] { throw TClerkError(QStringLiteral("无法写入文件 a.txt：磁盘已满")); };
   Click();
-  EXPECT_EQ(prompts.LastMessage().caption, AppTitle());
-  EXPECT_EQ(prompts.LastMessage().text, QStringLiteral("无法写入文件 a.txt：磁盘已满"));
+  EXPECT_EQ(prompts.LastMessage().Caption, AppTitle());
+  EXPECT_EQ(prompts.LastMessage().Text, QStringLiteral("无法写入文件 a.txt：磁盘已满"));
 
   command = [] { throw TClerkError(QStringLiteral("查询失败。"), QStringLiteral("警告")); };
   Click();
-  EXPECT_EQ(prompts.LastMessage().caption, QStringLiteral("警告"));
-  EXPECT_EQ(prompts.LastMessage().text, QStringLiteral("查询失败。"));
+  EXPECT_EQ(prompts.LastMessage().Caption, QStringLiteral("警告"));
+  EXPECT_EQ(prompts.LastMessage().Text, QStringLiteral("查询失败。"));
 }
 
 TEST_F(CommandGuardTest, guardedSignalsPassTheirArgumentsOn) {
@@ -76,7 +76,7 @@ TEST_F(CommandGuardTest, guardedSignalsPassTheirArgumentsOn) {
   }));
   Q_EMIT box.activated(1);
   EXPECT_EQ(chosen, 1);
-  EXPECT_EQ(prompts.LastMessage().text, UnexpectedErrorText());
+  EXPECT_EQ(prompts.LastMessage().Text, UnexpectedErrorText());
 }
 
 }  // namespace

@@ -76,9 +76,9 @@ TEST_F(FormSearchTest, anEmptyTextIsRefusedAndTheDialogStaysOpen) {
   dialog.btnOkClick();
   EXPECT_EQ(dialog.result(), QDialog::Rejected);
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.LastMessage().caption, "查找");
-  EXPECT_EQ(prompts.LastMessage().text, "查找的文字不能为空!");
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().Caption, "查找");
+  EXPECT_EQ(prompts.LastMessage().Text, "查找的文字不能为空!");
 
   FindEdit(dialog)->setText("6222");
   dialog.btnOkClick();
@@ -131,7 +131,7 @@ TEST_F(FormSearchTest, gridFindAndFindNextMoveToTheMatchingRows) {
 TEST_F(FormSearchTest, findNextWithoutCriteriaAsksForThemFirst) {
   grid.FindNext();  // the dialog is cancelled (no scripted answer): nothing happens
   EXPECT_EQ(prompts.ModalRuns().size(), 1u);
-  EXPECT_EQ(prompts.ModalRuns().back().windowTitle, "查找");
+  EXPECT_EQ(prompts.ModalRuns().back().WindowTitle, "查找");
   EXPECT_EQ(grid.Row(), 0);
 
   AnswerSearch("维岭", 2, TMatchMode::Start);

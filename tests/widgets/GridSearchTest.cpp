@@ -13,16 +13,16 @@ const char* const kStartAgain = "已经到最后一条,是否从第一条开始�
 // One column of a list: cells[row], with a current row.
 struct Column {
   TSearchRows Rows(int current) const {
-    return {int(cells.size()), current, [this](int row) { return cells[std::size_t(row)]; }};
+    return {int(Cells.size()), current, [this](int row) { return Cells[std::size_t(row)]; }};
   }
-  std::vector<QString> cells;
+  std::vector<QString> Cells;
 };
 
 // 100,000 rows holding "R0" .. "R99999".
 Column LargeColumn() {
   Column column;
-  column.cells.reserve(100000);
-  for (int row = 0; row < 100000; ++row) column.cells.push_back("R" + QString::number(row));
+  column.Cells.reserve(100000);
+  for (int row = 0; row < 100000; ++row) column.Cells.push_back("R" + QString::number(row));
   return column;
 }
 
@@ -88,9 +88,9 @@ TEST_F(GridSearchTest, findStartsAtTheCurrentRowAndWrapsOnce) {
   search.Confirm("X", 0, TMatchMode::Contains);
   EXPECT_EQ(search.Find(column.Rows(-1), prompts), std::nullopt);
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Information);
-  EXPECT_EQ(prompts.LastMessage().caption, "系统提示");
-  EXPECT_EQ(prompts.LastMessage().text, kNothingFound);
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Information);
+  EXPECT_EQ(prompts.LastMessage().Caption, "系统提示");
+  EXPECT_EQ(prompts.LastMessage().Text, kNothingFound);
 }
 
 TEST_F(GridSearchTest, findNextStartsAfterTheCurrentRowAndAsksAtTheEnd) {
@@ -108,10 +108,10 @@ TEST_F(GridSearchTest, findNextStartsAfterTheCurrentRowAndAsksAtTheEnd) {
   prompts.Answer(QMessageBox::Cancel);
   EXPECT_EQ(search.FindNext(column.Rows(4), prompts), std::nullopt);
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Question);
-  EXPECT_EQ(prompts.LastMessage().caption, "系统提示");
-  EXPECT_EQ(prompts.LastMessage().text, kStartAgain);
-  EXPECT_EQ(prompts.LastMessage().buttons, QMessageBox::Ok | QMessageBox::Cancel);
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Question);
+  EXPECT_EQ(prompts.LastMessage().Caption, "系统提示");
+  EXPECT_EQ(prompts.LastMessage().Text, kStartAgain);
+  EXPECT_EQ(prompts.LastMessage().Buttons, QMessageBox::Ok | QMessageBox::Cancel);
   EXPECT_FALSE(search.Wrapped());
 
   // OK goes on from the first row, which is a match itself.

@@ -23,20 +23,20 @@ TScriptedPrompts& Prompts() {
 // A grid over a list of its own, recording which rows the grid asked about.
 struct ListGrid {
   explicit ListGrid(int rows) {
-    grid.SetColumns({{"序号", 40, TColumnAlignment::Right}, {"账号", 120}, {"户名", 160}});
-    grid.OnGetCellText = [this](int col, int row, QString& text) {
-      asked.insert(row);
+    Grid.SetColumns({{"序号", 40, TColumnAlignment::Right}, {"账号", 120}, {"户名", 160}});
+    Grid.OnGetCellText = [this](int col, int row, QString& text) {
+      Asked.insert(row);
       text = QString("%1-%2").arg(row).arg(col);
     };
-    grid.OnGetCellColor = [this](int, int row, QColor&) { asked.insert(row); };
-    grid.SetTotalRowCount(rows);
-    grid.resize(400, 600);
+    Grid.OnGetCellColor = [this](int, int row, QColor&) { Asked.insert(row); };
+    Grid.SetTotalRowCount(rows);
+    Grid.resize(400, 600);
   }
-  void Paint() { grid.grab(); }
-  int MaxAsked() const { return asked.empty() ? -1 : *asked.rbegin(); }
+  void Paint() { Grid.grab(); }
+  int MaxAsked() const { return Asked.empty() ? -1 : *Asked.rbegin(); }
 
-  TMapleGrid grid{Prompts()};
-  std::set<int> asked;
+  TMapleGrid Grid{Prompts()};
+  std::set<int> Asked;
 };
 
 QPoint CellCenter(TMapleGrid& grid, int col, int row) {
@@ -53,41 +53,41 @@ void DoubleClick(TMapleGrid& grid, int col, int row) {
 
 TEST(MapleGrid, showsTheDataRowsAndNeverAsksBeyondThem) {
   ListGrid empty(0);
-  EXPECT_EQ(empty.grid.TotalRowCount(), 0);
-  EXPECT_EQ(empty.grid.RowCount(), 1);
-  EXPECT_EQ(empty.grid.Row(), 0);
+  EXPECT_EQ(empty.Grid.TotalRowCount(), 0);
+  EXPECT_EQ(empty.Grid.RowCount(), 1);
+  EXPECT_EQ(empty.Grid.Row(), 0);
   empty.Paint();
-  EXPECT_TRUE(empty.asked.empty());
-  EXPECT_EQ(empty.grid.CellText(1, 0), "");
+  EXPECT_TRUE(empty.Asked.empty());
+  EXPECT_EQ(empty.Grid.CellText(1, 0), "");
 
   ListGrid five(5);
-  EXPECT_EQ(five.grid.RowCount(), 5);
-  EXPECT_EQ(five.grid.model()->columnCount(), 3);
+  EXPECT_EQ(five.Grid.RowCount(), 5);
+  EXPECT_EQ(five.Grid.model()->columnCount(), 3);
   five.Paint();
   EXPECT_EQ(five.MaxAsked(), 4);
-  EXPECT_EQ(five.grid.CellText(2, 4), "4-2");
+  EXPECT_EQ(five.Grid.CellText(2, 4), "4-2");
 
   // Row_Safe beyond the end adds ten empty rows and goes there.
-  five.grid.Row_Safe(7);
-  EXPECT_EQ(five.grid.RowCount(), 15);
-  EXPECT_EQ(five.grid.Row(), 7);
-  five.grid.Row_Safe(3);
-  EXPECT_EQ(five.grid.RowCount(), 15);
-  EXPECT_EQ(five.grid.Row(), 3);
-  five.grid.Row_Safe(40);  // still beyond after ten more: the current row stays
-  EXPECT_EQ(five.grid.RowCount(), 25);
-  EXPECT_EQ(five.grid.Row(), 3);
-  five.grid.scrollToBottom();
+  five.Grid.Row_Safe(7);
+  EXPECT_EQ(five.Grid.RowCount(), 15);
+  EXPECT_EQ(five.Grid.Row(), 7);
+  five.Grid.Row_Safe(3);
+  EXPECT_EQ(five.Grid.RowCount(), 15);
+  EXPECT_EQ(five.Grid.Row(), 3);
+  five.Grid.Row_Safe(40);  // still beyond after ten more: the current row stays
+  EXPECT_EQ(five.Grid.RowCount(), 25);
+  EXPECT_EQ(five.Grid.Row(), 3);
+  five.Grid.scrollToBottom();
   five.Paint();
   EXPECT_EQ(five.MaxAsked(), 4);
-  EXPECT_EQ(five.grid.CellText(0, 7), "");
+  EXPECT_EQ(five.Grid.CellText(0, 7), "");
 
   // A new count drops the added rows and keeps the current row where it can.
-  five.grid.SetTotalRowCount(100000);
-  EXPECT_EQ(five.grid.RowCount(), 100000);
-  EXPECT_EQ(five.grid.Row(), 3);
-  five.grid.SetTotalRowCount(2);
-  EXPECT_EQ(five.grid.Row(), 1);
+  five.Grid.SetTotalRowCount(100000);
+  EXPECT_EQ(five.Grid.RowCount(), 100000);
+  EXPECT_EQ(five.Grid.Row(), 3);
+  five.Grid.SetTotalRowCount(2);
+  EXPECT_EQ(five.Grid.Row(), 1);
 }
 
 TEST(MapleGrid, columnsFollowTheirListAndKeepTheirWidthsInTheView) {
@@ -140,7 +140,7 @@ TEST(MapleGrid, columnsFollowTheirListAndKeepTheirWidthsInTheView) {
 
 TEST(MapleGrid, widthsSurviveNewRowCountsAndTheLayoutFile) {
   TempAppDir dir;
-  const QString path = dir.file("Grid.xml");
+  const QString path = dir.File("Grid.xml");
   TMapleGrid grid{Prompts()};
   grid.SetColumns({{"序号", 80}, {"账号", 120}, {"户名", 45}});
   grid.Column(2).SetVisible(false);
@@ -154,7 +154,7 @@ TEST(MapleGrid, widthsSurviveNewRowCountsAndTheLayoutFile) {
   grid.Column(1).SetWidth(130);
   EXPECT_EQ(widthChanges, 1);
   SaveGridLayoutFile(path, grid, "Batch");
-  EXPECT_EQ(dir.read("Grid.xml"),
+  EXPECT_EQ(dir.Read("Grid.xml"),
             "<Grids><Batch><Col1>80</Col1><Col2>130</Col2><Col3>0</Col3></Batch></Grids>");
 
   TMapleGrid restored{Prompts()};
@@ -167,7 +167,7 @@ TEST(MapleGrid, widthsSurviveNewRowCountsAndTheLayoutFile) {
 
 TEST(MapleGrid, aHiddenColumnNeverBecomesCurrent) {
   ListGrid list(5);
-  TMapleGrid& grid = list.grid;
+  TMapleGrid& grid = list.Grid;
   grid.show();
   grid.SetRowSelect(false);
   grid.Column(1).SetVisible(false);
@@ -195,7 +195,7 @@ TEST(MapleGrid, aHiddenColumnNeverBecomesCurrent) {
 
 TEST(MapleGrid, selectsWholeRowsAndContiguousRanges) {
   ListGrid list(10);
-  TMapleGrid& grid = list.grid;
+  TMapleGrid& grid = list.Grid;
   grid.show();
   std::vector<std::pair<int, int>> selected;
   std::vector<std::pair<int, int>> doubleClicked;

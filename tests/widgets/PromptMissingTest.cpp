@@ -33,15 +33,15 @@ TEST_F(PromptMissingTest, asksForTheInputAndMovesTheFocusToIt) {
   EXPECT_TRUE(PromptMissing(prompts, second, true, "客户号", false));
   ASSERT_EQ(prompts.Messages().size(), 1u);
   const TScriptedMessage& message = prompts.Messages()[0];
-  EXPECT_EQ(message.icon, QMessageBox::Information);
-  EXPECT_EQ(message.caption, "系统提示");
-  EXPECT_EQ(message.text, "请输入客户号!");
+  EXPECT_EQ(message.Icon, QMessageBox::Information);
+  EXPECT_EQ(message.Caption, "系统提示");
+  EXPECT_EQ(message.Text, "请输入客户号!");
   EXPECT_EQ(QApplication::focusWidget(), second);
 }
 
 TEST_F(PromptMissingTest, showsALiteralTextAsItIs) {
   EXPECT_TRUE(PromptMissing(prompts, second, true, "两次密码不一致", true));
-  EXPECT_EQ(prompts.LastMessage().text, "两次密码不一致");
+  EXPECT_EQ(prompts.LastMessage().Text, "两次密码不一致");
   EXPECT_EQ(QApplication::focusWidget(), second);
 }
 

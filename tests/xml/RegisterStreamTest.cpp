@@ -30,40 +30,40 @@ QString Describe(Node child) {
 }
 
 struct Reading {
-  bool ok = false;
-  QString root;
-  QStringList children;
+  bool Ok = false;
+  QString Root;
+  QStringList Children;
 };
 
 Reading Stream(const TempAppDir& dir, const QByteArray& bytes) {
-  dir.write("Payee.xml", bytes);
+  dir.Write("Payee.xml", bytes);
   Reading r;
-  r.ok = StreamRegisterFile(
-      dir.file("Payee.xml"), [&r](const char* root) { r.root = QString::fromUtf8(root); },
-      [&r](Node child) { r.children.append(Describe(child)); });
+  r.Ok = StreamRegisterFile(
+      dir.File("Payee.xml"), [&r](const char* root) { r.Root = QString::fromUtf8(root); },
+      [&r](Node child) { r.Children.append(Describe(child)); });
   return r;
 }
 
 Reading Whole(const QByteArray& bytes) {
   Reading r;
   Document doc;
-  r.ok = ParseRegisterBytes(bytes, doc);
-  if (!r.ok) return r;
-  r.root = QString::fromUtf8(doc.document_element().name());
+  r.Ok = ParseRegisterBytes(bytes, doc);
+  if (!r.Ok) return r;
+  r.Root = QString::fromUtf8(doc.document_element().name());
   for (Node child : doc.document_element().children())
-    if (child.type() == pugi::node_element) r.children.append(Describe(child));
+    if (child.type() == pugi::node_element) r.Children.append(Describe(child));
   return r;
 }
 
 // A register of some megabytes, so that it spans several of the reader's blocks,
 // with the shapes a hand-edited file can have between and inside its items.
 QByteArray LargeRegister(int items) {
-  const QString trailBracket = codec::fromGbk(QByteArray("\x81\x5d", 2));  // second byte is "]"
+  const QString trailBracket = codec::FromGbk(QByteArray("\x81\x5d", 2));  // second byte is "]"
   QByteArray body = kDeclaration + "<!-- exported -->\r\n<AccountList>\r\n";
   for (int i = 0; i < items; ++i) {
-    body += codec::toGbk(
+    body += codec::ToGbk(
         U("  <PayeeList><RcvAccNo> %1 </RcvAccNo><RcvAccName>维岭%2号</RcvAccName>").arg(i).arg(i));
-    if (i % 1000 == 0) body += "<Data><![CDATA[" + codec::toGbk(trailBracket) + "]>x<y>]]></Data>";
+    if (i % 1000 == 0) body += "<Data><![CDATA[" + codec::ToGbk(trailBracket) + "]>x<y>]]></Data>";
     body += "</PayeeList>\r\n";
     if (i % 5000 == 0) body += "<!-- <PayeeList> in a comment -->\r\n";
   }
@@ -83,11 +83,11 @@ TEST(RegisterStream, writesTheSameBytesAsTheWholeDocument) {
 
   // Large enough to be written in many pieces.
   TempAppDir dir;
-  SaveRegisterFile(dir.file("Payee.xml"), "AccountList", 20000, SaveItem);
+  SaveRegisterFile(dir.File("Payee.xml"), "AccountList", 20000, SaveItem);
   Document big;
   root = AppendNode(big, "AccountList");
   for (qsizetype i = 0; i < 20000; ++i) SaveItem(i, root);
-  EXPECT_EQ(dir.read("Payee.xml"), RegisterFileBytes(big));
+  EXPECT_EQ(dir.Read("Payee.xml"), RegisterFileBytes(big));
 }
 
 TEST(RegisterStream, readsWhatTheWholeDocumentParseReadsAcrossBlocks) {
@@ -96,13 +96,13 @@ TEST(RegisterStream, readsWhatTheWholeDocumentParseReadsAcrossBlocks) {
   ASSERT_GT(bytes.size(), 9 * 1024 * 1024);
   const Reading streamed = Stream(dir, bytes);
   const Reading whole = Whole(bytes);
-  ASSERT_TRUE(streamed.ok);
-  ASSERT_TRUE(whole.ok);
-  EXPECT_EQ(streamed.root, U("AccountList"));
-  EXPECT_EQ(streamed.children.size(), 120000);
-  EXPECT_EQ(streamed.children, whole.children);
-  EXPECT_EQ(streamed.children[1000], codec::fromGbk("PayeeList|1000|") + U("维岭1000号|") +
-                                         codec::fromGbk(QByteArray("\x81\x5d", 2)) + U("]>x<y>"));
+  ASSERT_TRUE(streamed.Ok);
+  ASSERT_TRUE(whole.Ok);
+  EXPECT_EQ(streamed.Root, U("AccountList"));
+  EXPECT_EQ(streamed.Children.size(), 120000);
+  EXPECT_EQ(streamed.Children, whole.Children);
+  EXPECT_EQ(streamed.Children[1000], codec::FromGbk("PayeeList|1000|") + U("维岭1000号|") +
+                                         codec::FromGbk(QByteArray("\x81\x5d", 2)) + U("]>x<y>"));
 }
 
 TEST(RegisterStream, refusesDamageWhereverItStands) {
@@ -121,7 +121,7 @@ TEST(RegisterStream, refusesDamageWhereverItStands) {
       QByteArray(),
   };
   for (const QByteArray& bytes : damaged)
-    EXPECT_FALSE(Stream(dir, bytes).ok) << bytes.right(60).toStdString();
+    EXPECT_FALSE(Stream(dir, bytes).Ok) << bytes.right(60).toStdString();
 }
 
 TEST(RegisterStream, unusualShapesAreReadAsAWholeDocument) {
@@ -137,9 +137,9 @@ TEST(RegisterStream, unusualShapesAreReadAsAWholeDocument) {
   for (const QByteArray& bytes : shapes) {
     const Reading streamed = Stream(dir, bytes);
     const Reading whole = Whole(bytes);
-    EXPECT_TRUE(streamed.ok) << bytes.toStdString();
-    EXPECT_EQ(streamed.root, whole.root);
-    EXPECT_EQ(streamed.children, whole.children);
+    EXPECT_TRUE(streamed.Ok) << bytes.toStdString();
+    EXPECT_EQ(streamed.Root, whole.Root);
+    EXPECT_EQ(streamed.Children, whole.Children);
   }
 }
 

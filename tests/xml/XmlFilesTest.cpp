@@ -29,17 +29,17 @@ TEST(RegisterFile, isTheDeclarationLineAndTheCompactDocumentInGbk) {
   TempAppDir dir;
   Document doc;
   BuildSample(doc, U("维岭银行 镕堃"));  // 镕堃: GBK extension characters
-  SaveRegisterFile(doc, dir.file("Payee.xml"));
+  SaveRegisterFile(doc, dir.File("Payee.xml"));
   const QByteArray expected =
       kDeclaration +
-      codec::toGbk(
+      codec::ToGbk(
           U("<AccountList><PayeeList><RcvAccNo>6222 &lt;&amp;&gt; 01</RcvAccNo>"
             "<RcvAccName>维岭银行 镕堃</RcvAccName><Empty></Empty></PayeeList></AccountList>")) +
       "\r\n";
-  EXPECT_EQ(dir.read("Payee.xml"), expected);
+  EXPECT_EQ(dir.Read("Payee.xml"), expected);
 
   Document back;
-  ASSERT_TRUE(LoadRegisterFile(dir.file("Payee.xml"), back));
+  ASSERT_TRUE(LoadRegisterFile(dir.File("Payee.xml"), back));
   Node item = FindNode(back, "PayeeList");
   EXPECT_EQ(GetNodeTextStr(item, "RcvAccName"), U("维岭银行 镕堃"));
   EXPECT_EQ(GetNodeTextStr(item, "RcvAccNo"), U("6222 <&> 01"));
@@ -57,7 +57,7 @@ TEST(RegisterFile, keepsCharactersThatGbkCannotHold) {
 
 TEST(RegisterFile, isReadAsGbkWhateverItsDeclarationSays) {
   const QByteArray utf8Declared = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<L>\n  <N>" +
-                                  codec::toGbk(U("中文")) + "</N>\n</L>";
+                                  codec::ToGbk(U("中文")) + "</N>\n</L>";
   Document doc;
   ASSERT_TRUE(ParseRegisterBytes(utf8Declared, doc));
   EXPECT_EQ(GetNodeTextStr(doc, "N"), U("中文"));
@@ -67,7 +67,7 @@ TEST(RegisterFile, brokenOrNonGbkFilesGiveAnEmptyDocument) {
   // Each broken input comes before a good one: nothing of it may leak into the next read.
   TempAppDir dir;
   Document doc;
-  EXPECT_FALSE(LoadRegisterFile(dir.file("missing.xml"), doc));
+  EXPECT_FALSE(LoadRegisterFile(dir.File("missing.xml"), doc));
   EXPECT_FALSE(ParseRegisterBytes(kDeclaration + "<L><N>x</L>", doc));
   EXPECT_FALSE(doc.document_element());
   EXPECT_FALSE(ParseRegisterBytes(kDeclaration + "<L><N>\xd6</N></L>", doc));
@@ -80,17 +80,17 @@ TEST(RegisterFile, aFailedSaveLeavesTheOldFile) {
   TempAppDir dir;
   Document old;
   BuildSample(old, U("旧"));
-  SaveRegisterFile(old, dir.file("Payee.xml"));
-  const QByteArray before = dir.read("Payee.xml");
+  SaveRegisterFile(old, dir.File("Payee.xml"));
+  const QByteArray before = dir.Read("Payee.xml");
 
   Document big;
   Node root = AppendNode(big, "AccountList");
   for (int i = 0; i < 5000; ++i) SetNodeTextStr(AppendNode(root, "PayeeList"), "RcvAccNo", U("x"));
   {
     FileSizeLimit limit(before.size() + 100);
-    EXPECT_THROW(SaveRegisterFile(big, dir.file("Payee.xml")), TFileError);
+    EXPECT_THROW(SaveRegisterFile(big, dir.File("Payee.xml")), TFileError);
   }
-  EXPECT_EQ(dir.read("Payee.xml"), before);
+  EXPECT_EQ(dir.Read("Payee.xml"), before);
 }
 
 TEST(LibraryFile, isUtf8WithoutDeclarationIndentedOrNot) {
@@ -98,8 +98,8 @@ TEST(LibraryFile, isUtf8WithoutDeclarationIndentedOrNot) {
   Document doc;
   SetNodeTextInt(AppendNode(AppendNode(doc, "Grids"), "Batch"), "Col1", 80);
   SetNodeTextStr(FindNode(doc, "Batch"), "Name", U("中"));
-  SaveLibraryFile(doc, dir.file("Grid.xml"), false);
-  EXPECT_EQ(dir.read("Grid.xml"), QByteArray("<Grids><Batch><Col1>80</Col1><Name>") +
+  SaveLibraryFile(doc, dir.File("Grid.xml"), false);
+  EXPECT_EQ(dir.Read("Grid.xml"), QByteArray("<Grids><Batch><Col1>80</Col1><Name>") +
                                       U("中").toUtf8() + "</Name></Batch></Grids>");
   EXPECT_EQ(LibraryFileBytes(doc, true),
             QByteArray("<Grids>\n  <Batch>\n    <Col1>80</Col1>\n    <Name>") + U("中").toUtf8() +
@@ -109,7 +109,7 @@ TEST(LibraryFile, isUtf8WithoutDeclarationIndentedOrNot) {
 TEST(LibraryFile, isParsedInTheEncodingItsDeclarationNames) {
   Document doc;
   ASSERT_TRUE(ParseLibraryBytes(
-      "<?xml version=\"1.0\" encoding=\"GB2312\"?><T>" + codec::toGbk(U("模板")) + "</T>", doc));
+      "<?xml version=\"1.0\" encoding=\"GB2312\"?><T>" + codec::ToGbk(U("模板")) + "</T>", doc));
   EXPECT_EQ(GetNodeTextStr(doc, "T"), U("模板"));
   ASSERT_TRUE(ParseLibraryBytes("<T>" + U("模板").toUtf8() + "</T>", doc));
   EXPECT_EQ(GetNodeTextStr(doc, "T"), U("模板"));
@@ -119,7 +119,7 @@ TEST(LibraryFile, isParsedInTheEncodingItsDeclarationNames) {
 TEST(TextConversions, convertGbkToTextAndUtf8) {
   EXPECT_TRUE(AnsiToUtf8Text(QByteArray()).isEmpty());
   EXPECT_TRUE(AnsiToWide(QByteArray()).isEmpty());
-  const QByteArray gbk = codec::toGbk(U("中文"));
+  const QByteArray gbk = codec::ToGbk(U("中文"));
   EXPECT_EQ(gbk.size(), 4);
   EXPECT_EQ(AnsiToWide(gbk), U("中文"));
   EXPECT_EQ(AnsiToUtf8Text(gbk), U("中文").toUtf8());

@@ -27,9 +27,9 @@ QByteArray TFormFields::Bytes(const QByteArray& key) const {
 }
 
 QString TFormFields::Text(const QByteArray& key) const {
-  return codec::fromGbk(Bytes(key));
+  return codec::FromGbk(Bytes(key));
 }
 
 QString TFormFields::Utf8(const QByteArray& key) const {
-  return codec::fromUtf8(Bytes(key));
+  return codec::FromUtf8(Bytes(key));
 }

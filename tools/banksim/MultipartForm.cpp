@@ -9,11 +9,11 @@ namespace {
 //   form-data; name="SEND_FILE"; filename="C:\tmp.txt"
 // Quoted values are taken as they are, backslashes included.
 std::optional<QByteArray> Parameter(const QByteArray& headerValue, const QString& name) {
-  static const QRegularExpression pattern(
+  static const QRegularExpression kPattern(
       QStringLiteral(";\\s*([^=;\\s]+)\\s*=\\s*(?:\"([^\"]*)\"|([^;\\s]*))"));
   // Latin-1 keeps every byte, so a GBK file name comes back unchanged.
   const QString text = QString::fromLatin1(headerValue);
-  for (const QRegularExpressionMatch& match : pattern.globalMatch(text)) {
+  for (const QRegularExpressionMatch& match : kPattern.globalMatch(text)) {
     if (match.captured(1).compare(name, Qt::CaseInsensitive) != 0) continue;
     const QString value = match.capturedStart(2) >= 0 ? match.captured(2) : match.captured(3);
     return value.toLatin1();

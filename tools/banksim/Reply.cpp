@@ -28,7 +28,7 @@ TSimReply XmlReply(const TXmlElement& root, TReplyEncoding encoding) {
   Write(root, document);
   TSimReply reply;
   reply.ContentType = utf8 ? "text/xml; charset=UTF-8" : "text/xml; charset=GBK";
-  reply.Body = utf8 ? codec::toUtf8(document) : codec::toGbk(document);
+  reply.Body = utf8 ? codec::ToUtf8(document) : codec::ToGbk(document);
   return reply;
 }
 
@@ -44,6 +44,6 @@ TSimReply HtmlReply(int status, const QString& html) {
   TSimReply reply;
   reply.Status = status;
   reply.ContentType = "text/html; charset=GBK";
-  reply.Body = codec::toGbk(html);
+  reply.Body = codec::ToGbk(html);
   return reply;
 }

@@ -11,14 +11,14 @@ namespace {
 constexpr int kFieldCount = 16;
 
 enum Field {
-  kSeqNo = 0,
-  kPayAccName = 1,
-  kPayAccNo = 2,
-  kRcvAccNo = 4,
-  kRcvAccName = 5,
-  kUbankNo = 8,
-  kIsNvx = 10,
-  kAmount = 11,
+  SeqNo = 0,
+  PayAccName = 1,
+  PayAccNo = 2,
+  RcvAccNo = 4,
+  RcvAccName = 5,
+  UbankNo = 8,
+  IsNvx = 10,
+  Amount = 11,
 };
 
 // Empty and single-space fields both mean "not given".
@@ -36,13 +36,13 @@ std::optional<qint64> ReadAmount(const QString& text) {
 
 QString Reason(const QStringList& fields, const TSimCustomer& customer, qint64& amount) {
   if (fields.size() < kFieldCount) return QStringLiteral("数据格式错误");
-  if (!customer.FindAccount(fields[kPayAccNo])) return QStringLiteral("付款账号不属于本客户");
-  if (Missing(fields[kRcvAccNo])) return QStringLiteral("收款账号为空");
-  if (Missing(fields[kRcvAccName])) return QStringLiteral("收款账户名称为空");
-  const std::optional<qint64> read = ReadAmount(fields[kAmount]);
+  if (!customer.FindAccount(fields[PayAccNo])) return QStringLiteral("付款账号不属于本客户");
+  if (Missing(fields[RcvAccNo])) return QStringLiteral("收款账号为空");
+  if (Missing(fields[RcvAccName])) return QStringLiteral("收款账户名称为空");
+  const std::optional<qint64> read = ReadAmount(fields[Amount]);
   if (!read) return QStringLiteral("金额格式错误");
   if (*read <= 0) return QStringLiteral("金额必须大于零");
-  if (fields[kIsNvx] != QLatin1String("1") && Missing(fields[kUbankNo])) {
+  if (fields[IsNvx] != QLatin1String("1") && Missing(fields[UbankNo])) {
     return QStringLiteral("他行收款人联行号为空");
   }
   amount = *read;
@@ -59,7 +59,7 @@ QString TCheckedLine::ErrItem() const {
 
 QStringList UploadedLines(const QByteArray& file) {
   QStringList lines;
-  for (QString line : codec::fromGbk(file).split(QLatin1Char('\n'))) {
+  for (QString line : codec::FromGbk(file).split(QLatin1Char('\n'))) {
     if (line.endsWith(QLatin1Char('\r'))) line.chop(1);
     if (!line.isEmpty()) lines.append(line);
   }
@@ -69,13 +69,8 @@ QStringList UploadedLines(const QByteArray& file) {
 TCheckedLine CheckUploadLine(const QString& line, const TSimCustomer& customer) {
   const QStringList fields = line.split(QLatin1Char('|'));
   const auto field = [&](int i) { return fields.value(i); };
-  TCheckedLine checked{field(kSeqNo),
-                       field(kPayAccNo),
-                       field(kPayAccName),
-                       field(kRcvAccNo),
-                       field(kRcvAccName),
-                       0,
-                       {}};
+  TCheckedLine checked{
+      field(SeqNo), field(PayAccNo), field(PayAccName), field(RcvAccNo), field(RcvAccName), 0, {}};
   checked.Reason = Reason(fields, customer, checked.Amount);
   return checked;
 }

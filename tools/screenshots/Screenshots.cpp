@@ -102,7 +102,7 @@ class TShooter {
     main_.btnEnterClick();
     if (!program_.Session().IsLoggedOn()) {
       for (const TScriptedMessage& message : prompts_.Messages())
-        std::fprintf(stderr, "%s\n", qPrintable(message.text));
+        std::fprintf(stderr, "%s\n", qPrintable(message.Text));
       std::fprintf(stderr, "the logon failed\n");
       return false;
     }
@@ -181,7 +181,7 @@ class TShooter {
       doc->Payer = *payer;
       doc->Payee = *payees[i];
       if (withRejected && doc->Payee.IsNVX != QLatin1String("1")) doc->Payee.UbankNo.clear();
-      doc->Money = TAmount::parse(amounts[i]).value_or(TAmount());
+      doc->Money = TAmount::Parse(amounts[i]).value_or(TAmount());
       doc->Usage = usages[i];
       batch.Append(std::move(doc));
     }
@@ -212,9 +212,9 @@ class TShooter {
     const std::size_t before = prompts_.Messages().size();
     screen->btnSubmitClick();
     const auto& messages = prompts_.Messages();
-    if (messages.size() == before || messages.back().caption != QStringLiteral("警告")) {
+    if (messages.size() == before || messages.back().Caption != QStringLiteral("警告")) {
       for (std::size_t i = before; i < messages.size(); ++i)
-        std::fprintf(stderr, "%s\n", qPrintable(messages[i].text));
+        std::fprintf(stderr, "%s\n", qPrintable(messages[i].Text));
       std::fprintf(stderr, "the submission was not partly refused\n");
       return false;
     }

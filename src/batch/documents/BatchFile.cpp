@@ -19,7 +19,7 @@ void BuildDocument(const TBatch& batch, xml::Document& doc) {
     info.Payee.SaveToXml(item);
     xml::SetNodeTextStr(xml::AppendNode(item, "Usage"), "Usage", info.Usage);
     // Written exactly as a payer's Balance.
-    xml::SetNodeTextStr(xml::AppendNode(item, "Money"), "Money", info.Money.toText());
+    xml::SetNodeTextStr(xml::AppendNode(item, "Money"), "Money", info.Money.ToText());
   }
 }
 
@@ -39,7 +39,7 @@ std::unique_ptr<TPayMoneyInfo> ReadInfo(xml::Node info) {
   doc->Payer.LoadFromXml(children[0]);
   doc->Payee.LoadFromXml(children[1]);
   doc->Usage = OwnText(children[2]);
-  doc->Money = TAmount::parse(OwnText(children[3])).value_or(TAmount());
+  doc->Money = TAmount::Parse(OwnText(children[3])).value_or(TAmount());
   return doc;
 }
 

@@ -30,10 +30,10 @@ qsizetype SignificantDigits(const QString& exact) {
 }  // namespace
 
 QString AmountText(const TAmount& money) {
-  const QString exact = money.toText();
+  const QString exact = money.ToText();
   if (SignificantDigits(exact) <= 15) return exact;
   // Past 15 digits the general form rounds, as the number formatting does.
-  return xml::FormatReal(double(money.units()) / double(TAmount::kScale));
+  return xml::FormatReal(double(money.Units()) / double(TAmount::kScale));
 }
 
 QString BatchLine(const TPayMoneyInfo& doc, int seqNo) {
@@ -69,7 +69,7 @@ std::optional<TPayMoneyInfo> ReadBatchLine(const QString& line) {
   if (pieces.size() > 17 || (pieces.size() == 17 && !pieces[16].isEmpty())) return std::nullopt;
 
   TPayMoneyInfo doc;
-  doc.Money = TAmount::parse(pieces[11]).value_or(TAmount());
+  doc.Money = TAmount::Parse(pieces[11]).value_or(TAmount());
   if (doc.Money <= TAmount()) return std::nullopt;
 
   doc.Payer.PayAccName = pieces[1];

@@ -68,7 +68,7 @@ QStringList Row16(const TPayMoneyInfo& doc, int seqNo) {
 }
 
 TAmount ReadAmount(const QString& text) {
-  return TAmount::parse(text).value_or(TAmount());
+  return TAmount::Parse(text).value_or(TAmount());
 }
 
 QString BankCategory(const QString& text) {

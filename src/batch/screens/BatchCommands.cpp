@@ -20,12 +20,12 @@ QByteArray BatchTextBytes(const TBatch& batch) {
   QString text;
   for (qsizetype i = 0; i < batch.Count(); ++i)
     text += BatchLine(batch[i], int(i) + 1) + QLatin1String("\r\n");
-  return codec::toGbk(text);
+  return codec::ToGbk(text);
 }
 
 QStringList BatchTextLines(const QByteArray& fileBytes) {
   QStringList lines;
-  for (const QString& raw : codec::fromGbk(fileBytes).split(u'\n')) {
+  for (const QString& raw : codec::FromGbk(fileBytes).split(u'\n')) {
     const QString line = xml::TrimControls(raw);
     if (line.isEmpty()) break;
     lines << line;

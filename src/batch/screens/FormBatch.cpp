@@ -497,7 +497,7 @@ void TFormBatch::btnSubmitClick() {
 }
 
 void TFormBatch::ShowVerdict(const TUploadVerdict& verdict) {
-  switch (verdict.kind) {
+  switch (verdict.Kind) {
     case TUploadVerdict::Success:
       pnlFail_->btnHideClick();
       Prompts().Info(TPrompts::kNoticeCaption, verdict.Message);

@@ -19,7 +19,7 @@
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
 
-using namespace MoneyEntry;
+using namespace money_entry;
 
 namespace {
 
@@ -175,7 +175,7 @@ void TFormDefMoney::ShowDocument(TPayMoneyInfo& doc, const QString& payerAccNo, 
   cmbUsage_->clear();
   cmbUsage_->addItems(registers_.Usages.Texts());
   cmbUsage_->setEditText(doc.Usage);
-  edtMoney_->setText(doc.Money.toText());
+  edtMoney_->setText(doc.Money.ToText());
   ShowPayer();
   ShowPayee();
 }

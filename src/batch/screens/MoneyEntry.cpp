@@ -2,7 +2,7 @@
 
 #include "registers/store/RegisterStore.h"
 
-namespace MoneyEntry {
+namespace money_entry {
 
 namespace {
 
@@ -78,7 +78,7 @@ void AddPayees(QList<TCandidate>& list, const TOwningList<TPayeeInfo>& payees, T
 }  // namespace
 
 TAmount AmountOf(const QString& text) {
-  return TAmount::parse(text).value_or(TAmount());
+  return TAmount::Parse(text).value_or(TAmount());
 }
 
 std::optional<TProblem> Check(const TPayerInfo& payer, const TPayeeInfo& payee,
@@ -128,4 +128,4 @@ QList<TCandidate> PayeeCandidates(const TRegisterStore& registers, TPartyField f
   return list;
 }
 
-}  // namespace MoneyEntry
+}  // namespace money_entry

@@ -12,7 +12,7 @@ class TRegisterStore;
 
 // What the document entry screen decides without its widgets: the checks on
 // "确定" and "继续新增" and the entries of the type-ahead lists.
-namespace MoneyEntry {
+namespace money_entry {
 
 // Where the focus goes after a failed check.
 enum class TFocus { ChoosePayer, ChoosePayee, Usage, Amount };
@@ -56,4 +56,4 @@ QList<TCandidate> PayerCandidates(const TRegisterStore& registers, TPartyField f
 QList<TCandidate> PayeeCandidates(const TRegisterStore& registers, TPartyField field,
                                   const QString& typed, bool payerAuthorized);
 
-}  // namespace MoneyEntry
+}  // namespace money_entry

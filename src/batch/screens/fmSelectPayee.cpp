@@ -97,7 +97,7 @@ void TfmSelectPayee::btnAddClick() {
   if (!form.Execute(payee, TFormDefPayee::TMode::Local)) return;
   context_.Registers.LocalPayees.Append(std::make_unique<TPayeeInfo>(payee));
   WriteReported(Prompts(), TPrompts::kSystemCaption, [this] {
-    context_.Registers.SaveList(context_.Registers.LocalPayees, InfoConfigs::LocalPayees());
+    context_.Registers.SaveList(context_.Registers.LocalPayees, info_configs::LocalPayees());
   });
   const int row = Grid().Row();
   Reload();
@@ -118,7 +118,7 @@ void TfmSelectPayee::btnEditClick() {
     return;
   list[index].Assign(payee);
   WriteReported(Prompts(), TPrompts::kSystemCaption, [this, local, &list] {
-    context_.Registers.SaveList(list, local ? InfoConfigs::LocalPayees() : InfoConfigs::Payees());
+    context_.Registers.SaveList(list, local ? info_configs::LocalPayees() : info_configs::Payees());
   });
   Reload();
   Grid().SetCurrentCell(1, row);

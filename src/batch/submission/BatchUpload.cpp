@@ -98,7 +98,7 @@ QByteArray UploadBody(const TBatch& batch, const QString& password, const TUSER&
   AppendField(text, QStringLiteral("PT_LANGUAGE"), QStringLiteral("CN"));
   AppendLine(text, Delimiter() + QStringLiteral("--"));
 
-  QByteArray bytes = codec::toGbk(text);
+  QByteArray bytes = codec::ToGbk(text);
   WipeSecret(text);
   return bytes;
 }
@@ -122,22 +122,22 @@ TUploadVerdict ReadUploadReply(const QString& replyText, qint32 tradeType,
     verdict.ItemNum = RequiredText(root, "ITEMNUM");
     verdict.Fails = ReadFails(list);
     if (tradeType == 1 && root.child("SUCCNUM")) {
-      verdict.kind = TUploadVerdict::PartialSuccess;
+      verdict.Kind = TUploadVerdict::PartialSuccess;
       verdict.SuccNum = RequiredText(root, "SUCCNUM");
       ReadAcceptedFigures(root, verdict);
       verdict.Message =
           QStringLiteral("单据提交部分成功") + crlf + crlf + Totals(verdict.SuccNum, verdict);
     } else {
-      verdict.kind = TUploadVerdict::Failure;
+      verdict.Kind = TUploadVerdict::Failure;
     }
   } else if (root.child("ITEMNUM")) {
-    verdict.kind = TUploadVerdict::Success;
+    verdict.Kind = TUploadVerdict::Success;
     verdict.ItemNum = RequiredText(root, "ITEMNUM");
     ReadAcceptedFigures(root, verdict);
     verdict.Message =
         QStringLiteral("单据提交成功") + crlf + crlf + Totals(verdict.ItemNum, verdict);
   } else {
-    verdict.kind = TUploadVerdict::Unexpected;
+    verdict.Kind = TUploadVerdict::Unexpected;
     verdict.Message =
         QStringLiteral("后端交易返回异常，请致电") + telephone + QStringLiteral("咨询。");
   }

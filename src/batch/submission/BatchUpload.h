@@ -34,7 +34,7 @@ QString UploadHeader();
 
 // What the reply to an upload says, ready for the screen.
 struct TUploadVerdict {
-  enum Kind { Success, PartialSuccess, Failure, Unexpected } kind = Unexpected;
+  enum Kind { Success, PartialSuccess, Failure, Unexpected } Kind = Unexpected;
   QString ItemNum, SuccNum, AmtNum, CheckerName, CheckerId;
   QList<TFailBat> Fails;  // for PartialSuccess and Failure, in reply order
   // The text of the box the screen shows: the information box of Success and

@@ -38,5 +38,5 @@ QByteArray FailListFileBytes(const QList<TFailBat>& fails) {
     text += fail.SeqNo + bar + fail.PayAccNo + bar + fail.PayAccName + bar + fail.RcvAccNo + bar +
             fail.RcvAccName + bar + fail.Reason + QStringLiteral("\r\n");
   }
-  return codec::toGbk(text);
+  return codec::ToGbk(text);
 }

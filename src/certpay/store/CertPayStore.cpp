@@ -16,10 +16,10 @@ void TCertPayStore::Load() {
   const auto load = [this](auto& list, const TInfoConfig& config) {
     LoadRegisterAtStart(list, paths_.ListFile(config), config, damagedFiles_);
   };
-  load(CertPayers, InfoConfigs::CertPayers());
-  load(CertPayees, InfoConfigs::CertPayees());
-  load(CertAddInfos, InfoConfigs::CertAddInfos());
-  load(CertPayInfos, InfoConfigs::CertPayInfos());
+  load(CertPayers, info_configs::CertPayers());
+  load(CertPayees, info_configs::CertPayees());
+  load(CertAddInfos, info_configs::CertAddInfos());
+  load(CertPayInfos, info_configs::CertPayInfos());
 }
 
 bool TCertPayStore::AddCertPayer(TOwningList<TCertPayer>& list,

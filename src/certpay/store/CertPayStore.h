@@ -12,7 +12,7 @@
 #include "core/RegisterList.h"
 
 // The register files of the central-finance lists.
-namespace InfoConfigs {
+namespace info_configs {
 
 inline TInfoConfig CertPayers() {
   return {true, QStringLiteral("CertPayer.xml"), QStringLiteral("CertPayerList"),
@@ -31,7 +31,7 @@ inline TInfoConfig CertPayInfos() {
           QString::fromLatin1(TCertPayInfo::kItemNode)};
 }
 
-}  // namespace InfoConfigs
+}  // namespace info_configs
 
 // The central-finance payers, payees, budget information and stored payment
 // documents, with their files in "param".

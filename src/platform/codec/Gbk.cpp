@@ -16,7 +16,7 @@ constexpr char16_t kReplacement = 0xFFFD;
 // with a bad trail byte is replaced alone and the trail byte read again.
 template <class Put>
 bool WalkGbk(QByteArrayView bytes, bool strict, Put&& put) {
-  const GbkTable& table = GbkTable::instance();
+  const GbkTable& table = GbkTable::Instance();
   const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
   const auto* end = p + bytes.size();
   while (p < end) {
@@ -28,10 +28,10 @@ bool WalkGbk(QByteArrayView bytes, bool strict, Put&& put) {
     }
     char16_t ch = 0;
     int width = 1;
-    if (GbkTable::isLead(b)) {
-      if (end - p >= 2 && (ch = table.pair(b, p[1])) != 0) width = 2;
+    if (GbkTable::IsLead(b)) {
+      if (end - p >= 2 && (ch = table.Pair(b, p[1])) != 0) width = 2;
     } else {
-      ch = table.single(b);
+      ch = table.Single(b);
     }
     if (!ch) {
       if (strict) return false;
@@ -90,21 +90,21 @@ bool PutGbk(char*& out, uint16_t code) {
 }
 
 uint16_t CodeOf(char32_t ch) {
-  return ch < 0x10000 ? GbkTable::instance().code(char16_t(ch)) : 0;
+  return ch < 0x10000 ? GbkTable::Instance().Code(char16_t(ch)) : 0;
 }
 
 }  // namespace
 
-QString fromGbk(QByteArrayView bytes) {
+QString FromGbk(QByteArrayView bytes) {
   return *DecodeToString(bytes, false);
 }
 
-std::optional<QString> fromGbkStrict(QByteArrayView bytes) {
+std::optional<QString> FromGbkStrict(QByteArrayView bytes) {
   return DecodeToString(bytes, true);
 }
 
-bool appendGbkAsUtf8Strict(QByteArray& out, QByteArrayView bytes) {
-  const GbkTable& table = GbkTable::instance();
+bool AppendGbkAsUtf8Strict(QByteArray& out, QByteArrayView bytes) {
+  const GbkTable& table = GbkTable::Instance();
   const qsizetype start = out.size();
   out.resize(start + bytes.size() * 3);  // a byte never grows past three
   char* o = out.data() + start;
@@ -127,14 +127,14 @@ bool appendGbkAsUtf8Strict(QByteArray& out, QByteArrayView bytes) {
       continue;
     }
     char16_t ch = 0;
-    if (GbkTable::isLead(b)) {
-      if (end - p < 2 || (ch = table.pair(b, p[1])) == 0) {
+    if (GbkTable::IsLead(b)) {
+      if (end - p < 2 || (ch = table.Pair(b, p[1])) == 0) {
         valid = false;
         break;
       }
       p += 2;
     } else {
-      if ((ch = table.single(b)) == 0) {
+      if ((ch = table.Single(b)) == 0) {
         valid = false;
         break;
       }
@@ -146,14 +146,14 @@ bool appendGbkAsUtf8Strict(QByteArray& out, QByteArrayView bytes) {
   return valid;
 }
 
-std::optional<QByteArray> gbkToUtf8Strict(QByteArrayView bytes) {
+std::optional<QByteArray> GbkToUtf8Strict(QByteArrayView bytes) {
   QByteArray utf8;
-  if (!appendGbkAsUtf8Strict(utf8, bytes)) return std::nullopt;
+  if (!AppendGbkAsUtf8Strict(utf8, bytes)) return std::nullopt;
   return utf8;
 }
 
-bool isValidGbk(QByteArrayView bytes) {
-  const GbkTable& table = GbkTable::instance();
+bool IsValidGbk(QByteArrayView bytes) {
+  const GbkTable& table = GbkTable::Instance();
   const auto* p = reinterpret_cast<const uint8_t*>(bytes.data());
   const auto* end = p + bytes.size();
   while (p < end) {
@@ -162,18 +162,18 @@ bool isValidGbk(QByteArrayView bytes) {
       p += 8;
     } else if (*p < 0x80) {
       ++p;
-    } else if (GbkTable::isLead(*p)) {
-      if (end - p < 2 || !table.pair(p[0], p[1])) return false;
+    } else if (GbkTable::IsLead(*p)) {
+      if (end - p < 2 || !table.Pair(p[0], p[1])) return false;
       p += 2;
     } else {
-      if (!table.single(*p)) return false;
+      if (!table.Single(*p)) return false;
       ++p;
     }
   }
   return true;
 }
 
-QByteArray toGbk(QStringView text) {
+QByteArray ToGbk(QStringView text) {
   QByteArray bytes(text.size() * 2, Qt::Uninitialized);
   char* out = bytes.data();
   char* const begin = out;
@@ -190,7 +190,7 @@ QByteArray toGbk(QStringView text) {
   return bytes;
 }
 
-void appendUtf8AsGbk(QByteArray& out, std::string_view utf8,
+void AppendUtf8AsGbk(QByteArray& out, std::string_view utf8,
                      const std::function<void(QByteArray&, char32_t)>& unmappable) {
   const qsizetype start = out.size();
   out.resize(start + qsizetype(utf8.size()));  // GBK is never longer than UTF-8
@@ -216,7 +216,7 @@ void appendUtf8AsGbk(QByteArray& out, std::string_view utf8,
   out.resize(p - out.data());
 }
 
-bool fitsGbk(QStringView text) {
+bool FitsGbk(QStringView text) {
   for (qsizetype i = 0; i < text.size(); ++i) {
     const char16_t ch = text[i].unicode();
     if (ch >= 0x80 && CodeOf(ch) == 0) return false;
@@ -237,14 +237,14 @@ int CharWidth(QStringView text, qsizetype i, int& units) {
 
 }  // namespace
 
-qsizetype gbkLength(QStringView text) {
+qsizetype GbkLength(QStringView text) {
   qsizetype n = 0;
   int units = 1;
   for (qsizetype i = 0; i < text.size(); i += units) n += CharWidth(text, i, units);
   return n;
 }
 
-QString gbkLeft(QStringView text, qsizetype maxBytes) {
+QString GbkLeft(QStringView text, qsizetype maxBytes) {
   qsizetype bytes = 0;
   qsizetype i = 0;
   int units = 1;
@@ -257,11 +257,11 @@ QString gbkLeft(QStringView text, qsizetype maxBytes) {
   return text.left(i).toString();
 }
 
-QString fromUtf8(QByteArrayView bytes) {
+QString FromUtf8(QByteArrayView bytes) {
   return QString::fromUtf8(bytes);
 }
 
-QByteArray toUtf8(QStringView text) {
+QByteArray ToUtf8(QStringView text) {
   return text.toUtf8();
 }
 

@@ -15,40 +15,40 @@
 namespace codec {
 
 // GBK bytes to text; a byte sequence that is not GBK becomes U+FFFD.
-QString fromGbk(QByteArrayView bytes);
+QString FromGbk(QByteArrayView bytes);
 
 // GBK bytes to text, or nothing when any byte sequence is not valid GBK.
-std::optional<QString> fromGbkStrict(QByteArrayView bytes);
+std::optional<QString> FromGbkStrict(QByteArrayView bytes);
 
 // GBK bytes straight to UTF-8, or nothing when any byte sequence is not valid GBK.
-std::optional<QByteArray> gbkToUtf8Strict(QByteArrayView bytes);
+std::optional<QByteArray> GbkToUtf8Strict(QByteArrayView bytes);
 
 // Appends the UTF-8 form of GBK bytes to out; false, with out as it was, when
 // any byte sequence is not valid GBK.
-bool appendGbkAsUtf8Strict(QByteArray& out, QByteArrayView bytes);
+bool AppendGbkAsUtf8Strict(QByteArray& out, QByteArrayView bytes);
 
 // True when every byte sequence is valid GBK.
-bool isValidGbk(QByteArrayView bytes);
+bool IsValidGbk(QByteArrayView bytes);
 
 // Text to GBK bytes; a character GBK cannot hold becomes "?".
-QByteArray toGbk(QStringView text);
+QByteArray ToGbk(QStringView text);
 
 // Appends the GBK bytes of UTF-8 text to out; for a character GBK cannot hold,
 // unmappable appends what stands in for it.
-void appendUtf8AsGbk(QByteArray& out, std::string_view utf8,
+void AppendUtf8AsGbk(QByteArray& out, std::string_view utf8,
                      const std::function<void(QByteArray&, char32_t)>& unmappable);
 
 // True when every character of the text has a GBK form.
-bool fitsGbk(QStringView text);
+bool FitsGbk(QStringView text);
 
 // Number of GBK bytes of the text: the length that byte rules count.
-qsizetype gbkLength(QStringView text);
+qsizetype GbkLength(QStringView text);
 
 // The longest head of the text whose GBK form has at most maxBytes bytes; a
 // double-byte character that would be cut in half is left out whole.
-QString gbkLeft(QStringView text, qsizetype maxBytes);
+QString GbkLeft(QStringView text, qsizetype maxBytes);
 
-QString fromUtf8(QByteArrayView bytes);
-QByteArray toUtf8(QStringView text);
+QString FromUtf8(QByteArrayView bytes);
+QByteArray ToUtf8(QStringView text);
 
 }  // namespace codec

@@ -23,7 +23,7 @@ GbkTable::GbkTable() {
   QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
   QString scratch;
   for (int b = 0x80; b <= 0xFF; ++b) {
-    if (isLead(uint8_t(b))) continue;
+    if (IsLead(uint8_t(b))) continue;
     const char byte = char(b);
     singles_[b - 0x80] = Decode(decoder, QByteArrayView(&byte, 1), scratch);
   }
@@ -52,7 +52,7 @@ GbkTable::GbkTable() {
   }
 }
 
-const GbkTable& GbkTable::instance() {
+const GbkTable& GbkTable::Instance() {
   static const GbkTable* table = new GbkTable();  // built once, kept for the run
   return *table;
 }

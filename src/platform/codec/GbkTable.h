@@ -8,23 +8,23 @@ namespace codec::detail {
 
 class GbkTable {
  public:
-  static const GbkTable& instance();
+  static const GbkTable& Instance();
 
-  static constexpr bool isLead(uint8_t b) { return b >= 0x81 && b <= 0xFE; }
+  static constexpr bool IsLead(uint8_t b) { return b >= 0x81 && b <= 0xFE; }
 
   // The character of a double-byte code, or 0 when the pair is not GBK.
-  char16_t pair(uint8_t lead, uint8_t trail) const {
+  char16_t Pair(uint8_t lead, uint8_t trail) const {
     if (trail < 0x40 || trail > 0xFE) return 0;
     return pairs_[(lead - 0x81) * kTrails + (trail - 0x40)];
   }
 
   // The character of a single byte of 0x80 and above that is not a lead byte
   // (0x80 and 0xFF), or 0.
-  char16_t single(uint8_t b) const { return singles_[b - 0x80]; }
+  char16_t Single(uint8_t b) const { return singles_[b - 0x80]; }
 
   // The GBK code of a character: below 0x100 one byte, else two bytes (lead in
   // the high byte); 0 when GBK has no code for it.
-  uint16_t code(char16_t ch) const { return ch < 0x80 ? ch : codes_[ch]; }
+  uint16_t Code(char16_t ch) const { return ch < 0x80 ? ch : codes_[ch]; }
 
  private:
   GbkTable();

@@ -28,7 +28,7 @@ void TScriptedPrompts::AnswerModal(int result) {
 
 QStringList TScriptedPrompts::MessageTexts() const {
   QStringList texts;
-  for (const TScriptedMessage& m : messages_) texts.append(m.text);
+  for (const TScriptedMessage& m : messages_) texts.append(m.Text);
   return texts;
 }
 
@@ -45,38 +45,38 @@ TPrompts::Button TScriptedPrompts::Message(Icon icon, const QString& caption, co
                                            Buttons buttons, Button defaultButton) {
   TScriptedMessage record{icon, caption, text, buttons, QMessageBox::NoButton, false};
   if (!buttonAnswers_.empty()) {
-    record.answer = buttonAnswers_.front();
-    record.scripted = true;
+    record.Answer = buttonAnswers_.front();
+    record.Scripted = true;
     buttonAnswers_.pop_front();
   } else {
-    record.answer = defaultButton != QMessageBox::NoButton ? defaultButton : QMessageBox::Ok;
+    record.Answer = defaultButton != QMessageBox::NoButton ? defaultButton : QMessageBox::Ok;
   }
   messages_.push_back(record);
-  return record.answer;
+  return record.Answer;
 }
 
 std::optional<QString> TScriptedPrompts::InputText(const QString& caption, const QString& label,
                                                    const QString& initial) {
   TScriptedInput record{caption, label, initial, std::nullopt, false};
   if (!textAnswers_.empty()) {
-    record.answer = textAnswers_.front();
-    record.scripted = true;
+    record.Answer = textAnswers_.front();
+    record.Scripted = true;
     textAnswers_.pop_front();
   }
   inputs_.push_back(record);
-  return record.answer;
+  return record.Answer;
 }
 
-QStringList TScriptedPrompts::NextFiles(TScriptedFileDialog::Kind kind, const QString& caption,
+QStringList TScriptedPrompts::NextFiles(TScriptedFileDialog::TKind kind, const QString& caption,
                                         const QString& path, const QString& filter) {
   TScriptedFileDialog record{kind, caption, path, filter, {}, false};
   if (!fileAnswers_.empty()) {
-    record.answer = fileAnswers_.front();
-    record.scripted = true;
+    record.Answer = fileAnswers_.front();
+    record.Scripted = true;
     fileAnswers_.pop_front();
   }
   fileDialogs_.push_back(record);
-  return record.answer;
+  return record.Answer;
 }
 
 QString TScriptedPrompts::OpenFileName(const QString& caption, const QString& dir,
@@ -103,12 +103,12 @@ int TScriptedPrompts::RunModal(QDialog& dialog) {
   if (!modalAnswers_.empty()) {
     const ModalScript script = std::move(modalAnswers_.front());
     modalAnswers_.pop_front();
-    record.scripted = true;
-    record.result = script(dialog);
+    record.Scripted = true;
+    record.Result = script(dialog);
   }
-  dialog.setResult(record.result);
+  dialog.setResult(record.Result);
   modalRuns_.push_back(record);
-  return record.result;
+  return record.Result;
 }
 
 bool TScriptedPrompts::OpenUrl(const QUrl& url) {

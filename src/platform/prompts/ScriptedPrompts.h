@@ -9,37 +9,37 @@
 
 // One message box as the program asked for it, with the answer it got.
 struct TScriptedMessage {
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  QString caption;
-  QString text;
-  QMessageBox::StandardButtons buttons;
-  QMessageBox::StandardButton answer = QMessageBox::NoButton;
-  bool scripted = false;  // false: the queue was empty and the default was taken
+  QMessageBox::Icon Icon = QMessageBox::NoIcon;
+  QString Caption;
+  QString Text;
+  QMessageBox::StandardButtons Buttons;
+  QMessageBox::StandardButton Answer = QMessageBox::NoButton;
+  bool Scripted = false;  // false: the queue was empty and the default was taken
 };
 
 struct TScriptedFileDialog {
-  enum Kind { Open, OpenMany, Save };
-  Kind kind = Open;
-  QString caption;
-  QString path;  // the directory or suggested path the program offered
-  QString filter;
-  QStringList answer;
-  bool scripted = false;
+  enum TKind { Open, OpenMany, Save };
+  TKind Kind = Open;
+  QString Caption;
+  QString Path;  // the directory or suggested path the program offered
+  QString Filter;
+  QStringList Answer;
+  bool Scripted = false;
 };
 
 struct TScriptedInput {
-  QString caption;
-  QString label;
-  QString initial;
-  std::optional<QString> answer;
-  bool scripted = false;
+  QString Caption;
+  QString Label;
+  QString Initial;
+  std::optional<QString> Answer;
+  bool Scripted = false;
 };
 
 struct TScriptedModal {
-  QString objectName;
-  QString windowTitle;
-  int result = 0;
-  bool scripted = false;
+  QString ObjectName;
+  QString WindowTitle;
+  int Result = 0;
+  bool Scripted = false;
 };
 
 // Prompts for tests: answers come from queues that the test fills, one queue per
@@ -86,8 +86,8 @@ class TScriptedPrompts : public TPrompts {
   bool OpenUrl(const QUrl& url) override;
 
  private:
-  QStringList NextFiles(TScriptedFileDialog::Kind kind, const QString& caption, const QString& path,
-                        const QString& filter);
+  QStringList NextFiles(TScriptedFileDialog::TKind kind, const QString& caption,
+                        const QString& path, const QString& filter);
 
   std::deque<Button> buttonAnswers_;
   std::deque<std::optional<QString>> textAnswers_;

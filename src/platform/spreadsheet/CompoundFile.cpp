@@ -35,7 +35,7 @@ quint32 U32(const char* p) {
 // A compound file being read: its sectors, FAT and directory.
 class TCompoundReader {
  public:
-  explicit TCompoundReader(const QByteArray& file) : File(file) {
+  explicit TCompoundReader(const QByteArray& file) : file_(file) {
     if (!IsCompoundFile(file) || file.size() < kHeaderSize) Damaged();
     const char* header = file.constData();
     const quint16 major = U16(header + 0x1A);
@@ -43,15 +43,15 @@ class TCompoundReader {
     if (U16(header + 0x1C) != 0xFFFE) Damaged();
     if (!((major == 3 && shift == 9) || (major == 4 && shift == 12))) Damaged();
     if (U16(header + 0x20) != 6) Damaged();
-    SectorSize = 1 << shift;
-    if (file.size() <= SectorSize) Damaged();
-    SectorCount = quint32((qint64(file.size()) - SectorSize + SectorSize - 1) / SectorSize);
-    MiniCutoff = U32(header + 0x38);
+    sectorSize_ = 1 << shift;
+    if (file.size() <= sectorSize_) Damaged();
+    sectorCount_ = quint32((qint64(file.size()) - sectorSize_ + sectorSize_ - 1) / sectorSize_);
+    miniCutoff_ = U32(header + 0x38);
     LoadFat(header);
   }
 
   QByteArray Stream(const QString& name) const {
-    const QByteArray directory = ChainBytes(U32(File.constData() + 0x30), -1);
+    const QByteArray directory = ChainBytes(U32(file_.constData() + 0x30), -1);
     const int entryCount = int(directory.size() / kDirectoryEntrySize);
     if (entryCount == 0) Damaged();
     const char* root = directory.constData();
@@ -61,7 +61,7 @@ class TCompoundReader {
       if (entry[0x42] != 2 || EntryName(entry).compare(name, Qt::CaseInsensitive) != 0) continue;
       const qint64 size = EntrySize(entry);
       const quint32 start = U32(entry + 0x74);
-      if (size < MiniCutoff) return MiniStreamBytes(root, start, size);
+      if (size < miniCutoff_) return MiniStreamBytes(root, start, size);
       return ChainBytes(start, size);
     }
     throw TSpreadsheetError(
@@ -70,39 +70,39 @@ class TCompoundReader {
 
  private:
   const char* SectorData(quint32 sector) const {
-    return File.constData() + (qint64(sector) + 1) * SectorSize;
+    return file_.constData() + (qint64(sector) + 1) * sectorSize_;
   }
 
   // Bytes of sector that lie inside the file (the last sector may be cut short).
   qint64 SectorBytesInFile(quint32 sector) const {
-    const qint64 offset = (qint64(sector) + 1) * SectorSize;
-    return qMin<qint64>(SectorSize, File.size() - offset);
+    const qint64 offset = (qint64(sector) + 1) * sectorSize_;
+    return qMin<qint64>(sectorSize_, file_.size() - offset);
   }
 
   void LoadFat(const char* header) {
     std::vector<quint32> fatSectors;
     const quint32 declaredFatCount = U32(header + 0x2C);
-    if (declaredFatCount > SectorCount) Damaged();
+    if (declaredFatCount > sectorCount_) Damaged();
     for (int i = 0; i < kHeaderDifatCount && fatSectors.size() < declaredFatCount; ++i)
       fatSectors.push_back(U32(header + 0x4C + 4 * i));
     quint32 difat = U32(header + 0x44);
-    const int perDifat = SectorSize / 4 - 1;
+    const int perDifat = sectorSize_ / 4 - 1;
     quint32 visited = 0;
     while (fatSectors.size() < declaredFatCount && difat != kEndOfChain && difat != kFreeSector) {
-      if (difat >= SectorCount || ++visited > SectorCount) Damaged();
-      if (SectorBytesInFile(difat) < SectorSize) Damaged();
+      if (difat >= sectorCount_ || ++visited > sectorCount_) Damaged();
+      if (SectorBytesInFile(difat) < sectorSize_) Damaged();
       const char* data = SectorData(difat);
       for (int i = 0; i < perDifat && fatSectors.size() < declaredFatCount; ++i)
         fatSectors.push_back(U32(data + 4 * i));
       difat = U32(data + 4 * perDifat);
     }
     if (fatSectors.size() < declaredFatCount) Damaged();
-    const int perSector = SectorSize / 4;
-    Fat.reserve(fatSectors.size() * size_t(perSector));
+    const int perSector = sectorSize_ / 4;
+    fat_.reserve(fatSectors.size() * size_t(perSector));
     for (quint32 sector : fatSectors) {
-      if (sector >= SectorCount || SectorBytesInFile(sector) < SectorSize) Damaged();
+      if (sector >= sectorCount_ || SectorBytesInFile(sector) < sectorSize_) Damaged();
       const char* data = SectorData(sector);
-      for (int i = 0; i < perSector; ++i) Fat.push_back(U32(data + 4 * i));
+      for (int i = 0; i < perSector; ++i) fat_.push_back(U32(data + 4 * i));
     }
   }
 
@@ -122,8 +122,8 @@ class TCompoundReader {
   // The bytes of a chain of sectors; size < 0 takes the whole chain.
   QByteArray ChainBytes(quint32 start, qint64 size) const {
     if (size == 0) return {};
-    const std::vector<quint32> sectors = Chain(start, Fat, SectorCount);
-    const qint64 capacity = qint64(sectors.size()) * SectorSize;
+    const std::vector<quint32> sectors = Chain(start, fat_, sectorCount_);
+    const qint64 capacity = qint64(sectors.size()) * sectorSize_;
     if (size < 0) size = capacity;
     if (size > capacity) Damaged();
     QByteArray bytes;
@@ -132,7 +132,7 @@ class TCompoundReader {
     qint64 remaining = size;
     for (quint32 sector : sectors) {
       if (remaining <= 0) break;
-      const qint64 take = qMin<qint64>(remaining, SectorSize);
+      const qint64 take = qMin<qint64>(remaining, sectorSize_);
       if (SectorBytesInFile(sector) < take) Damaged();
       std::memcpy(out, SectorData(sector), size_t(take));
       out += take;
@@ -143,7 +143,7 @@ class TCompoundReader {
 
   QByteArray MiniStreamBytes(const char* root, quint32 start, qint64 size) const {
     if (size == 0) return {};
-    const QByteArray miniFatBytes = ChainBytes(U32(File.constData() + 0x3C), -1);
+    const QByteArray miniFatBytes = ChainBytes(U32(file_.constData() + 0x3C), -1);
     std::vector<quint32> miniFat(size_t(miniFatBytes.size() / 4));
     for (size_t i = 0; i < miniFat.size(); ++i) miniFat[i] = U32(miniFatBytes.constData() + 4 * i);
     const QByteArray miniStream = ChainBytes(U32(root + 0x74), EntrySize(root));
@@ -166,7 +166,7 @@ class TCompoundReader {
 
   qint64 EntrySize(const char* entry) const {
     // Version 3 files may leave garbage in the upper half of the size.
-    if (SectorSize == 512) return U32(entry + 0x78);
+    if (sectorSize_ == 512) return U32(entry + 0x78);
     return qint64(qFromLittleEndian<quint64>(entry + 0x78) & 0x7FFFFFFFFFFFFFFFULL);
   }
 
@@ -178,11 +178,11 @@ class TCompoundReader {
     return name;
   }
 
-  const QByteArray& File;
-  int SectorSize = 512;
-  quint32 SectorCount = 0;
-  quint32 MiniCutoff = kMiniStreamCutoff;
-  std::vector<quint32> Fat;
+  const QByteArray& file_;
+  int sectorSize_ = 512;
+  quint32 sectorCount_ = 0;
+  quint32 miniCutoff_ = kMiniStreamCutoff;
+  std::vector<quint32> fat_;
 };
 
 void Put16(char* p, quint16 value) {

@@ -21,23 +21,23 @@ using xls::U16At;
 using xls::U32At;
 
 enum : quint16 {
-  kFormula = 0x0006,
-  kEof = 0x000A,
-  kFilePass = 0x002F,
-  kBoundSheet = 0x0085,
-  kMulRk = 0x00BD,
-  kRString = 0x00D6,
-  kSst = 0x00FC,
-  kLabelSst = 0x00FD,
-  kNumber = 0x0203,
-  kLabel = 0x0204,
-  kBoolErr = 0x0205,
-  kString = 0x0207,
-  kArray = 0x0221,
-  kTable = 0x0236,
-  kRk = 0x027E,
-  kSharedFormula = 0x04BC,
-  kBof = 0x0809,
+  Formula = 0x0006,
+  Eof = 0x000A,
+  FilePass = 0x002F,
+  BoundSheet = 0x0085,
+  MulRk = 0x00BD,
+  RString = 0x00D6,
+  Sst = 0x00FC,
+  LabelSst = 0x00FD,
+  Number = 0x0203,
+  Label = 0x0204,
+  BoolErr = 0x0205,
+  String = 0x0207,
+  Array = 0x0221,
+  Table = 0x0236,
+  Rk = 0x027E,
+  SharedFormula = 0x04BC,
+  Bof = 0x0809,
 };
 
 constexpr quint16 kBiff8 = 0x0600;
@@ -66,7 +66,7 @@ struct TGlobals {
 void CheckBiff8Bof(const TRecord& bof) {
   // BOF records of BIFF2 to BIFF4 have other ids; BIFF5 shares the id.
   if (bof.Id == 0x0009 || bof.Id == 0x0209 || bof.Id == 0x0409) ThrowUnsupportedVersion();
-  if (bof.Id != kBof || bof.Size < 4) ThrowDamaged();
+  if (bof.Id != Bof || bof.Size < 4) ThrowDamaged();
   if (U16At(bof.Data) != kBiff8) ThrowUnsupportedVersion();
 }
 
@@ -101,15 +101,15 @@ TGlobals ReadGlobals(QByteArrayView stream) {
   for (;;) {
     const TRecord record = cursor.Next();
     switch (record.Id) {
-      case kEof:
+      case Eof:
         globals.End = cursor.Position();
         return globals;
-      case kFilePass:
+      case FilePass:
         throw TSpreadsheetError(QString::fromUtf8("文件已加密，无法读取"));
-      case kBoundSheet:
+      case BoundSheet:
         ReadBoundSheet(record, globals);
         break;
-      case kSst:
+      case Sst:
         globals.Strings = ReadSharedStrings(TContinuedData::Gather(record, cursor));
         break;
       default:
@@ -184,14 +184,14 @@ class TSheetReader {
     budget_.RowSlots += qsizetype(sheet.Rows.capacity());
     budget_.Check();
     TRecordCursor cursor(stream, begin, end);
-    if (cursor.Next().Id != kBof) ThrowDamaged();
+    if (cursor.Next().Id != Bof) ThrowDamaged();
     // Embedded charts are substreams of their own, from BOF to EOF.
     int depth = 1;
     while (depth > 0) {
       const TRecord record = cursor.Next();
-      if (record.Id == kBof) {
+      if (record.Id == Bof) {
         ++depth;
-      } else if (record.Id == kEof) {
+      } else if (record.Id == Eof) {
         --depth;
       } else if (depth == 1) {
         ReadRecord(record, cursor);
@@ -204,15 +204,15 @@ class TSheetReader {
     const uchar* data = record.Data;
     const qsizetype size = record.Size;
     switch (record.Id) {
-      case kLabelSst: {
+      case LabelSst: {
         if (size < 10) ThrowDamaged();
         const quint32 index = U32At(data + 6);
         if (index >= strings_.size()) ThrowDamaged();
         Put(data, strings_[index]);
         break;
       }
-      case kLabel:
-      case kRString: {
+      case Label:
+      case RString: {
         if (size < 9) ThrowDamaged();
         TContinuedData text = TContinuedData::Gather(record, cursor);
         text.Skip(6);
@@ -220,34 +220,34 @@ class TSheetReader {
         Put(data, text.StringAfterCount(length, false));
         break;
       }
-      case kNumber:
+      case Number:
         if (size < 14) ThrowDamaged();
         Put(data, GeneralNumberText(DoubleAt(data + 6)));
         break;
-      case kRk:
+      case Rk:
         if (size < 10) ThrowDamaged();
         Put(data, GeneralNumberText(RkValue(U32At(data + 6))));
         break;
-      case kMulRk:
+      case MulRk:
         ReadMulRk(record);
         break;
-      case kBoolErr:
+      case BoolErr:
         if (size < 8) ThrowDamaged();
         Put(data, data[7] ? ErrorText(data[6]) : BooleanText(data[6]));
         break;
-      case kFormula:
+      case Formula:
         ReadFormula(record);
         return;  // keeps a string result pending
-      case kString:
+      case String:
         if (pendingString_) {
           TContinuedData text = TContinuedData::Gather(record, cursor);
           const quint16 length = text.U16();
           PutAt(pendingRow_, pendingColumn_, text.StringAfterCount(length, false));
         }
         break;
-      case kArray:
-      case kSharedFormula:
-      case kTable:
+      case Array:
+      case SharedFormula:
+      case Table:
         return;  // may come between a formula and its string result
       default:
         break;

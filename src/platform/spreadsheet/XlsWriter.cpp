@@ -47,15 +47,15 @@ class TBiffBuffer {
   // Starts a record whose length is filled in by EndRecord.
   void BeginRecord(quint16 id) {
     U16(id);
-    LengthAt = Bytes.size();
+    lengthAt_ = Bytes.size();
     U16(0);
   }
-  void EndRecord() { qToLittleEndian(quint16(RecordLength()), Bytes.data() + LengthAt); }
-  int RecordLength() const { return int(Bytes.size() - LengthAt - 2); }
-  qsizetype RecordStart() const { return LengthAt - 2; }
+  void EndRecord() { qToLittleEndian(quint16(RecordLength()), Bytes.data() + lengthAt_); }
+  int RecordLength() const { return int(Bytes.size() - lengthAt_ - 2); }
+  qsizetype RecordStart() const { return lengthAt_ - 2; }
 
  private:
-  qsizetype LengthAt = 0;
+  qsizetype lengthAt_ = 0;
 };
 
 QByteArray Data(std::initializer_list<int> bytes) {
@@ -86,10 +86,10 @@ void AppendChars(TBiffBuffer& out, const QChar* chars, qsizetype count, bool com
 // rest of a string begins with a new option byte. Surrogate pairs stay together.
 class TSstWriter {
  public:
-  TSstWriter(TBiffBuffer& out, quint32 totalCount, quint32 uniqueCount) : Out(out) {
-    Out.BeginRecord(kSst);
-    Out.U32(totalCount);
-    Out.U32(uniqueCount);
+  TSstWriter(TBiffBuffer& out, quint32 totalCount, quint32 uniqueCount) : out_(out) {
+    out_.BeginRecord(kSst);
+    out_.U32(totalCount);
+    out_.U32(uniqueCount);
   }
 
   // Returns where the string starts: stream offset and offset within its record.
@@ -97,10 +97,10 @@ class TSstWriter {
     const bool compressed = FitsInOneByte(text);
     const int charSize = compressed ? 1 : 2;
     if (Room() < 3 + (text.isEmpty() ? 0 : 2 * charSize)) NextRecord();
-    const std::pair<quint32, quint16> start(quint32(Out.Bytes.size()),
-                                            quint16(Out.Bytes.size() - Out.RecordStart()));
-    Out.U16(quint16(text.size()));
-    Out.U8(compressed ? 0 : 1);
+    const std::pair<quint32, quint16> start(quint32(out_.Bytes.size()),
+                                            quint16(out_.Bytes.size() - out_.RecordStart()));
+    out_.U16(quint16(text.size()));
+    out_.U8(compressed ? 0 : 1);
     const QChar* chars = text.constData();
     qsizetype done = 0;
     while (done < text.size()) {
@@ -108,25 +108,25 @@ class TSstWriter {
       if (take > 0 && take < text.size() - done && chars[done + take - 1].isHighSurrogate()) --take;
       if (take == 0) {
         NextRecord();
-        Out.U8(compressed ? 0 : 1);
+        out_.U8(compressed ? 0 : 1);
         continue;
       }
-      AppendChars(Out, chars + done, take, compressed);
+      AppendChars(out_, chars + done, take, compressed);
       done += take;
     }
     return start;
   }
 
-  void Finish() { Out.EndRecord(); }
+  void Finish() { out_.EndRecord(); }
 
  private:
-  int Room() const { return kMaxRecordData - Out.RecordLength(); }
+  int Room() const { return kMaxRecordData - out_.RecordLength(); }
   void NextRecord() {
-    Out.EndRecord();
-    Out.BeginRecord(kContinue);
+    out_.EndRecord();
+    out_.BeginRecord(kContinue);
   }
 
-  TBiffBuffer& Out;
+  TBiffBuffer& out_;
 };
 
 QString CheckedSheetName(const QString& name, const QStringList& earlier) {

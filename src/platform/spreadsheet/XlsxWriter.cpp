@@ -60,10 +60,10 @@ QStringList SheetNames(const std::vector<TSheetData>& sheets) {
 // Readers take _xHHHH_ for an escaped character, so a literal one is written
 // with its underscore escaped.
 QByteArray CellBytes(const QString& text) {
-  static const QRegularExpression escapeLike(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
+  static const QRegularExpression kEscapeLike(QStringLiteral("_(x[0-9A-Fa-f]{4}_)"));
   if (!text.contains(QLatin1String("_x"))) return text.toUtf8();
   QString escaped = text;
-  escaped.replace(escapeLike, QStringLiteral("_x005F_\\1"));
+  escaped.replace(kEscapeLike, QStringLiteral("_x005F_\\1"));
   return escaped.toUtf8();
 }
 

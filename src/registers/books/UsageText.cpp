@@ -5,7 +5,7 @@
 #include "platform/codec/Gbk.h"
 
 QString UsageText(const QString& typed) {
-  return codec::gbkLeft(typed.trimmed(), kUsageMaxBytes).trimmed();
+  return codec::GbkLeft(typed.trimmed(), kUsageMaxBytes).trimmed();
 }
 
 QStringList DistinctSorted(const QStringList& values) {

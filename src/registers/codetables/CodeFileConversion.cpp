@@ -208,8 +208,8 @@ bool ConvertBranches(TBytes text, QByteArray& out) {
 namespace {
 
 struct TFileNames {
-  const char* source;
-  const char* table;
+  const char* Source;
+  const char* Table;
 };
 
 TFileNames NamesOf(TCodeFile kind) {
@@ -227,17 +227,17 @@ TFileNames NamesOf(TCodeFile kind) {
 }  // namespace
 
 QString SourceFileName(TCodeFile kind) {
-  return QLatin1String(NamesOf(kind).source);
+  return QLatin1String(NamesOf(kind).Source);
 }
 
 QString TableFileName(TCodeFile kind) {
-  return QLatin1String(NamesOf(kind).table);
+  return QLatin1String(NamesOf(kind).Table);
 }
 
 std::optional<QByteArray> ConvertCodeFile(TCodeFile kind, QByteArrayView text) {
   // An empty file is a broken download; its table would lose every entry, and
   // the closing tags of the last group would not even be well-formed.
-  if (text.isEmpty() || !codec::isValidGbk(text)) return std::nullopt;
+  if (text.isEmpty() || !codec::IsValidGbk(text)) return std::nullopt;
 
   QByteArray out;
   // A generous guess with the markup the lines gain; memory not written to is

@@ -75,17 +75,17 @@ void TOtherBankTables::ReadBranches(const QString& path) {
       const QString areaId = Attribute(area, "AreaId");
       if (areas.contains(areaId)) return;
       TRange& range = areas[areaId];
-      range.first = branches_.size();
+      range.First = branches_.size();
       ForEachElement(area, [this](xml::Node branch) {
         const char* number = branch.attribute("UBankCode").value();
         const char* name = branch.child_value();
         TBranchText& entry = branches_.emplace_back();
-        entry.at = branchText_.size();
-        entry.numberSize = int(std::strlen(number));
-        entry.nameSize = int(std::strlen(name));
-        branchText_.append(number, entry.numberSize).append(name, entry.nameSize);
+        entry.At = branchText_.size();
+        entry.NumberSize = int(std::strlen(number));
+        entry.NameSize = int(std::strlen(name));
+        branchText_.append(number, entry.NumberSize).append(name, entry.NameSize);
       });
-      range.count = branches_.size() - range.first;
+      range.Count = branches_.size() - range.First;
     });
   });
   if (!read) {
@@ -103,12 +103,12 @@ QList<TUBank> TOtherBankTables::Branches(const QString& bankCode, const QString&
   const auto area = bank->constFind(areaCode);
   if (area == bank->cend()) return {};
   QList<TUBank> list;
-  list.reserve(area->count);
-  for (qsizetype i = area->first; i < area->first + area->count; ++i) {
+  list.reserve(area->Count);
+  for (qsizetype i = area->First; i < area->First + area->Count; ++i) {
     const TBranchText& entry = branches_[i];
-    const char* number = branchText_.constData() + entry.at;
-    list.append({QString::fromUtf8(number, entry.numberSize),
-                 QString::fromUtf8(number + entry.numberSize, entry.nameSize)});
+    const char* number = branchText_.constData() + entry.At;
+    list.append({QString::fromUtf8(number, entry.NumberSize),
+                 QString::fromUtf8(number + entry.NumberSize, entry.NameSize)});
   }
   return list;
 }

@@ -49,14 +49,14 @@ class TOtherBankTables {
 
  private:
   struct TRange {
-    qsizetype first = 0;
-    qsizetype count = 0;
+    qsizetype First = 0;
+    qsizetype Count = 0;
   };
   // Where one branch's interbank number and name lie in branchText_.
   struct TBranchText {
-    qsizetype at = 0;
-    int numberSize = 0;
-    int nameSize = 0;
+    qsizetype At = 0;
+    int NumberSize = 0;
+    int NameSize = 0;
   };
 
   void ReadBanks(const QString& path);

@@ -114,8 +114,8 @@ const TAreaProvince* TUBankCascade::Province() const {
 }
 
 const QList<TAreaCity>& TUBankCascade::Cities() const {
-  static const QList<TAreaCity> none;
-  return Province() ? Province()->Cities : none;
+  static const QList<TAreaCity> kNone;
+  return Province() ? Province()->Cities : kNone;
 }
 
 const TAreaCity* TUBankCascade::City() const {

@@ -129,13 +129,13 @@ void TAccountBook::WithList(Command command) const {
 TInfoConfig TAccountBook::File() const {
   switch (kind_.Register) {
     case TAccountRegister::Payers:
-      return InfoConfigs::Payers();
+      return info_configs::Payers();
     case TAccountRegister::Payees:
-      return InfoConfigs::Payees();
+      return info_configs::Payees();
     case TAccountRegister::LocalPayees:
       break;
   }
-  return InfoConfigs::LocalPayees();
+  return info_configs::LocalPayees();
 }
 
 void TAccountBook::RemoveEntries(int first, int last) {

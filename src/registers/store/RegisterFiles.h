@@ -5,7 +5,7 @@
 #include "registers/records/PayerInfo.h"
 
 // The register files of the payers, the payees and the local payees.
-namespace InfoConfigs {
+namespace info_configs {
 
 inline TInfoConfig Payers() {
   return {true, QStringLiteral("Payer.xml"), QStringLiteral("AccountList"),
@@ -20,4 +20,4 @@ inline TInfoConfig LocalPayees() {
           QString::fromLatin1(TPayeeInfo::kItemNode)};
 }
 
-}  // namespace InfoConfigs
+}  // namespace info_configs

@@ -17,9 +17,9 @@ void TRegisterStore::Load() {
   const auto load = [this](auto& list, const TInfoConfig& config) {
     LoadRegisterAtStart(list, paths_.ListFile(config), config, damagedFiles_);
   };
-  load(Payers, InfoConfigs::Payers());
-  load(Payees, InfoConfigs::Payees());
-  load(LocalPayees, InfoConfigs::LocalPayees());
+  load(Payers, info_configs::Payers());
+  load(Payees, info_configs::Payees());
+  load(LocalPayees, info_configs::LocalPayees());
   LoadUsages();
   LastPayerAccount.clear();
 }

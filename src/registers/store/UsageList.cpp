@@ -32,7 +32,7 @@ qsizetype TUsageList::IndexOf(const QString& text) const {
 
 void TUsageList::LoadFromGbk(const QByteArray& bytes) {
   items_.clear();
-  const QString text = codec::fromGbk(bytes);
+  const QString text = codec::FromGbk(bytes);
   for (const QStringView line : QStringView(text).split(u'\n')) {
     const QString usage = line.trimmed().toString();
     if (!usage.isEmpty()) Add(usage);
@@ -42,7 +42,7 @@ void TUsageList::LoadFromGbk(const QByteArray& bytes) {
 QByteArray TUsageList::ToGbk() const {
   QByteArray bytes;
   for (const QString& usage : items_) {
-    bytes += codec::toGbk(usage);
+    bytes += codec::ToGbk(usage);
     bytes += "\r\n";
   }
   return bytes;

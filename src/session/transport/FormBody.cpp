@@ -5,7 +5,7 @@
 
 TFormBody& TFormBody::Add(const char* key, const QString& value) {
   AppendKey(key);
-  bytes_ += EncodeValue(codec::toGbk(value));
+  bytes_ += EncodeValue(codec::ToGbk(value));
   return *this;
 }
 

@@ -95,7 +95,7 @@ QString DecodeNamed(const QByteArray& canonical, QByteArrayView bytes, const QBy
       canonical == "ascii" || canonical == "windows1252") {
     return Decode(QStringConverter::Latin1, bytes);
   }
-  return codec::fromGbk(bytes);
+  return codec::FromGbk(bytes);
 }
 
 }  // namespace
@@ -157,7 +157,7 @@ QString SuggestedFileName(const QByteArray& contentDisposition, const QUrl& url)
   }
   if (PlainFileName(name).isEmpty()) {
     if (const auto plain = Parameter(contentDisposition, "filename")) {
-      name = IsValidUtf8(*plain) ? QString::fromUtf8(*plain) : codec::fromGbk(*plain);
+      name = IsValidUtf8(*plain) ? QString::fromUtf8(*plain) : codec::FromGbk(*plain);
     }
   }
   if (PlainFileName(name).isEmpty()) name = url.fileName(QUrl::FullyDecoded);

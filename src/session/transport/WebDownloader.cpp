@@ -32,7 +32,7 @@ QNetworkRequest MakeRequest(const QUrl& url, const QString& headers) {
     if (colon <= 0) continue;
     const QString name = line.left(colon).trimmed();
     if (name.isEmpty()) continue;
-    request.setRawHeader(name.toLatin1(), codec::toGbk(line.mid(colon + 1).trimmed()));
+    request.setRawHeader(name.toLatin1(), codec::ToGbk(line.mid(colon + 1).trimmed()));
   }
   return request;
 }

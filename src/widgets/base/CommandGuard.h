@@ -25,18 +25,22 @@ QString CurrentExceptionText();
 // Runs the command; whatever it throws is shown through the prompts.
 void RunCommand(TPrompts& prompts, const std::function<void()>& command);
 
+// Calls the command with the arguments when it takes them, else without.
+template <class Command, class... Args>
+void InvokeCommand(Command& command, Args&&... args) {
+  if constexpr (std::is_invocable_v<Command&, Args...>)
+    command(std::forward<Args>(args)...);
+  else
+    command();
+}
+
 // The command wrapped for a signal: connect(box, &QComboBox::activated, this,
 // Guarded(prompts, [this](int index) { ... })). The signal's arguments are
 // passed on when the command takes them.
 template <class Command>
 auto Guarded(TPrompts& prompts, Command command) {
   return [&prompts, command = std::move(command)](auto&&... args) mutable {
-    RunCommand(prompts, [&] {
-      if constexpr (std::is_invocable_v<Command&, decltype(args)...>)
-        command(std::forward<decltype(args)>(args)...);
-      else
-        command();
-    });
+    RunCommand(prompts, [&] { InvokeCommand(command, std::forward<decltype(args)>(args)...); });
   };
 }
 

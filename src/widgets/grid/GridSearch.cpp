@@ -17,7 +17,7 @@ QStringList MatchModeTexts() {
 
 void TGridSearch::Confirm(const QString& text, int column, TMatchMode mode) {
   text_ = text;
-  textGbk_ = codec::toGbk(text);
+  textGbk_ = codec::ToGbk(text);
   column_ = column;
   mode_ = mode;
   wrapped_ = false;
@@ -30,7 +30,7 @@ bool TGridSearch::Matches(const QString& cell) const {
     case TMatchMode::Start:
       // Every character takes at least one byte, so this many characters
       // cover the bytes to compare.
-      return codec::toGbk(QStringView(cell).left(textGbk_.size())).startsWith(textGbk_);
+      return codec::ToGbk(QStringView(cell).left(textGbk_.size())).startsWith(textGbk_);
     case TMatchMode::Contains:
       return cell.contains(text_);
     case TMatchMode::Exact:

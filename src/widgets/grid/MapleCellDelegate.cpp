@@ -8,7 +8,7 @@
 
 QString ShownCellText(const QString& text, bool clip, int textWidth, const QFontMetrics& metrics) {
   if (!clip || metrics.horizontalAdvance(text) <= textWidth) return text;
-  return QString(codec::gbkLength(text), QLatin1Char('#'));
+  return QString(codec::GbkLength(text), QLatin1Char('#'));
 }
 
 TMapleCellDelegate::TMapleCellDelegate(TMapleGrid& grid)

@@ -85,13 +85,13 @@ TEST(BatchFile, isTheLibrarysIndentedUtf8WithTheDocumentsInOrder) {
   EXPECT_EQ(BatchFileBytes(batch), kTwoDocuments);
 
   TempAppDir dir;
-  SaveBatchFile(batch, dir.file(U("PayInfo.tmp")));
-  EXPECT_EQ(dir.read(U("PayInfo.tmp")), kTwoDocuments);
+  SaveBatchFile(batch, dir.File(U("PayInfo.tmp")));
+  EXPECT_EQ(dir.Read(U("PayInfo.tmp")), kTwoDocuments);
 }
 
 TEST(BatchFile, readsBackEveryFieldItWrote) {
   TempAppDir dir;
-  const QString path = dir.file(U("PayInfo.tmp"));
+  const QString path = dir.File(U("PayInfo.tmp"));
   const TBatch written = sample::TwoDocuments();
   SaveBatchFile(written, path);
 
@@ -122,7 +122,7 @@ TEST(BatchFile, payInfoChildrenAreTakenByPosition) {
   // Usage and Money swapped, the payee item first: read as they stand. A comment
   // and text between the children do not count as children. A PayInfo with three
   // children and a child of another name are skipped.
-  dir.write(U("b.tmp"), QByteArray(R"(<PayInfoList>
+  dir.Write(U("b.tmp"), QByteArray(R"(<PayInfoList>
 <PayInfo><PayeeList><RcvAccNo>622</RcvAccNo></PayeeList><!-- note -->
   <PayerList><PayAccNo>001</PayAccNo><Balance>x</Balance></PayerList>
   <Money>12.5</Money> text <Usage> 货款 </Usage></PayInfo>
@@ -131,7 +131,7 @@ TEST(BatchFile, payInfoChildrenAreTakenByPosition) {
 <PayInfo><A><PayAccNo>002</PayAccNo></A><B><RcvAccNo>623</RcvAccNo></B><C>用途</C><D>1e2</D><E/></PayInfo>
 </PayInfoList>)"));
   TBatch batch;
-  ASSERT_TRUE(LoadBatchFile(dir.file(U("b.tmp")), batch));
+  ASSERT_TRUE(LoadBatchFile(dir.File(U("b.tmp")), batch));
   ASSERT_EQ(batch.Count(), 2);
   EXPECT_TRUE(batch[0].Payer.PayAccNo.isEmpty());  // the payee item read as a payer
   EXPECT_TRUE(batch[0].Payee.RcvAccNo.isEmpty());
@@ -140,25 +140,25 @@ TEST(BatchFile, payInfoChildrenAreTakenByPosition) {
   EXPECT_EQ(batch[1].Payer.PayAccNo, U("002"));
   EXPECT_EQ(batch[1].Payee.RcvAccNo, U("623"));
   EXPECT_EQ(batch[1].Usage, U("用途"));
-  EXPECT_EQ(batch[1].Money, TAmount::fromYuan(100));
+  EXPECT_EQ(batch[1].Money, TAmount::FromYuan(100));
 }
 
 TEST(BatchFile, nothingIsReadFromAMissingBrokenOrForeignFile) {
   TempAppDir dir;
-  dir.write(U("foreign.tmp"), "<AccountList><PayInfo/></AccountList>");
-  dir.write(U("broken.tmp"), "<PayInfoList><PayInfo>");
-  dir.write(U("empty.tmp"), "<PayInfoList/>");
+  dir.Write(U("foreign.tmp"), "<AccountList><PayInfo/></AccountList>");
+  dir.Write(U("broken.tmp"), "<PayInfoList><PayInfo>");
+  dir.Write(U("empty.tmp"), "<PayInfoList/>");
   for (const char* name : {"foreign.tmp", "broken.tmp", "missing.tmp"}) {
     TBatch batch = sample::TwoDocuments();
-    EXPECT_FALSE(LoadBatchFile(dir.file(U(name)), batch)) << name;
+    EXPECT_FALSE(LoadBatchFile(dir.File(U(name)), batch)) << name;
     EXPECT_TRUE(batch.IsEmpty()) << name;
   }
   TBatch batch = sample::TwoDocuments();
-  EXPECT_TRUE(LoadBatchFile(dir.file(U("empty.tmp")), batch));
+  EXPECT_TRUE(LoadBatchFile(dir.File(U("empty.tmp")), batch));
   EXPECT_TRUE(batch.IsEmpty());
 
   // A file that cannot be written throws.
-  EXPECT_THROW(SaveBatchFile(batch, dir.file(U("no/such/dir/x.tmp"))), TFileError);
+  EXPECT_THROW(SaveBatchFile(batch, dir.File(U("no/such/dir/x.tmp"))), TFileError);
 }
 
 TEST(BatchFile, archiveNameIsTheExportedNameLessFourCharactersWithXml) {

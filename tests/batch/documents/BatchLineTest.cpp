@@ -14,11 +14,11 @@ TEST(BatchLine, ownBankLineFillsEmptyPayeeFieldsWithSpacesAndEndsWithTwoSpaces) 
   EXPECT_EQ(line, U("009|甲公司|0012345678901234567|44|6222000011112222|乙公司|44|福田支行| |4402|"
                     "1|1500.5|01|货款| | |"));
   // Written as GBK, byte for byte.
-  EXPECT_EQ(codec::toGbk(line).left(21), QByteArray("009|\xBC\xD7\xB9\xAB\xCB\xBE|0012345678"));
+  EXPECT_EQ(codec::ToGbk(line).left(21), QByteArray("009|\xBC\xD7\xB9\xAB\xCB\xBE|0012345678"));
 
   TPayMoneyInfo bare;  // every payee field empty, but at this bank
   bare.Payee.IsNVX = U("1");
-  bare.Money = TAmount::fromUnits(1);
+  bare.Money = TAmount::FromUnits(1);
   EXPECT_EQ(BatchLine(bare, 1000), U("1000|||| | | | | | |1|0.0001|01|| | |"));
 }
 
@@ -31,19 +31,19 @@ TEST(BatchLine, otherBankLineBlanksTheOwnBankFieldsAndEndsWithBankAndAreaCode) {
 
   // Without an interbank number; empty names and codes stay empty.
   TPayMoneyInfo typed;
-  typed.Money = TAmount::fromUnits(100);
+  typed.Money = TAmount::FromUnits(100);
   EXPECT_EQ(BatchLine(typed, 10), U("010|||||| || | ||0.01|01||||"));
-  EXPECT_EQ(codec::toGbk(BatchLine(typed, 10)), QByteArray("010|||||| || | ||0.01|01||||"));
+  EXPECT_EQ(codec::ToGbk(BatchLine(typed, 10)), QByteArray("010|||||| || | ||0.01|01||||"));
 }
 
 TEST(BatchLine, amountsAreInTheShortestGeneralForm) {
-  EXPECT_EQ(AmountText(*TAmount::parse(u"1500.50")), U("1500.5"));
-  EXPECT_EQ(AmountText(TAmount::fromYuan(100)), U("100"));
-  EXPECT_EQ(AmountText(TAmount::fromUnits(100)), U("0.01"));
+  EXPECT_EQ(AmountText(*TAmount::Parse(u"1500.50")), U("1500.5"));
+  EXPECT_EQ(AmountText(TAmount::FromYuan(100)), U("100"));
+  EXPECT_EQ(AmountText(TAmount::FromUnits(100)), U("0.01"));
   EXPECT_EQ(AmountText(TAmount()), U("0"));
-  EXPECT_EQ(AmountText(*TAmount::parse(u"12345678901.2345")), U("12345678901.2345"));
+  EXPECT_EQ(AmountText(*TAmount::Parse(u"12345678901.2345")), U("12345678901.2345"));
   // Past fifteen significant digits the form rounds.
-  EXPECT_EQ(AmountText(*TAmount::parse(u"123456789012.3456")), U("123456789012.346"));
+  EXPECT_EQ(AmountText(*TAmount::Parse(u"123456789012.3456")), U("123456789012.346"));
 }
 
 TEST(BatchLine, readsAWellFormedLineIntoTheFieldsItCarries) {
@@ -60,7 +60,7 @@ TEST(BatchLine, readsAWellFormedLineIntoTheFieldsItCarries) {
   EXPECT_EQ(doc->Payee.UbankNo, U("3055"));
   EXPECT_EQ(doc->Payee.CounterNo, U("4402"));
   EXPECT_EQ(doc->Payee.IsNVX, U("1"));
-  EXPECT_EQ(doc->Money, *TAmount::parse(u"1500.5"));
+  EXPECT_EQ(doc->Money, *TAmount::Parse(u"1500.5"));
   EXPECT_EQ(doc->Usage, U("货款"));
   EXPECT_EQ(doc->Payee.BankCode, U("102"));
   EXPECT_EQ(doc->Payee.AreaCode, U("1000"));
@@ -73,7 +73,7 @@ TEST(BatchLine, readsAWellFormedLineIntoTheFieldsItCarries) {
       ReadBatchLine(U("1| 甲 |a|b|c|d|e|f|g|h|0| 5 |x||  |\t|"));
   ASSERT_TRUE(spaced);
   EXPECT_EQ(spaced->Payer.PayAccName, U(" 甲 "));
-  EXPECT_EQ(spaced->Money, TAmount::fromYuan(5));
+  EXPECT_EQ(spaced->Money, TAmount::FromYuan(5));
   EXPECT_EQ(spaced->Usage, U(" "));  // an empty usage
   EXPECT_EQ(spaced->Payee.BankCode, U("  "));
   EXPECT_EQ(spaced->Payee.AreaCode, U("\t"));
@@ -98,7 +98,7 @@ TEST(BatchLine, theNumberOfPiecesDecidesWhatIsRead) {
     ASSERT_TRUE(doc) << tail.toStdString();
     EXPECT_TRUE(doc->Payee.BankCode.isEmpty());
     EXPECT_TRUE(doc->Payee.AreaCode.isEmpty());
-    EXPECT_EQ(doc->Money, TAmount::fromYuan(2));
+    EXPECT_EQ(doc->Money, TAmount::FromYuan(2));
   }
   const std::optional<TPayMoneyInfo> fourteen = ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|2|01|"));
   ASSERT_TRUE(fourteen);
@@ -119,7 +119,7 @@ TEST(BatchLine, aLineWhoseAmountIsNotAboveZeroIsRejected) {
   const std::optional<TPayMoneyInfo> doc =
       ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|0.00015|01|u|||"));
   ASSERT_TRUE(doc);
-  EXPECT_EQ(doc->Money, TAmount::fromUnits(2));
+  EXPECT_EQ(doc->Money, TAmount::FromUnits(2));
 }
 
 TEST(BatchLine, linesSurviveBeingReadAndWrittenAgain) {

@@ -67,7 +67,7 @@ void ExpectSameDocument(const TPayMoneyInfo& read, const TPayMoneyInfo& written)
 class BatchWorkbookTest : public testing::TestWithParam<const char*> {
  protected:
   QString Path(const char* name) const {
-    return dir.file(U(name) + u'.' + QString::fromLatin1(GetParam()));
+    return dir.File(U(name) + u'.' + QString::fromLatin1(GetParam()));
   }
   TempAppDir dir;
 };
@@ -148,9 +148,9 @@ TEST(BatchWorkbook, sixteenColumnReadingSkipsEmptyRowsUntilFiftyInARowOrTheUsedR
   ASSERT_EQ(rows.size(), 2);
   EXPECT_EQ(rows[0].Row, 1);
   EXPECT_EQ(rows[0].Doc.Payer.PayAccNo, U("acc1"));
-  EXPECT_EQ(rows[0].Doc.Money, TAmount::fromYuan(5));
+  EXPECT_EQ(rows[0].Doc.Money, TAmount::FromYuan(5));
   EXPECT_EQ(rows[1].Row, 52);
-  EXPECT_EQ(rows[1].Doc.Money, TAmount::fromYuan(-1));
+  EXPECT_EQ(rows[1].Doc.Money, TAmount::FromYuan(-1));
 
   TSheetData empty;
   EXPECT_TRUE(ReadBatchSheet(TWorksheet(empty)).isEmpty());
@@ -176,7 +176,7 @@ TEST(BatchWorkbook, twelveColumnReadingTrimsCellsAndMapsTheBankCategory) {
   EXPECT_EQ(rows[0].Doc.Payer.PayAccNo, U("001"));
   EXPECT_EQ(rows[0].Doc.Payee.IsNVX, U("0"));
   EXPECT_EQ(rows[0].Doc.Payee.UbankNo, U("3055"));
-  EXPECT_EQ(rows[0].Doc.Money, *TAmount::parse(u"1500.5"));
+  EXPECT_EQ(rows[0].Doc.Money, *TAmount::Parse(u"1500.5"));
   EXPECT_EQ(rows[0].Doc.Remark, U("r"));
   EXPECT_EQ(rows[1].Row, 4);
   EXPECT_EQ(rows[1].Doc.Payee.IsNVX, U("9"));  // other text is kept

@@ -19,7 +19,7 @@ inline TPayerInfo Payer() {
   payer.PayAccName = U("甲公司");
   payer.BranchCode = U("44");
   payer.CounterName = U("深圳分行营业部");
-  payer.Balance = TAmount::fromYuan(12);
+  payer.Balance = TAmount::FromYuan(12);
   return payer;
 }
 
@@ -33,7 +33,7 @@ inline std::unique_ptr<TPayMoneyInfo> OwnBank() {
   doc->Payee.CounterName = U("福田支行");
   doc->Payee.CounterNo = U("4402");
   doc->Payee.IsNVX = U("1");
-  doc->Money = *TAmount::parse(u"1500.5");
+  doc->Money = *TAmount::Parse(u"1500.5");
   doc->Usage = U("货款");
   doc->SerialNo = U("S-1");
   doc->Remark = U("备注一");
@@ -50,7 +50,7 @@ inline std::unique_ptr<TPayMoneyInfo> OtherBank() {
   doc->Payee.IsNVX = U("0");
   doc->Payee.BankCode = U("102");
   doc->Payee.AreaCode = U("1000");
-  doc->Money = TAmount::fromYuan(100);
+  doc->Money = TAmount::FromYuan(100);
   doc->Usage = U("工资");
   return doc;
 }

@@ -38,13 +38,13 @@ TEST(BatchCommands, theTextFileIsGbkLinesNumberedFromOneWithCrLf) {
   batch.Append(BatchDoc("3100012345001", "6217000055556666", 100, "0"));
   const QByteArray bytes = BatchTextBytes(batch);
   const QString expected = BatchLine(batch[0], 1) + "\r\n" + BatchLine(batch[1], 2) + "\r\n";
-  EXPECT_EQ(bytes, codec::toGbk(expected));
+  EXPECT_EQ(bytes, codec::ToGbk(expected));
   EXPECT_TRUE(bytes.startsWith("001|"));
   EXPECT_TRUE(BatchTextBytes(TBatch()).isEmpty());
 }
 
 TEST(BatchCommands, importedLinesAreTrimmedAndEndAtTheFirstEmptyLine) {
-  const QByteArray file = codec::toGbk(QString("  001|甲|\t\r\n002|乙|\r\n\x01\r\n003|丙|\r\n"));
+  const QByteArray file = codec::ToGbk(QString("  001|甲|\t\r\n002|乙|\r\n\x01\r\n003|丙|\r\n"));
   EXPECT_EQ(BatchTextLines(file), QStringList({"001|甲|", "002|乙|"}));
   EXPECT_EQ(BatchTextLines("a\nb"), QStringList({"a", "b"}));  // no line end at the end
   EXPECT_TRUE(BatchTextLines("\r\nx\r\n").isEmpty());
@@ -70,11 +70,11 @@ TEST(BatchCommands, statusTextsAmountCellsAndPasswordRules) {
   EXPECT_EQ(BatchSumText(batch), "总金额 0 元");
   batch.Append(BatchDoc("a", "b", 1000));
   batch.Append(BatchDoc("a", "c", 500));
-  batch[1].Money = TAmount::parse(u"500.5").value();
+  batch[1].Money = TAmount::Parse(u"500.5").value();
   EXPECT_EQ(BatchCountText(batch), "共 2 笔");
   EXPECT_EQ(BatchSumText(batch), "总金额 1500.5 元");
 
-  EXPECT_EQ(MoneyCellText(TAmount::parse(u"1500.5").value()), "1,500.50");
+  EXPECT_EQ(MoneyCellText(TAmount::Parse(u"1500.5").value()), "1,500.50");
   EXPECT_EQ(MoneyCellText(TAmount()), "");
 
   const QString lengths = "交易密码必须大于6位小于12位。";

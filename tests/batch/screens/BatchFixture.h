@@ -25,7 +25,7 @@ inline std::unique_ptr<TPayMoneyInfo> BatchDoc(const QString& payerAccNo, const 
   doc->Payee.RcvAccName = "收款人" + payeeAccNo.right(2);
   doc->Payee.IsNVX = isNVX;
   doc->Payee.BankCode = "105";
-  doc->Money = TAmount::fromYuan(yuan);
+  doc->Money = TAmount::FromYuan(yuan);
   doc->Usage = usage;
   return doc;
 }
@@ -44,32 +44,32 @@ inline QStringList Column(const TMapleGrid& grid, int col) {
 // A program directory, its registers, scripted prompts and a session.
 class BatchFixture : public testing::Test {
  protected:
-  BatchFixture() { QDir(app.path()).mkpath("io"); }
+  BatchFixture() { QDir(app.Path()).mkpath("io"); }
 
   // Made on first use, so that it reads the registers written before.
   TRegisterStore& Data() {
-    if (!data_) data_ = std::make_unique<TStartedRegisters>(app.path());
+    if (!data_) data_ = std::make_unique<TStartedRegisters>(app.Path());
     return *data_;
   }
   // What the batch screen receives; the spreadsheet component is the one the
   // test sets at the time it is started.
   TBatchContext Context() {
-    return {{{prompts, {}}, Data(), [this] { return StartSpreadsheet(); }}, session};
+    return {{{prompts, {}}, Data(), [this] { return startSpreadsheet(); }}, session};
   }
   QPushButton* Button(TFormBatch& screen, const char* name) {
     return screen.findChild<QPushButton*>(QString::fromLatin1(name));
   }
   void ExpectLastMessage(QMessageBox::Icon icon, const QString& caption, const QString& text) {
     const TScriptedMessage last = prompts.LastMessage();
-    EXPECT_EQ(last.icon, icon);
-    EXPECT_EQ(last.caption, caption);
-    EXPECT_EQ(last.text, text);
+    EXPECT_EQ(last.Icon, icon);
+    EXPECT_EQ(last.Caption, caption);
+    EXPECT_EQ(last.Text, text);
   }
 
   TempAppDir app;
   TScriptedPrompts prompts;
   TFakeSession session;
-  TSpreadsheetStarter StartSpreadsheet = &TSpreadsheetApp::Start;
+  TSpreadsheetStarter startSpreadsheet = &TSpreadsheetApp::Start;
 
  private:
   std::unique_ptr<TRegisterStore> data_;

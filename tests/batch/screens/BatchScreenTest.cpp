@@ -18,7 +18,7 @@ namespace {
 
 class BatchScreenTest : public BatchFixture {
  protected:
-  QString WorkingCopy() { return app.file("param/PayInfo.tmp"); }
+  QString WorkingCopy() { return app.File("param/PayInfo.tmp"); }
   void StoreWorkingCopy(int count) {
     Data();  // makes "param"
     TBatch batch;
@@ -26,8 +26,8 @@ class BatchScreenTest : public BatchFixture {
     SaveBatchFile(batch, WorkingCopy());
   }
   QString WriteText(const char* name, const QString& text) {
-    app.write(QString("io/") + name, codec::toGbk(text));
-    return app.file(QString("io/") + name);
+    app.Write(QString("io/") + name, codec::ToGbk(text));
+    return app.File(QString("io/") + name);
   }
   QStringList Enabled(TFormBatch& screen) {
     QStringList enabled;
@@ -88,7 +88,7 @@ TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheCler
   EXPECT_EQ(prompts.Messages().size(), 1u);
   ExpectLastMessage(QMessageBox::Information, "批量制单", "800条以后的付款记录将无法导入!");
   EXPECT_FALSE(Button(screen, "btnImport")->isEnabled());
-  EXPECT_EQ(prompts.FileDialogs().back().filter, "文本文件(*.txt);;Excel文件(*.xls *.xlsx)");
+  EXPECT_EQ(prompts.FileDialogs().back().Filter, "文本文件(*.txt);;Excel文件(*.xls *.xlsx)");
 
   // Rejected lines are asked about by their number; an empty line ends it all.
   screen.Batch().Clear();
@@ -111,9 +111,9 @@ TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheCler
   EXPECT_EQ(screen.Batch().Count(), 3);  // A1 again, then stopped at line 2
 
   // A file that cannot be read is reported; the batch stays.
-  prompts.AnswerFile(app.file("io/missing.txt"));
+  prompts.AnswerFile(app.File("io/missing.txt"));
   screen.btnImportClick();
-  EXPECT_EQ(prompts.LastMessage().caption, "错误");
+  EXPECT_EQ(prompts.LastMessage().Caption, "错误");
   EXPECT_EQ(screen.Batch().Count(), 3);
 }
 
@@ -122,7 +122,7 @@ TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) 
   FillBatch(source, 25);
   source[19].Money = TAmount();
   source[4].Usage = "货|款";
-  const QString path = app.file("io/batch.xls");
+  const QString path = app.File("io/batch.xls");
   {
     std::unique_ptr<TWorkbook> book = TSpreadsheetApp::Start()->NewWorkbook();
     TWorksheet sheet = book->Worksheet(1);
@@ -139,7 +139,7 @@ TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) 
   EXPECT_EQ(screen.Batch()[4].Payee.RcvAccNo, source[5].Payee.RcvAccNo);
 
   // Without the spreadsheet component nothing is imported.
-  StartSpreadsheet = []() -> std::unique_ptr<TSpreadsheetApp> {
+  startSpreadsheet = []() -> std::unique_ptr<TSpreadsheetApp> {
     throw TSpreadsheetStartError("none");
   };
   prompts.AnswerFile(path);
@@ -154,29 +154,29 @@ TEST_F(BatchScreenTest, exportsWriteTheTextFileItsArchiveAndTheWorkbookOfTheTrad
   FillBatch(screen.Batch(), 2);
   screen.Refresh();
 
-  prompts.AnswerFile(app.file("io/2024批次.txt"));
+  prompts.AnswerFile(app.File("io/2024批次.txt"));
   screen.btnExportClick();
-  EXPECT_EQ(app.read("io/2024批次.txt"), BatchTextBytes(screen.Batch()));
-  EXPECT_EQ(app.read("BatchLog/2024批次.xml"), BatchFileBytes(screen.Batch()));
-  prompts.AnswerFile(app.file("io/abc"));  // three characters and no extension
+  EXPECT_EQ(app.Read("io/2024批次.txt"), BatchTextBytes(screen.Batch()));
+  EXPECT_EQ(app.Read("BatchLog/2024批次.xml"), BatchFileBytes(screen.Batch()));
+  prompts.AnswerFile(app.File("io/abc"));  // three characters and no extension
   screen.btnExportClick();
-  EXPECT_TRUE(QFile::exists(app.file("io/abc.txt")));
-  EXPECT_TRUE(QFile::exists(app.file("BatchLog/abc.xml")));
+  EXPECT_TRUE(QFile::exists(app.File("io/abc.txt")));
+  EXPECT_TRUE(QFile::exists(app.File("BatchLog/abc.xml")));
   EXPECT_TRUE(prompts.Messages().empty());
 
   for (qint32 tradeType : {1, 0}) {
     session.User().TradeType = tradeType;
-    const QString path = app.file(QString("io/t%1.xlsx").arg(tradeType));
+    const QString path = app.File(QString("io/t%1.xlsx").arg(tradeType));
     prompts.AnswerFile(path);
     screen.btnExportExcelClick();
     TWorkbookData book = ReadWorkbookFile(path);
     EXPECT_EQ(book.Sheets.at(0).ColumnCount(), tradeType == 1 ? 12 : 16);
   }
-  EXPECT_EQ(prompts.FileDialogs().back().filter, "Excel文件(*.xls);;Excel文件(*.xlsx)");
+  EXPECT_EQ(prompts.FileDialogs().back().Filter, "Excel文件(*.xls);;Excel文件(*.xlsx)");
 
   // A workbook that cannot be written: a directory stands in the way.
-  QDir().mkpath(app.file("io/taken.xls"));
-  prompts.AnswerFile(app.file("io/taken.xls"));
+  QDir().mkpath(app.File("io/taken.xls"));
+  prompts.AnswerFile(app.File("io/taken.xls"));
   screen.btnExportExcelClick();
   ExpectLastMessage(QMessageBox::Warning, "系统提示", "连接到EXCEL文件失败!");
 
@@ -217,17 +217,17 @@ TEST_F(BatchScreenTest, deleteRenumbersTheFailuresAndClearEmptiesAndSavesAfterAs
   EXPECT_TRUE(screen.Batch().IsEmpty());
   EXPECT_TRUE(panel.Fails().isEmpty());
   EXPECT_FALSE(panel.IsOpen());
-  EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(TBatch()));
+  EXPECT_EQ(app.Read("param/PayInfo.tmp"), BatchFileBytes(TBatch()));
 }
 
 TEST_F(BatchScreenTest, theWorkingCopyIsReadWhenShownAndWrittenWhenClosed) {
   StoreWorkingCopy(3);
-  const QByteArray stored = app.read("param/PayInfo.tmp");
+  const QByteArray stored = app.Read("param/PayInfo.tmp");
   {
     // Never shown: the main window's close leaves the stored batch alone.
     TFormBatch screen(Context());
     screen.BeforeProgramExit();
-    EXPECT_EQ(app.read("param/PayInfo.tmp"), stored);
+    EXPECT_EQ(app.Read("param/PayInfo.tmp"), stored);
   }
   TFormBatch screen(Context());
   screen.show();
@@ -238,14 +238,14 @@ TEST_F(BatchScreenTest, theWorkingCopyIsReadWhenShownAndWrittenWhenClosed) {
   screen.show();
   EXPECT_EQ(screen.Batch().Count(), 2);
   screen.close();
-  EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(screen.Batch()));
+  EXPECT_EQ(app.Read("param/PayInfo.tmp"), BatchFileBytes(screen.Batch()));
 
   StoreWorkingCopy(5);  // changed meanwhile: read again on the next show
   screen.show();
   EXPECT_EQ(screen.Batch().Count(), 5);
   screen.Batch().Clear();
   screen.BeforeProgramExit();
-  EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(TBatch()));
+  EXPECT_EQ(app.Read("param/PayInfo.tmp"), BatchFileBytes(TBatch()));
 
   // Escape closes the screen, which saves.
   screen.Batch().Append(BatchDoc("3100012345001", "6217", 1));
@@ -253,5 +253,5 @@ TEST_F(BatchScreenTest, theWorkingCopyIsReadWhenShownAndWrittenWhenClosed) {
   Child<TMapleGrid>(screen, "grdBatch").setFocus();
   QTest::keyClick(&Child<TMapleGrid>(screen, "grdBatch"), Qt::Key_Escape);
   EXPECT_FALSE(screen.isVisible());
-  EXPECT_EQ(app.read("param/PayInfo.tmp"), BatchFileBytes(screen.Batch()));
+  EXPECT_EQ(app.Read("param/PayInfo.tmp"), BatchFileBytes(screen.Batch()));
 }

@@ -27,35 +27,35 @@ class TCountingSession : public TBankSession {
  public:
   using TBankSession::TBankSession;
   bool LogOn(QWidget* parent) override {
-    ++logons;
+    ++Logons;
     return TBankSession::LogOn(parent);
   }
-  int logons = 0;
+  int Logons = 0;
 };
 
 class BatchSubmitTest : public SessionFixture {
  protected:
   BatchSubmitTest()
-      : registers_(dir.path()),
-        session_(Config(), prompts),
-        screen_(TBatchContext{{{prompts, {}}, registers_, &TSpreadsheetApp::Start}, session_}) {
-    screen_.show();
+      : registers(dir.Path()),
+        session(Config(), prompts),
+        screen(TBatchContext{{{prompts, {}}, registers, &TSpreadsheetApp::Start}, session}) {
+    screen.show();
   }
 
   void LogOn(const char* custId, const char* password) {
     ScriptLogon(custId, "001", password);
-    session_.LogOn(nullptr);
-    ASSERT_TRUE(session_.IsLoggedOn());
+    session.LogOn(nullptr);
+    ASSERT_TRUE(session.IsLoggedOn());
     sim.ClearRequests();
-    session_.logons = 0;
+    session.Logons = 0;
   }
 
   // Types the password and submits with fresh prompts; answers what the bank got.
   QList<TSimRequest> Submit(const QString& password) {
     sim.ClearRequests();
     prompts = TScriptedPrompts();
-    Child<QLineEdit>(screen_, "edtPassword").setText(password);
-    screen_.btnSubmitClick();
+    Child<QLineEdit>(screen, "edtPassword").setText(password);
+    screen.btnSubmitClick();
     return sim.Requests();
   }
 
@@ -70,15 +70,15 @@ class BatchSubmitTest : public SessionFixture {
     ASSERT_EQ(prompts.Messages().size(), std::size_t(expected.size()));
     for (int i = 0; i < expected.size(); ++i) {
       const TScriptedMessage& message = prompts.Messages()[std::size_t(i)];
-      EXPECT_EQ(message.icon, std::get<0>(expected[i])) << i;
-      EXPECT_EQ(message.caption, std::get<1>(expected[i])) << i;
-      EXPECT_EQ(message.text, std::get<2>(expected[i])) << i;
+      EXPECT_EQ(message.Icon, std::get<0>(expected[i])) << i;
+      EXPECT_EQ(message.Caption, std::get<1>(expected[i])) << i;
+      EXPECT_EQ(message.Text, std::get<2>(expected[i])) << i;
     }
   }
 
-  TStartedRegisters registers_;
-  TCountingSession session_;
-  TFormBatch screen_;
+  TStartedRegisters registers;
+  TCountingSession session;
+  TFormBatch screen;
 };
 
 }  // namespace
@@ -88,26 +88,26 @@ TEST_F(BatchSubmitTest, nothingIsSentWithoutDocumentsOrWithAPasswordOfTheWrongLe
   EXPECT_TRUE(Submit("123456").isEmpty());
   ExpectMessages({{QMessageBox::Information, "提示", "当前没有数据可以提交！"}});
 
-  SampleDocuments(screen_, "3100012345001", false);
+  SampleDocuments(screen, "3100012345001", false);
   for (const char* refused : {"", "      ", "12345"}) {
     EXPECT_TRUE(Submit(refused).isEmpty()) << refused;
-    EXPECT_EQ(prompts.LastMessage().caption, "提示");
-    EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), refused);  // kept: nothing was sent
+    EXPECT_EQ(prompts.LastMessage().Caption, "提示");
+    EXPECT_EQ(Child<QLineEdit>(screen, "edtPassword").text(), refused);  // kept: nothing was sent
   }
-  EXPECT_EQ(prompts.LastMessage().text, "交易密码必须大于6位小于12位。");
+  EXPECT_EQ(prompts.LastMessage().Text, "交易密码必须大于6位小于12位。");
 
   // Six and twelve characters go to the bank; twelve is the wrong password here.
   EXPECT_EQ(Submit("123456789012").size(), 1);
   ExpectMessages({{QMessageBox::Critical, "错误", "信息提示\r\r交易密码错误。(EBLN0004)"}});
-  EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), "");
+  EXPECT_EQ(Child<QLineEdit>(screen, "edtPassword").text(), "");
   EXPECT_EQ(Submit("123456").size(), 1);
-  EXPECT_EQ(prompts.LastMessage().text.left(6), "单据提交成功");
+  EXPECT_EQ(prompts.LastMessage().Text.left(6), "单据提交成功");
 }
 
 TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDocuments) {
   LogOn("3100012345", "a12345");  // trade type 1
-  SampleDocuments(screen_, "3100012345001", true);
-  const QByteArray before = BatchFileBytes(screen_.Batch());
+  SampleDocuments(screen, "3100012345001", true);
+  const QByteArray before = BatchFileBytes(screen.Batch());
 
   const QList<TSimRequest> sent = Submit("123456");
   ASSERT_EQ(sent.size(), 1);
@@ -116,27 +116,27 @@ TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDoc
                    "单据提交部分成功\r\n\r\n合计笔数：2\r\n合计金额：1600.00\r\n"
                    "操作员姓名：制单员\r\n操作员号码：001"},
                   {QMessageBox::Warning, "警告", "单据提交部分失败，请检查。"}});
-  TFailPanel& panel = Child<TFailPanel>(screen_, "pnlFail");
+  TFailPanel& panel = Child<TFailPanel>(screen, "pnlFail");
   EXPECT_TRUE(panel.IsOpen());
   EXPECT_EQ(Child<QLabel>(panel, "lblFailSum").text(), "合计笔数：3");
   ASSERT_EQ(panel.Fails().size(), 1);
   EXPECT_EQ(Column(Child<TMapleGrid>(panel, "grdFail"), 0), QStringList({"003"}));
   EXPECT_EQ(Column(Child<TMapleGrid>(panel, "grdFail"), 5), QStringList({"他行收款人联行号为空"}));
-  EXPECT_EQ(BatchFileBytes(screen_.Batch()), before);
-  EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), "");
+  EXPECT_EQ(BatchFileBytes(screen.Batch()), before);
+  EXPECT_EQ(Child<QLineEdit>(screen, "edtPassword").text(), "");
 
   // "另存为" writes the list; a double click opens the document it names.
-  prompts.AnswerFile(dir.file("fails"));
+  prompts.AnswerFile(dir.File("fails"));
   panel.btnSaveAsClick();
-  EXPECT_EQ(dir.read("fails.txt"), FailListFileBytes(panel.Fails()));
+  EXPECT_EQ(dir.Read("fails.txt"), FailListFileBytes(panel.Fails()));
   prompts.AnswerModal(QDialog::Rejected);
   Child<TMapleGrid>(panel, "grdFail").OnDblClick(0, 0);
   ASSERT_EQ(prompts.ModalRuns().size(), 1u);
-  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款单据");
-  EXPECT_EQ(Child<TMapleGrid>(screen_, "grdBatch").Row(), 2);
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, "付款单据");
+  EXPECT_EQ(Child<TMapleGrid>(screen, "grdBatch").Row(), 2);
 
-  screen_.Batch().Remove(2);
-  screen_.Refresh();
+  screen.Batch().Remove(2);
+  screen.Refresh();
   Submit("123456");
   ExpectMessages({{QMessageBox::Information, "提示",
                    "单据提交成功\r\n\r\n合计笔数：2\r\n合计金额：1600.00\r\n"
@@ -145,7 +145,7 @@ TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDoc
 
   // The old interface knows no partial success.
   LogOn("3100067890", "c12345");
-  SampleDocuments(screen_, "3100067890001", true);
+  SampleDocuments(screen, "3100067890001", true);
   EXPECT_EQ(Submit("123456").value(0).Path, "/NNVX/NECV5B2BFile");
   ExpectMessages({{QMessageBox::Warning, "警告", "单据提交失败，请检查。"}});
   EXPECT_EQ(Child<QLabel>(panel, "lblFailSum").text(), "合计笔数：3");
@@ -154,38 +154,38 @@ TEST_F(BatchSubmitTest, successHidesThePanelAndPartialSuccessListsTheRejectedDoc
 
 TEST_F(BatchSubmitTest, everyFaultIsShownAndLeavesTheBatchAndTheWindowsAsTheyWere) {
   LogOn("3100012345", "a12345");
-  SampleDocuments(screen_, "3100012345001", true);
-  const QByteArray before = BatchFileBytes(screen_.Batch());
+  SampleDocuments(screen, "3100012345001", true);
+  const QByteArray before = BatchFileBytes(screen.Batch());
   QWidget main;
-  screen_.setParent(&main);
+  screen.setParent(&main);
   main.show();
-  screen_.show();
+  screen.show();
   for (const char* mode : {"error", "busy503", "nonxml", "empty", "drop", "tooclose"}) {
     sim.SetFault(mode);
     Submit("123456");
-    EXPECT_EQ(prompts.LastMessage().caption, "错误") << mode;
-    EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical) << mode;
-    EXPECT_TRUE(main.isEnabled() && screen_.isEnabled()) << mode;
-    EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), "") << mode;
-    EXPECT_EQ(BatchFileBytes(screen_.Batch()), before) << mode;
-    EXPECT_FALSE(Child<TFailPanel>(screen_, "pnlFail").IsOpen()) << mode;
+    EXPECT_EQ(prompts.LastMessage().Caption, "错误") << mode;
+    EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical) << mode;
+    EXPECT_TRUE(main.isEnabled() && screen.isEnabled()) << mode;
+    EXPECT_EQ(Child<QLineEdit>(screen, "edtPassword").text(), "") << mode;
+    EXPECT_EQ(BatchFileBytes(screen.Batch()), before) << mode;
+    EXPECT_FALSE(Child<TFailPanel>(screen, "pnlFail").IsOpen()) << mode;
   }
-  screen_.setParent(nullptr);
+  screen.setParent(nullptr);
 }
 
 TEST_F(BatchSubmitTest, aClerkNotLoggedOnIsLoggedOnFirstAndACancelledLogonSendsNothing) {
-  SampleDocuments(screen_, "3100012345001", false);
+  SampleDocuments(screen, "3100012345001", false);
   prompts.AnswerModal(QDialog::Rejected);
-  Child<QLineEdit>(screen_, "edtPassword").setText("123456");
-  screen_.btnSubmitClick();
-  EXPECT_EQ(session_.logons, 1);
-  EXPECT_FALSE(session_.IsLoggedOn());
+  Child<QLineEdit>(screen, "edtPassword").setText("123456");
+  screen.btnSubmitClick();
+  EXPECT_EQ(session.Logons, 1);
+  EXPECT_FALSE(session.IsLoggedOn());
   EXPECT_EQ(Uploads(), 0);
-  EXPECT_EQ(Child<QLineEdit>(screen_, "edtPassword").text(), "123456");
+  EXPECT_EQ(Child<QLineEdit>(screen, "edtPassword").text(), "123456");
 
   ScriptLogon("3100012345", "001", "a12345");
-  screen_.btnSubmitClick();
-  EXPECT_EQ(session_.logons, 2);
+  screen.btnSubmitClick();
+  EXPECT_EQ(session.Logons, 2);
   EXPECT_EQ(Uploads(), 1);
-  EXPECT_EQ(prompts.LastMessage().text.left(6), "单据提交成功");
+  EXPECT_EQ(prompts.LastMessage().Text.left(6), "单据提交成功");
 }

@@ -25,7 +25,7 @@ class DefMoneyTest : public MoneyFixture {
   DefMoneyTest() {
     TPayerInfo& own = AddPayer("1001");
     own.BranchName = "北京市分行";
-    own.Balance = TAmount::fromUnits(15005000);
+    own.Balance = TAmount::FromUnits(15005000);
     own.BalanceDate = "20240105";
     AddPayer("1002", "1");
     AddPayee("2001", "1").RightType = "0";
@@ -66,9 +66,9 @@ class DefMoneyTest : public MoneyFixture {
   void ExpectRefused(const QString& message, const char* focus) {
     ASSERT_FALSE(prompts.Messages().empty());
     const TScriptedMessage& shown = prompts.Messages().back();
-    EXPECT_EQ(shown.icon, QMessageBox::Information);
-    EXPECT_EQ(shown.caption, "系统提示");
-    EXPECT_EQ(shown.text, message);
+    EXPECT_EQ(shown.Icon, QMessageBox::Information);
+    EXPECT_EQ(shown.Caption, "系统提示");
+    EXPECT_EQ(shown.Text, message);
     EXPECT_EQ(form.focusWidget(), form.findChild<QWidget*>(focus)) << message.toStdString();
     EXPECT_NE(form.result(), QDialog::Accepted);
   }
@@ -94,7 +94,7 @@ TEST_F(DefMoneyTest, opensWithTheDocumentOrTheLastPayer) {
   doc.Payer.PayAccNo = "1001";
   doc.Payer.PayAccName = "旧名称";
   doc.Payee = Payee("2002", "0");
-  doc.Money = TAmount::fromUnits(15005000);
+  doc.Money = TAmount::FromUnits(15005000);
   doc.Usage = "货款";
   form.ShowDocument(doc, "", batch);
   EXPECT_EQ(Text("edtPayAccName"), "旧名称");
@@ -132,7 +132,7 @@ TEST_F(DefMoneyTest, okRefusesWithMessageAndFocusUntilEveryCheckPasses) {
     return select.result();
   });
   form.btnPayeeClick();
-  EXPECT_EQ(prompts.ModalRuns().back().objectName, "fmSelectPayer");
+  EXPECT_EQ(prompts.ModalRuns().back().ObjectName, "fmSelectPayer");
   EXPECT_EQ(Text("edtRcvAccNo"), "");
 
   doc.Payer = *data.FindLastPayer("1002");
@@ -151,11 +151,11 @@ TEST_F(DefMoneyTest, okRefusesWithMessageAndFocusUntilEveryCheckPasses) {
   Type("edtMoney", "88");
   form.btnOkClick();
   ExpectRefused("用途不能包含字符“|”！", "cmbUsage");
-  EXPECT_EQ(doc.Money.units(), 0);  // nothing stored while refused
+  EXPECT_EQ(doc.Money.Units(), 0);  // nothing stored while refused
   Usage()->setEditText("货款");
   form.btnOkClick();
   EXPECT_EQ(form.result(), QDialog::Accepted);
-  EXPECT_EQ(doc.Money.toText(), "88");
+  EXPECT_EQ(doc.Money.ToText(), "88");
   EXPECT_EQ(doc.Payee.RcvAccNo, "2002");
 }
 
@@ -174,7 +174,7 @@ TEST_F(DefMoneyTest, anAuthorizedPayerTakesItsPayeeFromTheContractedPayers) {
   Usage()->setEditText("调拨");
   Type("edtMoney", "5");
   form.btnOkClick();
-  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
+  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().Text.toStdString();
   EXPECT_EQ(doc.Payee.RcvAccNo, "1001");
 }
 
@@ -192,7 +192,7 @@ TEST_F(DefMoneyTest, continueAppendsACompleteDocumentAndKeepsThePayeeRecord) {
   EXPECT_EQ(batch[0].Payer.PayAccName, "公司1001");
   EXPECT_EQ(batch[0].Payee.RcvAccNo, "2001");
   EXPECT_EQ(batch[0].Payee.CounterName, "北京朝阳支行");
-  EXPECT_EQ(batch[0].Money.toText(), "1500.5");
+  EXPECT_EQ(batch[0].Money.ToText(), "1500.5");
   EXPECT_EQ(batch[0].Usage, "工资");
   // The payee's shown fields and the amount are cleared; payer and usage stay.
   for (const char* name :
@@ -208,12 +208,12 @@ TEST_F(DefMoneyTest, continueAppendsACompleteDocumentAndKeepsThePayeeRecord) {
   form.btnOkClick();
   EXPECT_EQ(form.result(), QDialog::Accepted);
   EXPECT_EQ(doc.Payee.RcvAccNo, "2001");
-  EXPECT_EQ(doc.Money.toText(), "20");
+  EXPECT_EQ(doc.Money.ToText(), "20");
   EXPECT_EQ(batch.Count(), 1);  // the confirmed document is the caller's to append
 
   // The usage went into the register once and was saved.
   EXPECT_EQ(data.Usages.Texts(), QStringList({"工资"}));
-  TStartedRegisters reread(app.path());
+  TStartedRegisters reread(app.Path());
   EXPECT_EQ(reread.Usages.Texts(), QStringList({"工资"}));
 }
 
@@ -245,7 +245,7 @@ TEST_F(DefMoneyTest, executeStoresOnlyOnOk) {
   EXPECT_TRUE(form.Execute(doc, "1001", batch));
   EXPECT_EQ(doc.Payer.PayAccNo, "1001");
   EXPECT_EQ(doc.Usage.size(), 30);
-  EXPECT_EQ(doc.Money.toText(), "12.345");
+  EXPECT_EQ(doc.Money.ToText(), "12.345");
 }
 
 TEST_F(DefMoneyTest, typeAheadListsCandidatesAndCopiesTheClickedRecord) {

@@ -3,7 +3,7 @@
 #include "MoneyFixture.h"
 #include "batch/screens/MoneyEntry.h"
 
-using namespace MoneyEntry;
+using namespace money_entry;
 
 namespace {
 
@@ -70,15 +70,15 @@ TEST_F(MoneyEntryTest, theAmountMustReadAsMoreThanZeroTenThousandths) {
     EXPECT_EQ(focus, TFocus::Amount);
   }
   for (const char* good : {"0.0001", " 12.5 ", "1e3"}) EXPECT_EQ(Problem("工资", good), "") << good;
-  EXPECT_EQ(AmountOf("1500.50").toText(), "1500.5");
-  EXPECT_TRUE(AmountOf("nonsense").isZero());
+  EXPECT_EQ(AmountOf("1500.50").ToText(), "1500.5");
+  EXPECT_TRUE(AmountOf("nonsense").IsZero());
 }
 
 TEST_F(MoneyEntryTest, aBarInAnyFieldOfTheBatchLineIsRefused) {
   struct Case {
-    QString* field;
-    const char* message;
-    TFocus focus;
+    QString* Field;
+    const char* Message;
+    TFocus Focus;
   };
   const Case cases[] = {
       {&payer.PayAccName, "付款账户名称不能包含字符“|”！", TFocus::ChoosePayer},
@@ -91,11 +91,11 @@ TEST_F(MoneyEntryTest, aBarInAnyFieldOfTheBatchLineIsRefused) {
       {&payee.AreaCode, "收款账户的地区代码不能包含字符“|”！", TFocus::ChoosePayee},
   };
   for (const Case& c : cases) {
-    const QString kept = *c.field;
-    *c.field = "a|b";
-    EXPECT_EQ(Problem(), c.message);
-    EXPECT_EQ(focus, c.focus) << c.message;
-    *c.field = kept;
+    const QString kept = *c.Field;
+    *c.Field = "a|b";
+    EXPECT_EQ(Problem(), c.Message);
+    EXPECT_EQ(focus, c.Focus) << c.Message;
+    *c.Field = kept;
   }
   payee.RcvAccNo = "20|01";
   EXPECT_EQ(Problem(), "收款账号不能包含字符“|”！");

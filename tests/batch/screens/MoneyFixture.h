@@ -53,7 +53,7 @@ class MoneyFixture : public testing::Test {
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TStartedRegisters data{app.path()};
+  TStartedRegisters data{app.Path()};
 
   // What the entry and selection screens receive.
   TRegisterContext Context() { return {{prompts, {}}, data, &TSpreadsheetApp::Start}; }

@@ -23,7 +23,7 @@ const char* const kBranchXml =
 class SelectPayeeTest : public MoneyFixture {
  protected:
   SelectPayeeTest() {
-    app.write("param/branch.xml", codec::toGbk(QString::fromUtf8(kBranchXml)));
+    app.Write("param/branch.xml", codec::ToGbk(QString::fromUtf8(kBranchXml)));
     AddPayee("2001", "1");
     AddPayee("2002", "0");
     AddLocal("2002", "1");
@@ -99,12 +99,12 @@ TEST_F(SelectPayeeTest, addDefinesALocalPayeeAndSavesTheLocalRegister) {
     return def.result();
   });
   form.btnAddClick();
-  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
+  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().Text.toStdString();
   EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayee"), 1),
             QStringList({"2001", "2002", "2002", "3001", "4001"}));
   EXPECT_EQ(Column(Child<TMapleGrid>(form, "grdPayee"), 0).last(), "3");
 
-  TStartedRegisters reread(app.path());
+  TStartedRegisters reread(app.Path());
   ASSERT_EQ(reread.LocalPayees.Count(), 3);
   EXPECT_EQ(reread.LocalPayees[2].RcvAccName, "新收款人");
   EXPECT_EQ(reread.Payees.Count(), 0);  // only the local register was written
@@ -129,9 +129,9 @@ TEST_F(SelectPayeeTest, editChangesTheEntryOfTheRegisterItBelongsTo) {
   };
   realias("注册别名", true);
   form.btnEditClick();
-  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
-  EXPECT_TRUE(QFile::exists(app.file("param/Payee.xml")));
-  EXPECT_FALSE(QFile::exists(app.file("param/PayeeLocal.xml")));
+  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().Text.toStdString();
+  EXPECT_TRUE(QFile::exists(app.File("param/Payee.xml")));
+  EXPECT_FALSE(QFile::exists(app.File("param/PayeeLocal.xml")));
   EXPECT_EQ(data.Payees[0].AccAlias, "注册别名");
   EXPECT_EQ(data.LocalPayees[0].AccAlias, "");
 
@@ -139,12 +139,12 @@ TEST_F(SelectPayeeTest, editChangesTheEntryOfTheRegisterItBelongsTo) {
   Child<TMapleGrid>(form, "grdPayee").SetCurrentCell(1, 2);
   realias("本地别名", false);
   form.btnEditClick();
-  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().text.toStdString();
+  EXPECT_TRUE(prompts.Messages().empty()) << prompts.LastMessage().Text.toStdString();
   EXPECT_EQ(data.LocalPayees[0].AccAlias, "本地别名");
   EXPECT_EQ(data.Payees[1].AccAlias, "");
   EXPECT_EQ(Child<TMapleGrid>(form, "grdPayee").CellText(5, 2), "本地别名");
   EXPECT_EQ(Child<TMapleGrid>(form, "grdPayee").Row(), 2);
-  TStartedRegisters reread(app.path());
+  TStartedRegisters reread(app.Path());
   ASSERT_EQ(reread.LocalPayees.Count(), 2);
   EXPECT_EQ(reread.LocalPayees[0].AccAlias, "本地别名");
   EXPECT_EQ(reread.Payees[0].AccAlias, "注册别名");

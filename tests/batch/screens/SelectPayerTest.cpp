@@ -54,7 +54,7 @@ TEST_F(SelectPayerTest, chooseCopiesTheCurrentPayerOnlyWhenSelected) {
   });
   EXPECT_TRUE(TfmSelectPayer::Choose(Context(), "", "", chosen));
   EXPECT_EQ(chosen.PayAccName, "重复账号");
-  EXPECT_EQ(prompts.ModalRuns().back().windowTitle, "付款账号查询");
+  EXPECT_EQ(prompts.ModalRuns().back().WindowTitle, "付款账号查询");
 
   // Enter on the list chooses too.
   prompts.AnswerModal([](QDialog& dialog) {

@@ -26,5 +26,5 @@ TEST(FailBat, listFileHasOneGbkLinePerFailureWithoutTrailingBar) {
   const QList<TFailBat> fails = {ReadFailBat("002|6222|张三|6217|李四|账户不存在|"),
                                  ReadFailBat("003|a|b")};
   EXPECT_EQ(FailListFileBytes(fails),
-            codec::toGbk(QString("002|6222|张三|6217|李四|账户不存在\r\n003|a|b|||\r\n")));
+            codec::ToGbk(QString("002|6222|张三|6217|李四|账户不存在\r\n003|a|b|||\r\n")));
 }

@@ -21,7 +21,7 @@ inline TBatch SampleBatch(const char* payerAccNo = "3100012345001") {
     doc->Payee.RcvAccName = payees[i][1];
     doc->Payee.IsNVX = payees[i][2];
     doc->Payee.BankCode = "105";
-    doc->Money = TAmount::fromUnits(units[i]);
+    doc->Money = TAmount::FromUnits(units[i]);
     doc->Usage = payees[i][3];
     batch.Append(std::move(doc));
   }

@@ -58,7 +58,7 @@ TEST_F(SubmitBatchTest, postsTheBodyAndEveryFaultRaisesItsResponseError) {
 TEST_F(SubmitBatchTest, verdictsOfTheBankForBothInterfaces) {
   LogOn("3100012345", "a12345");
   TUploadVerdict verdict = SubmitBatch(batch, "123456", session.User(), Config(), prompts);
-  EXPECT_EQ(verdict.kind, TUploadVerdict::PartialSuccess);
+  EXPECT_EQ(verdict.Kind, TUploadVerdict::PartialSuccess);
   EXPECT_EQ(verdict.Message,
             "单据提交部分成功\r\n\r\n合计笔数：2\r\n合计金额：1600.50\r\n"
             "操作员姓名：制单员\r\n操作员号码：001");
@@ -70,13 +70,13 @@ TEST_F(SubmitBatchTest, verdictsOfTheBankForBothInterfaces) {
   accepted.Remove(2);
   sim.SetFault("slow", 1, {{"delay_ms", "1500"}});  // waited for
   verdict = SubmitBatch(accepted, "123456", session.User(), Config(), prompts);
-  EXPECT_EQ(verdict.kind, TUploadVerdict::Success);
+  EXPECT_EQ(verdict.Kind, TUploadVerdict::Success);
   EXPECT_TRUE(
       verdict.Message.startsWith("单据提交成功\r\n\r\n合计笔数：2\r\n合计金额：1600.50\r\n"));
 
   LogOn("3100067890", "c12345");  // the old interface knows no partial success
   verdict = SubmitBatch(SampleBatch("3100067890001"), "123456", session.User(), Config(), prompts);
-  EXPECT_EQ(verdict.kind, TUploadVerdict::Failure);
+  EXPECT_EQ(verdict.Kind, TUploadVerdict::Failure);
   EXPECT_EQ(verdict.Fails.size(), 1);
   EXPECT_EQ(sim.Requests().last().Path, "/NNVX/NECV5B2BFile");
 

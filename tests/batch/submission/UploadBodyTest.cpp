@@ -34,7 +34,7 @@ TEST(UploadBody, threeDocumentsGiveFortyOneGbkLinesWithNothingEscaped) {
   }
   lines += "-----------------------------7d8119e403d4--";
   ASSERT_EQ(lines.size(), 41);
-  EXPECT_EQ(UploadBody(batch, password, user, "621108"), codec::toGbk(lines.join("\r\n") + "\r\n"));
+  EXPECT_EQ(UploadBody(batch, password, user, "621108"), codec::ToGbk(lines.join("\r\n") + "\r\n"));
 }
 
 TEST(UploadBody, requestFollowsTheTradeType) {

@@ -31,7 +31,7 @@ QString ErrorOf(const QString& reply) {
 TEST(UploadReply, rejectionsArePartialSuccessOnlyForTradeTypeOneWithSuccNum) {
   const QString partial = Reply(kFigures + "<SUCCNUM>1</SUCCNUM>" + kRejections);
   const TUploadVerdict one = ReadUploadReply(partial, 1);
-  EXPECT_EQ(one.kind, TUploadVerdict::PartialSuccess);
+  EXPECT_EQ(one.Kind, TUploadVerdict::PartialSuccess);
   EXPECT_EQ(one.Message,
             "单据提交部分成功\r\n\r\n合计笔数：1\r\n合计金额：1600.51\r\n"
             "操作员姓名：制单员\r\n操作员号码：001");
@@ -39,17 +39,17 @@ TEST(UploadReply, rejectionsArePartialSuccessOnlyForTradeTypeOneWithSuccNum) {
   EXPECT_EQ(one.Fails[1].SeqNo, "003");
 
   const TUploadVerdict two = ReadUploadReply(partial, 2);
-  EXPECT_EQ(two.kind, TUploadVerdict::Failure);
+  EXPECT_EQ(two.Kind, TUploadVerdict::Failure);
   EXPECT_EQ(two.ItemNum, "3");
   EXPECT_EQ(two.Fails.size(), 2);
   // Without SUCCNUM only ITEMNUM is needed.
-  EXPECT_EQ(ReadUploadReply(Reply("<ITEMNUM>2</ITEMNUM>" + kRejections), 1).kind,
+  EXPECT_EQ(ReadUploadReply(Reply("<ITEMNUM>2</ITEMNUM>" + kRejections), 1).Kind,
             TUploadVerdict::Failure);
 }
 
 TEST(UploadReply, replyWithoutItemNumIsUnexpectedWithTheServiceNumber) {
   const TUploadVerdict verdict = ReadUploadReply(Reply("<AMTNUM>1</AMTNUM>"), 1, "010-12345678");
-  EXPECT_EQ(verdict.kind, TUploadVerdict::Unexpected);
+  EXPECT_EQ(verdict.Kind, TUploadVerdict::Unexpected);
   EXPECT_EQ(verdict.Message, "后端交易返回异常，请致电010-12345678咨询。");
 }
 

@@ -28,7 +28,7 @@ void Convert(const TempAppDir& dir, const QStringList& files, const QString& fil
              const QString& outDir) {
   QString output;
   const QStringList arguments =
-      QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.file("lo-profile"),
+      QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.File("lo-profile"),
                   QStringLiteral("--headless"),
                   QStringLiteral("--convert-to"),
                   filter,
@@ -59,15 +59,15 @@ wb.save(sys.argv[1])
 )py");
   QString output;
   ASSERT_TRUE(RunProgram(QStringLiteral("/usr/bin/python3"),
-                         {QStringLiteral("-c"), script, dir.file("source.xlsx")}, &output))
+                         {QStringLiteral("-c"), script, dir.File("source.xlsx")}, &output))
       << output.toStdString();
-  QDir().mkpath(dir.file("saved"));
-  Convert(dir, {dir.file("source.xlsx")}, QStringLiteral("xls"), dir.file("saved"));
-  Convert(dir, {dir.file("source.xlsx")}, QStringLiteral("xlsx"), dir.file("saved"));
+  QDir().mkpath(dir.File("saved"));
+  Convert(dir, {dir.File("source.xlsx")}, QStringLiteral("xls"), dir.File("saved"));
+  Convert(dir, {dir.File("source.xlsx")}, QStringLiteral("xlsx"), dir.File("saved"));
 
   for (const char* name : {"saved/source.xls", "saved/source.xlsx"}) {
     SCOPED_TRACE(name);
-    const TWorkbookData book = ReadWorkbookFile(dir.file(name));
+    const TWorkbookData book = ReadWorkbookFile(dir.File(name));
     ASSERT_EQ(book.Sheets.size(), 2u);
     const TSheetData& pay = book.Sheets[0];
     EXPECT_EQ(pay.Name, U("工资"));
@@ -91,16 +91,16 @@ TEST(LibreOfficeInterop, itOpensWorkbooksWeWrite) {
   book.Sheets[0].SetCell(0, 0, U("6222021234567890123"));
   book.Sheets[0].SetCell(0, 1, U("深圳珺喆贸易有限公司"));
   book.Sheets[0].SetCell(1, 2, U("1234.50"));
-  WriteWorkbookFile(book, dir.file("ours.xls"));
-  WriteWorkbookFile(book, dir.file("ours.xlsx"));
-  QDir().mkpath(dir.file("csv"));
+  WriteWorkbookFile(book, dir.File("ours.xls"));
+  WriteWorkbookFile(book, dir.File("ours.xlsx"));
+  QDir().mkpath(dir.File("csv"));
   // Text CSV in UTF-8 (filter options: separator, quote, character set 76 = UTF-8).
   const QString csv = QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76");
-  Convert(dir, {dir.file("ours.xls")}, csv, dir.file("csv"));
-  const QByteArray fromXls = dir.read("csv/ours.csv");
-  QFile::remove(dir.file("csv/ours.csv"));
-  Convert(dir, {dir.file("ours.xlsx")}, csv, dir.file("csv"));
-  const QByteArray fromXlsx = dir.read("csv/ours.csv");
+  Convert(dir, {dir.File("ours.xls")}, csv, dir.File("csv"));
+  const QByteArray fromXls = dir.Read("csv/ours.csv");
+  QFile::remove(dir.File("csv/ours.csv"));
+  Convert(dir, {dir.File("ours.xlsx")}, csv, dir.File("csv"));
+  const QByteArray fromXlsx = dir.Read("csv/ours.csv");
   const QByteArray expected = U("6222021234567890123,深圳珺喆贸易有限公司,\n,,1234.50\n").toUtf8();
   EXPECT_EQ(fromXls, expected);
   EXPECT_EQ(fromXlsx, expected);

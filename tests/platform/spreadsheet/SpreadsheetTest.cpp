@@ -23,7 +23,7 @@ TEST_P(SpreadsheetRoundTrip, aWorkbookWeWriteReadsBackWithTheSameTexts) {
   sheet.WriteCell(1, 2, U("珺喆维岭 \U0001F600"));
   sheet.WriteCell(1, 4, U("012345678901234567890"));  // column 3 stays empty
   sheet.WriteCell(3, 1, U("1234.50"));
-  const QString path = dir.file(QStringLiteral("book.") + QString::fromLatin1(GetParam()));
+  const QString path = dir.File(QStringLiteral("book.") + QString::fromLatin1(GetParam()));
   book->SaveAs(path);
 
   auto back = app->OpenWorkbook(path);
@@ -46,26 +46,26 @@ TEST(Spreadsheet, theFormatWrittenFollowsTheNameAndReadingFollowsTheContent) {
   auto app = TSpreadsheetApp::Start();
   auto book = app->NewWorkbook();
   book->Worksheet(1).WriteCell(1, 1, U("x"));
-  book->SaveAs(dir.file("a.xlsx"));
-  book->SaveAs(dir.file("b.xls"));
-  book->SaveAs(dir.file("c.dat"));
-  EXPECT_TRUE(dir.read("a.xlsx").startsWith("PK"));
-  EXPECT_TRUE(dir.read("b.xls").startsWith("\xD0\xCF\x11\xE0"));
-  EXPECT_EQ(dir.read("c.dat"), dir.read("b.xls"));
-  QFile::rename(dir.file("a.xlsx"), dir.file("a.xls"));  // a misnamed file still opens
-  EXPECT_EQ(app->OpenWorkbook(dir.file("a.xls"))->Worksheet(1).ReadCell(1, 1), U("x"));
+  book->SaveAs(dir.File("a.xlsx"));
+  book->SaveAs(dir.File("b.xls"));
+  book->SaveAs(dir.File("c.dat"));
+  EXPECT_TRUE(dir.Read("a.xlsx").startsWith("PK"));
+  EXPECT_TRUE(dir.Read("b.xls").startsWith("\xD0\xCF\x11\xE0"));
+  EXPECT_EQ(dir.Read("c.dat"), dir.Read("b.xls"));
+  QFile::rename(dir.File("a.xlsx"), dir.File("a.xls"));  // a misnamed file still opens
+  EXPECT_EQ(app->OpenWorkbook(dir.File("a.xls"))->Worksheet(1).ReadCell(1, 1), U("x"));
   EXPECT_GT(app->Version().toDouble(), 11.0);
 }
 
 TEST(Spreadsheet, whatIsNotAWorkbookIsAFailureNotACrash) {
   TempAppDir dir;
   auto app = TSpreadsheetApp::Start();
-  dir.write("empty.xls", "");
-  dir.write("text.xls", "hello, this is not a workbook");
-  dir.write("cut.xlsx", "PK\x03\x04\x14\x00");
-  dir.write("cut.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(100, '\0'));
+  dir.Write("empty.xls", "");
+  dir.Write("text.xls", "hello, this is not a workbook");
+  dir.Write("cut.xlsx", "PK\x03\x04\x14\x00");
+  dir.Write("cut.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(100, '\0'));
   for (const char* name : {"empty.xls", "text.xls", "cut.xlsx", "cut.xls", "missing.xls"})
-    EXPECT_THROW(app->OpenWorkbook(dir.file(name)), TSpreadsheetError) << name;
+    EXPECT_THROW(app->OpenWorkbook(dir.File(name)), TSpreadsheetError) << name;
 }
 
 TEST(Spreadsheet, showOpensATemporaryCopyInTheDesktopProgram) {

@@ -17,7 +17,7 @@ class PayeeWorkbookImportTest : public testing::TestWithParam<const char*> {
   QString Workbook(const std::vector<QStringList>& rows) {
     TWorkbookData book;
     book.Sheets.push_back(TSheetData{QStringLiteral("Sheet1"), rows});
-    const QString path = dir.file(QStringLiteral("payees.") + QString::fromLatin1(GetParam()));
+    const QString path = dir.File(QStringLiteral("payees.") + QString::fromLatin1(GetParam()));
     WriteWorkbookFile(book, path);
     return path;
   }
@@ -80,19 +80,19 @@ TEST(PayeeWorkbookImport, aComponentThatCannotStartSaysSoAndImportsNothing) {
   };
   TOwningList<TPayeeInfo> list;
   list.Append(std::make_unique<TPayeeInfo>());
-  ImportPayeesFromExcel(list, dir.file("param/Payee.xml"), failing, prompts);
+  ImportPayeesFromExcel(list, dir.File("param/Payee.xml"), failing, prompts);
   EXPECT_TRUE(list.IsEmpty());
   ASSERT_EQ(prompts.Messages().size(), 1u);
-  EXPECT_EQ(prompts.Messages()[0].text, QStringLiteral("Excel may not be installed"));
-  EXPECT_EQ(prompts.Messages()[0].icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.Messages()[0].Text, QStringLiteral("Excel may not be installed"));
+  EXPECT_EQ(prompts.Messages()[0].Icon, QMessageBox::Critical);
 }
 
 TEST(PayeeWorkbookImport, aFileThatIsNotAWorkbookEndsQuietly) {
   TScriptedPrompts prompts;
   TempAppDir dir;
-  dir.write("param/Payee.xml", "not a workbook at all");
+  dir.Write("param/Payee.xml", "not a workbook at all");
   TOwningList<TPayeeInfo> list;
-  ImportPayeesFromExcel(list, dir.file("param/Payee.xml"), &TSpreadsheetApp::Start, prompts);
+  ImportPayeesFromExcel(list, dir.File("param/Payee.xml"), &TSpreadsheetApp::Start, prompts);
   EXPECT_TRUE(list.IsEmpty());
   EXPECT_TRUE(prompts.Messages().empty());
 }

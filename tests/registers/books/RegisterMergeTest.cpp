@@ -23,19 +23,19 @@ TOwningList<TPayerInfo> Payers(std::initializer_list<const char*> entries) {
 }
 
 struct Payee {
-  const char* entry;
-  const char* isNvx = "1";
-  const char* ubankNo = "";
+  const char* Entry;
+  const char* IsNvx = "1";
+  const char* UbankNo = "";
 };
 
 TOwningList<TPayeeInfo> Payees(std::initializer_list<Payee> entries) {
   TOwningList<TPayeeInfo> list;
   for (const Payee& entry : entries) {
     TPayeeInfo& payee = list.Append(std::make_unique<TPayeeInfo>());
-    payee.RcvAccNo = U(entry.entry).section(u'/', 0, 0);
-    payee.SortID = U(entry.entry).section(u'/', 1);
-    payee.IsNVX = U(entry.isNvx);
-    payee.UbankNo = U(entry.ubankNo);
+    payee.RcvAccNo = U(entry.Entry).section(u'/', 0, 0);
+    payee.SortID = U(entry.Entry).section(u'/', 1);
+    payee.IsNVX = U(entry.IsNvx);
+    payee.UbankNo = U(entry.UbankNo);
   }
   return list;
 }

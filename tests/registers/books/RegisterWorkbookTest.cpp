@@ -67,7 +67,7 @@ TOwningList<TPayerInfo> SamplePayers() {
   a->AccAlias = U("基本户");
   a->RightType = U("1");
   a->BranchName = U("not in the layout");
-  a->Balance = TAmount::fromYuan(12);
+  a->Balance = TAmount::FromYuan(12);
   payers.Append(std::move(a));
   auto b = std::make_unique<TPayerInfo>();
   b->PayAccNo = U("622");
@@ -91,7 +91,7 @@ TOwningList<TPayeeInfo> SamplePayees() {
 class RegisterWorkbookTest : public testing::TestWithParam<const char*> {
  protected:
   QString Path(const char* name) const {
-    return dir.file(U(name) + u'.' + QString::fromLatin1(GetParam()));
+    return dir.File(U(name) + u'.' + QString::fromLatin1(GetParam()));
   }
 
   TScriptedPrompts prompts;
@@ -120,7 +120,7 @@ TEST_P(RegisterWorkbookTest, exportedPayersAreTabValueSpaceCellsAndReadBackTheSa
                        &TPayerInfo::SortId, &TPayerInfo::AccAlias, &TPayerInfo::RightType})
       EXPECT_EQ(back[i].*field, sample[i].*field);
   EXPECT_TRUE(back[0].BranchName.isEmpty());
-  EXPECT_TRUE(back[0].Balance.isZero());
+  EXPECT_TRUE(back[0].Balance.IsZero());
   EXPECT_TRUE(prompts.Messages().empty());
 }
 
@@ -192,21 +192,21 @@ TEST(RegisterWorkbook, aWorkbookThatCannotBeOpenedFailsWithNothingRead) {
   TScriptedPrompts prompts;
   TempAppDir dir;
   TSpreadsheetStarter start = &TSpreadsheetApp::Start;
-  dir.write("broken.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(600, 'x'));
+  dir.Write("broken.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(600, 'x'));
   for (const char* name : {"broken.xls", "missing.xls"}) {
     TOwningList<TPayerInfo> payers = SamplePayers();
-    EXPECT_EQ(ReadPayersWorkbook(dir.file(name), payers, start, prompts), TImportResult::Failed)
+    EXPECT_EQ(ReadPayersWorkbook(dir.File(name), payers, start, prompts), TImportResult::Failed)
         << name;
     EXPECT_TRUE(payers.IsEmpty()) << name;
     TOwningList<TPayeeInfo> payees = SamplePayees();
-    EXPECT_EQ(ReadPayeesWorkbook(dir.file(name), payees, start, prompts), TImportResult::Failed)
+    EXPECT_EQ(ReadPayeesWorkbook(dir.File(name), payees, start, prompts), TImportResult::Failed)
         << name;
     EXPECT_TRUE(payees.IsEmpty()) << name;
   }
   EXPECT_TRUE(prompts.Messages().empty());
 
   // Exporting where no file can be written throws, as it does for an unwritable path.
-  EXPECT_THROW(ExportPayersWorkbook(SamplePayers(), dir.file("no/such/dir/a.xls"), start),
+  EXPECT_THROW(ExportPayersWorkbook(SamplePayers(), dir.File("no/such/dir/a.xls"), start),
                TSpreadsheetError);
 }
 
@@ -214,26 +214,26 @@ TEST(RegisterWorkbook, aComponentThatCannotStartIsNotStartedWithItsMessage) {
   TScriptedPrompts prompts;
   TempAppDir dir;
   TSpreadsheetStarter start = &TSpreadsheetApp::Start;
-  ExportPayersWorkbook(SamplePayers(), dir.file("a.xls"), start);
+  ExportPayersWorkbook(SamplePayers(), dir.File("a.xls"), start);
   start = []() -> std::unique_ptr<TSpreadsheetApp> {
     throw TSpreadsheetStartError(QStringLiteral("no component"));
   };
 
   TOwningList<TPayerInfo> payers = SamplePayers();
-  EXPECT_EQ(ReadPayersWorkbook(dir.file("a.xls"), payers, start, prompts),
+  EXPECT_EQ(ReadPayersWorkbook(dir.File("a.xls"), payers, start, prompts),
             TImportResult::NotStarted);
   EXPECT_TRUE(payers.IsEmpty());
   TOwningList<TPayeeInfo> payees = SamplePayees();
-  EXPECT_EQ(ReadPayeesWorkbook(dir.file("a.xls"), payees, start, prompts),
+  EXPECT_EQ(ReadPayeesWorkbook(dir.File("a.xls"), payees, start, prompts),
             TImportResult::NotStarted);
   EXPECT_TRUE(payees.IsEmpty());
   ASSERT_EQ(prompts.Messages().size(), 2u);
-  EXPECT_EQ(prompts.Messages()[1].text, U("Excel may not be installed"));
-  EXPECT_EQ(prompts.Messages()[1].icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.Messages()[1].Text, U("Excel may not be installed"));
+  EXPECT_EQ(prompts.Messages()[1].Icon, QMessageBox::Critical);
 
-  EXPECT_THROW(ExportPayeesWorkbook(SamplePayees(), dir.file("b.xls"), start),
+  EXPECT_THROW(ExportPayeesWorkbook(SamplePayees(), dir.File("b.xls"), start),
                TSpreadsheetStartError);
-  EXPECT_FALSE(QFile::exists(dir.file("b.xls")));
+  EXPECT_FALSE(QFile::exists(dir.File("b.xls")));
   EXPECT_EQ(prompts.Messages().size(), 2u);  // exporting leaves the message to the caller
 }
 

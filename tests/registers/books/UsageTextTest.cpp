@@ -16,7 +16,7 @@ TEST(UsageText, keepsThirtyGbkBytesAndNeverHalfACharacter) {
   // 29 single bytes then a Chinese character whose second byte would be the 31st.
   const QString mixed = QString(29, u'a') + U("款项");
   EXPECT_EQ(UsageText(mixed), QString(29, u'a'));
-  EXPECT_EQ(codec::gbkLength(UsageText(U("a款项货款项货款项货款项货款项货款"))), 29);
+  EXPECT_EQ(codec::GbkLength(UsageText(U("a款项货款项货款项货款项货款项货款"))), 29);
 
   // Blanks count only inside the text; a cut right after a blank drops it.
   EXPECT_EQ(UsageText(U("  \t货款\u3000 ")), U("货款"));

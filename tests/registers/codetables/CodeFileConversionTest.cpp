@@ -15,7 +15,7 @@ using codetables::UpdateCodeTable;
 namespace {
 
 QByteArray Gbk(const char* utf8) {
-  return codec::toGbk(QString::fromUtf8(utf8));
+  return codec::ToGbk(QString::fromUtf8(utf8));
 }
 
 // A table as it must be written: the GBK bytes of the lines, each ended by CR LF.
@@ -29,8 +29,8 @@ QByteArray Table(std::initializer_list<const char*> lines) {
 void ExpectTable(TCodeFile kind, const QByteArray& text, const QByteArray& expected) {
   const std::optional<QByteArray> table = ConvertCodeFile(kind, text);
   ASSERT_TRUE(table.has_value());
-  EXPECT_EQ(codec::fromGbk(*table).split(QStringLiteral("\r\n")),
-            codec::fromGbk(expected).split(QStringLiteral("\r\n")));
+  EXPECT_EQ(codec::FromGbk(*table).split(QStringLiteral("\r\n")),
+            codec::FromGbk(expected).split(QStringLiteral("\r\n")));
   EXPECT_EQ(*table, expected);
 }
 
@@ -135,65 +135,65 @@ TEST(CodeFileConversion, refusesTextThatWouldGiveABrokenTable) {
 
 class CodeTableUpdate : public testing::Test {
  protected:
-  QString source(const char* name, const QByteArray& bytes) {
-    dir.write(QString::fromUtf8(name), bytes);
-    return dir.file(QString::fromUtf8(name));
+  QString Source(const char* name, const QByteArray& bytes) {
+    dir.Write(QString::fromUtf8(name), bytes);
+    return dir.File(QString::fromUtf8(name));
   }
-  QString param() const { return dir.file(QStringLiteral("param")); }
+  QString Param() const { return dir.File(QStringLiteral("param")); }
 
   TempAppDir dir;
   const QByteArray oldTable = Gbk("<BankCodeConf>旧的</BankCodeConf>\r\n");
 };
 
 TEST_F(CodeTableUpdate, writesTheTable_evenWhenTheOldOneIsMissingOrBroken) {
-  QDir().mkpath(param());
-  const QString text = source("OTHERBANKCODE.TXT", Gbk("华东商业银行|313|\r\n"));
+  QDir().mkpath(Param());
+  const QString text = Source("OTHERBANKCODE.TXT", Gbk("华东商业银行|313|\r\n"));
   const QByteArray expected = *ConvertCodeFile(TCodeFile::Bank, Gbk("华东商业银行|313|\r\n"));
 
-  ASSERT_TRUE(UpdateCodeTable(TCodeFile::Bank, text, param()));
-  EXPECT_EQ(dir.read(QStringLiteral("param/OtherBank.xml")), expected);
+  ASSERT_TRUE(UpdateCodeTable(TCodeFile::Bank, text, Param()));
+  EXPECT_EQ(dir.Read(QStringLiteral("param/OtherBank.xml")), expected);
 
-  dir.write(QStringLiteral("param/OtherBank.xml"), "<BankCodeConf><Bank");
-  ASSERT_TRUE(UpdateCodeTable(TCodeFile::Bank, text, param()));
-  EXPECT_EQ(dir.read(QStringLiteral("param/OtherBank.xml")), expected);
-  EXPECT_EQ(QDir(param()).entryList(QDir::Files), QStringList{"OtherBank.xml"});
+  dir.Write(QStringLiteral("param/OtherBank.xml"), "<BankCodeConf><Bank");
+  ASSERT_TRUE(UpdateCodeTable(TCodeFile::Bank, text, Param()));
+  EXPECT_EQ(dir.Read(QStringLiteral("param/OtherBank.xml")), expected);
+  EXPECT_EQ(QDir(Param()).entryList(QDir::Files), QStringList{"OtherBank.xml"});
 }
 
 TEST_F(CodeTableUpdate, refusedText_leavesTheOldTable) {
-  dir.write(QStringLiteral("param/OtherBank.xml"), oldTable);
-  dir.write(QStringLiteral("param/AreaPeov.xml"), oldTable);
+  dir.Write(QStringLiteral("param/OtherBank.xml"), oldTable);
+  dir.Write(QStringLiteral("param/AreaPeov.xml"), oldTable);
   EXPECT_FALSE(UpdateCodeTable(
-      TCodeFile::Bank, source("OTHERBANKCODE.TXT", Gbk("华东商业银行|313|\r\n西部银行|402|x|\r\n")),
-      param()));
+      TCodeFile::Bank, Source("OTHERBANKCODE.TXT", Gbk("华东商业银行|313|\r\n西部银行|402|x|\r\n")),
+      Param()));
   EXPECT_FALSE(UpdateCodeTable(TCodeFile::Area,
-                               source("AREACODE.TXT", Gbk("浙江省|杭州市|3310|x|\r\n")), param()));
-  EXPECT_FALSE(UpdateCodeTable(TCodeFile::Bank, dir.file(QStringLiteral("missing.TXT")), param()));
-  EXPECT_EQ(dir.read(QStringLiteral("param/OtherBank.xml")), oldTable);
-  EXPECT_EQ(dir.read(QStringLiteral("param/AreaPeov.xml")), oldTable);
+                               Source("AREACODE.TXT", Gbk("浙江省|杭州市|3310|x|\r\n")), Param()));
+  EXPECT_FALSE(UpdateCodeTable(TCodeFile::Bank, dir.File(QStringLiteral("missing.TXT")), Param()));
+  EXPECT_EQ(dir.Read(QStringLiteral("param/OtherBank.xml")), oldTable);
+  EXPECT_EQ(dir.Read(QStringLiteral("param/AreaPeov.xml")), oldTable);
 }
 
 TEST_F(CodeTableUpdate, failedWrite_reportsFailureAndLeavesTheOldTable) {
   QByteArray branches;
   for (int i = 0; i < 1000; ++i) branches += Gbk("313|2900|浦东支行|313290000011|\r\n");
-  const QString text = source("UBANKCODE.TXT", branches);
+  const QString text = Source("UBANKCODE.TXT", branches);
 
   // A directory where the table should be.
-  QDir().mkpath(dir.file(QStringLiteral("param/UBank.xml")));
-  EXPECT_FALSE(UpdateCodeTable(TCodeFile::Branch, text, param()));
-  EXPECT_TRUE(QFileInfo(dir.file(QStringLiteral("param/UBank.xml"))).isDir());
+  QDir().mkpath(dir.File(QStringLiteral("param/UBank.xml")));
+  EXPECT_FALSE(UpdateCodeTable(TCodeFile::Branch, text, Param()));
+  EXPECT_TRUE(QFileInfo(dir.File(QStringLiteral("param/UBank.xml"))).isDir());
 
   // A full disk.
-  QDir(dir.file(QStringLiteral("param/UBank.xml"))).removeRecursively();
-  dir.write(QStringLiteral("param/UBank.xml"), oldTable);
+  QDir(dir.File(QStringLiteral("param/UBank.xml"))).removeRecursively();
+  dir.Write(QStringLiteral("param/UBank.xml"), oldTable);
   {
     FileSizeLimit limit(16);
-    EXPECT_FALSE(UpdateCodeTable(TCodeFile::Branch, text, param()));
+    EXPECT_FALSE(UpdateCodeTable(TCodeFile::Branch, text, Param()));
   }
-  EXPECT_EQ(dir.read(QStringLiteral("param/UBank.xml")), oldTable);
+  EXPECT_EQ(dir.Read(QStringLiteral("param/UBank.xml")), oldTable);
 
   // No param directory at all.
-  EXPECT_FALSE(UpdateCodeTable(TCodeFile::Branch, text, dir.file(QStringLiteral("none"))));
-  EXPECT_EQ(QDir(param()).entryList(QDir::Files), QStringList{"UBank.xml"});
+  EXPECT_FALSE(UpdateCodeTable(TCodeFile::Branch, text, dir.File(QStringLiteral("none"))));
+  EXPECT_EQ(QDir(Param()).entryList(QDir::Files), QStringList{"UBank.xml"});
 }
 
 }  // namespace

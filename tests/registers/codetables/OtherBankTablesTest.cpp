@@ -10,19 +10,19 @@ using codetables::TCodeFile;
 namespace {
 
 QString ParamDir(const TempAppDir& app) {
-  return app.file("param");
+  return app.File("param");
 }
 
 // Converts text lines as the bank ships them and puts the table into param.
 void WriteConverted(const TempAppDir& app, TCodeFile kind, const char* lines) {
-  const auto table = codetables::ConvertCodeFile(kind, codec::toGbk(QString::fromUtf8(lines)));
+  const auto table = codetables::ConvertCodeFile(kind, codec::ToGbk(QString::fromUtf8(lines)));
   ASSERT_TRUE(table) << lines;
-  app.write("param/" + codetables::TableFileName(kind), *table);
+  app.Write("param/" + codetables::TableFileName(kind), *table);
 }
 
 // Writes a table as GBK bytes from UTF-8 markup.
 void WriteXml(const TempAppDir& app, TCodeFile kind, const char* markup) {
-  app.write("param/" + codetables::TableFileName(kind), codec::toGbk(QString::fromUtf8(markup)));
+  app.Write("param/" + codetables::TableFileName(kind), codec::ToGbk(QString::fromUtf8(markup)));
 }
 
 QStringList BranchTexts(const QList<TUBank>& branches) {
@@ -112,12 +112,12 @@ TEST(OtherBankTables, aMissingBrokenOrNonGbkTableStaysEmptyAndTheOthersAreRead) 
            "<UBankCodesConf><BankCode BankId=\"102\"><AreaCode AreaId=\"5810\">"
            "<UBank UBankCode=\"1\"><![CDATA[甲]]></UBank></AreaCode></BankCode>"
            "<BankCode BankId=\"103\">");  // a whole bank, then one never closed
-  QByteArray area = codec::toGbk(
+  QByteArray area = codec::ToGbk(
       QString::fromUtf8("<?xml version=\"1.0\" encoding=\"gb2312\"?>\r\n<AreaCodesConf><AreaProv "
                         "AreaName=\"广东省\"><Area AreaCode=\"5810\">"
                         "<![CDATA[广州市]]></Area></AreaProv></AreaCodesConf>"));
   area.insert(area.indexOf("CDATA[") + 6, "\x81\x20");  // a lead byte without its trail
-  app.write("param/AreaPeov.xml", area);
+  app.Write("param/AreaPeov.xml", area);
 
   const TOtherBankTables tables = TOtherBankTables::Load(ParamDir(app));
   ASSERT_EQ(tables.Banks().size(), 1);
@@ -128,6 +128,6 @@ TEST(OtherBankTables, aMissingBrokenOrNonGbkTableStaysEmptyAndTheOthersAreRead) 
 
   // A directory where a table should be is no table either.
   TempAppDir other;
-  other.write("param/UBank.xml/x", "");
+  other.Write("param/UBank.xml/x", "");
   EXPECT_EQ(TOtherBankTables::Load(ParamDir(other)).BranchCount(), 0);
 }

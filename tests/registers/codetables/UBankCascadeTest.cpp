@@ -22,13 +22,13 @@ class UBankCascadeTest : public testing::Test {
     Write(TCodeFile::Branch,
           "102|5810|广州天河支行|102581000013|\r\n102|5810|广州越秀支行|102581000021|\r\n"
           "102|1000|北京西单支行|102100000017|\r\n104|5810|广州番禺支行|104581000019|\r\n");
-    tables = TOtherBankTables::Load(app.file("param"));
+    tables = TOtherBankTables::Load(app.File("param"));
   }
 
   void Write(TCodeFile kind, const char* lines) {
-    const auto table = codetables::ConvertCodeFile(kind, codec::toGbk(QString::fromUtf8(lines)));
+    const auto table = codetables::ConvertCodeFile(kind, codec::ToGbk(QString::fromUtf8(lines)));
     ASSERT_TRUE(table);
-    app.write("param/" + codetables::TableFileName(kind), *table);
+    app.Write("param/" + codetables::TableFileName(kind), *table);
   }
 
   enum { Guangdong = 1, Beijing = 2, GuangdongAgain = 3 };

@@ -22,17 +22,17 @@
 class BookFixture : public testing::Test {
  protected:
   BookFixture() {
-    QDir(app.path()).mkpath("in");
-    QDir(app.path()).mkpath("out");
+    QDir(app.Path()).mkpath("in");
+    QDir(app.Path()).mkpath("out");
   }
 
   // Made on first use, so that it reads the registers written before.
   TRegisterStore& Data() {
-    if (!data) data = std::make_unique<TStartedRegisters>(app.path());
+    if (!data) data = std::make_unique<TStartedRegisters>(app.Path());
     return *data;
   }
   // What the screens receive, on that store.
-  TRegisterContext Context() { return {TScreenServices{prompts, {}}, Data(), StartSpreadsheet}; }
+  TRegisterContext Context() { return {TScreenServices{prompts, {}}, Data(), startSpreadsheet}; }
 
   static TPayerInfo Payer(const char* acc, const char* sort = "") {
     TPayerInfo payer;
@@ -61,12 +61,12 @@ class BookFixture : public testing::Test {
                  std::initializer_list<T> records) {
     TOwningList<T> list;
     for (const T& record : records) list.Append(std::make_unique<T>(record));
-    TStartedRegisters(app.path()).SaveList(list, At(descriptor, path));
+    TStartedRegisters(app.Path()).SaveList(list, At(descriptor, path));
   }
   template <class T>
   TOwningList<T> ReadList(const TInfoConfig& descriptor, const QString& path) {
     TOwningList<T> list;
-    TStartedRegisters(app.path()).LoadList(list, At(descriptor, path));
+    TStartedRegisters(app.Path()).LoadList(list, At(descriptor, path));
     return list;
   }
 
@@ -91,8 +91,8 @@ class BookFixture : public testing::Test {
   // A file's bytes and modification time. Freeze dates the file back an hour
   // first, so that any rewrite shows.
   struct Snapshot {
-    QByteArray bytes;
-    QDateTime modified;
+    QByteArray Bytes;
+    QDateTime Modified;
     bool operator==(const Snapshot&) const = default;
   };
   static Snapshot Freeze(const QString& path) {
@@ -111,9 +111,9 @@ class BookFixture : public testing::Test {
 
   void ExpectMessage(QMessageBox::Icon icon, const char* caption, const char* text) {
     const TScriptedMessage message = prompts.LastMessage();
-    EXPECT_EQ(message.icon, icon);
-    EXPECT_EQ(message.caption, caption);
-    EXPECT_EQ(message.text, text);
+    EXPECT_EQ(message.Icon, icon);
+    EXPECT_EQ(message.Caption, caption);
+    EXPECT_EQ(message.Text, text);
   }
 
   // The first worksheet as an independent reader (xlrd for .xls, openpyxl for
@@ -142,5 +142,5 @@ sys.stdout.write(json.dumps(rows))
   TempAppDir app;
   TScriptedPrompts prompts;
   std::unique_ptr<TRegisterStore> data;
-  TSpreadsheetStarter StartSpreadsheet = &TSpreadsheetApp::Start;
+  TSpreadsheetStarter startSpreadsheet = &TSpreadsheetApp::Start;
 };

@@ -38,7 +38,7 @@ const char* const kBranchXml =
 class FormDefPayeeTest : public testing::Test {
  protected:
   FormDefPayeeTest() {
-    app.write("param/branch.xml", Gbk(kBranchXml));
+    app.Write("param/branch.xml", Gbk(kBranchXml));
     WriteTable(TCodeFile::Area,
                "广东省|广州市|5810|\r\n广东省|深圳市|5840|\r\n北京市|北京市|1000|\r\n");
     WriteTable(TCodeFile::Bank, "华东商业银行|102|\r\n南方发展银行|104|\r\n");
@@ -47,12 +47,12 @@ class FormDefPayeeTest : public testing::Test {
                "102|1000|北京西单支行|102100000017|\r\n104|5840|深圳福田支行|104584000011|\r\n");
   }
 
-  static QByteArray Gbk(const char* utf8) { return codec::toGbk(QString::fromUtf8(utf8)); }
+  static QByteArray Gbk(const char* utf8) { return codec::ToGbk(QString::fromUtf8(utf8)); }
 
   void WriteTable(TCodeFile kind, const char* lines) {
     const auto table = codetables::ConvertCodeFile(kind, Gbk(lines));
     ASSERT_TRUE(table);
-    app.write("param/" + codetables::TableFileName(kind), *table);
+    app.Write("param/" + codetables::TableFileName(kind), *table);
   }
 
   template <class W>
@@ -119,16 +119,16 @@ class FormDefPayeeTest : public testing::Test {
   void ExpectRefused(const char* message, QWidget* focus) {
     ASSERT_FALSE(prompts.Messages().empty());
     const TScriptedMessage& shown = prompts.Messages().back();
-    EXPECT_EQ(shown.icon, QMessageBox::Information);
-    EXPECT_EQ(shown.caption, "提示");
-    EXPECT_EQ(shown.text, QString::fromUtf8(message));
+    EXPECT_EQ(shown.Icon, QMessageBox::Information);
+    EXPECT_EQ(shown.Caption, "提示");
+    EXPECT_EQ(shown.Text, QString::fromUtf8(message));
     EXPECT_EQ(form.focusWidget(), focus) << message;
     EXPECT_NE(form.result(), QDialog::Accepted);
   }
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TStartedRegisters data{app.path()};
+  TStartedRegisters data{app.Path()};
   TFormDefPayee form{TRegisterContext{{prompts, {}}, data, &TSpreadsheetApp::Start}};
 };
 
@@ -385,7 +385,7 @@ TEST_F(FormDefPayeeTest, tablesAreReadAgainAfterTheirFilesChanged) {
 
   WriteTable(TCodeFile::Bank, "华东商业银行|102|\r\n南方发展银行|104|\r\n西部农村银行|402|\r\n");
   WriteTable(TCodeFile::Branch, "102|5810|广州珠江新城支行|102581000099|\r\n");
-  app.write("param/branch.xml",
+  app.Write("param/branch.xml",
             Gbk("<?xml version=\"1.0\" "
                 "encoding=\"GB2312\"?><AreaCodeConf><Branch><BranchCode>440</BranchCode>"
                 "<BranchName>广东省分行</BranchName></Branch></AreaCodeConf>"));
@@ -399,7 +399,7 @@ TEST_F(FormDefPayeeTest, tablesAreReadAgainAfterTheirFilesChanged) {
   EXPECT_EQ(Items(List("cmbBranch")), QStringList({"广东省分行"}));
 
   // A table removed meanwhile leaves only the empty entry.
-  QFile::remove(app.file("param/OtherBank.xml"));
+  QFile::remove(app.File("param/OtherBank.xml"));
   Radio("rbOtherBank")->click();
   EXPECT_EQ(Items(List("cmbBank")), QStringList({""}));
 }

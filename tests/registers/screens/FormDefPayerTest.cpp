@@ -49,7 +49,7 @@ class FormDefPayerTest : public testing::Test {
 
   TempAppDir app;
   TScriptedPrompts prompts;
-  TStartedRegisters data{app.path()};
+  TStartedRegisters data{app.Path()};
   TFormDefPayer form{TRegisterContext{{prompts, {}}, data, &TSpreadsheetApp::Start}};
 };
 
@@ -59,7 +59,7 @@ TEST_F(FormDefPayerTest, showsThePayerWithTheGroupsAndAliasesOfAllPayers) {
   payer.BranchName = "北京市分行";
   payer.CounterName = "北京西城支行";
   payer.RightType = "1";
-  payer.Balance = *TAmount::parse(u"1234567.805");
+  payer.Balance = *TAmount::Parse(u"1234567.805");
   payer.BalanceDate = "20240131";
   Add("1100002", "基本户", "备用");
   Add("1100003", "工资户", "Alpha");
@@ -114,7 +114,7 @@ TEST_F(FormDefPayerTest, answersTrueOnlyWhenGroupOrAliasChanged) {
   EXPECT_FALSE(form.Execute(payer));
   EXPECT_EQ(payer.SortId, "");
   ASSERT_EQ(prompts.ModalRuns().size(), 4u);
-  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款账户");
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, "付款账户");
 }
 
 TEST_F(FormDefPayerTest, aLongerGroupFromTheFileIsShownWholeAndKeptWhenUnchanged) {

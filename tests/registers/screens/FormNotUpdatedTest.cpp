@@ -30,7 +30,7 @@ TEST_F(FormNotUpdatedTest, listsPayersOrPayeesWithTheirColumnsAndOneButton) {
   QStringList seen;
   prompts.AnswerModal(Record(seen));
   TFormNotUpdated::ShowPayers(prompts, payers, "付款未更新", nullptr);
-  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "付款未更新");
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, "付款未更新");
   EXPECT_EQ(seen, QStringList({"序号|付款账号|付款账户名称|开户行全称|分组名称|账户别名|账户类别",
                                "1|3100012345001|公司3100012345001||总部||授权", "关闭"}));
 

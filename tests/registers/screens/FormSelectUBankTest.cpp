@@ -26,12 +26,12 @@ class FormSelectUBankTest : public testing::Test {
   }
 
   void Write(TCodeFile kind, const char* lines) {
-    const auto table = codetables::ConvertCodeFile(kind, codec::toGbk(QString::fromUtf8(lines)));
+    const auto table = codetables::ConvertCodeFile(kind, codec::ToGbk(QString::fromUtf8(lines)));
     ASSERT_TRUE(table);
-    app.write("param/" + codetables::TableFileName(kind), *table);
+    app.Write("param/" + codetables::TableFileName(kind), *table);
   }
 
-  QString ParamDir() const { return app.file("param"); }
+  QString ParamDir() const { return app.File("param"); }
 
   static QComboBox* List(QDialog& dialog, const char* name) {
     auto* list = dialog.findChild<QComboBox*>(name);
@@ -128,7 +128,7 @@ TEST_F(FormSelectUBankTest, pickReturnsTheChosenNumberOnlyOnOkWithABranch) {
   });
   EXPECT_EQ(TFormSelectUBank::Pick(prompts, ParamDir()), "102581000013");
   ASSERT_EQ(prompts.ModalRuns().size(), 1u);
-  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "联行号选择");
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, "联行号选择");
 
   // "确定" with two branches and none chosen closes with no number.
   prompts.AnswerModal([](QDialog& dialog) {
@@ -162,8 +162,8 @@ TEST_F(FormSelectUBankTest, eachPickReadsTheTablesAgainAndMissingTablesGiveEmpty
   });
   EXPECT_EQ(TFormSelectUBank::Pick(prompts, ParamDir()), "105100000011");
 
-  QFile::remove(app.file("param/AreaPeov.xml"));
-  QFile::remove(app.file("param/UBank.xml"));
+  QFile::remove(app.File("param/AreaPeov.xml"));
+  QFile::remove(app.File("param/UBank.xml"));
   TFormSelectUBank form(prompts, ParamDir());
   EXPECT_EQ(Items(List(form, "cmbProvince")), QStringList({""}));
   EXPECT_EQ(Items(List(form, "cmbBank")), QStringList({"", "西北农商银行"}));

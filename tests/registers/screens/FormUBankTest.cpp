@@ -19,16 +19,16 @@ const char* const kBadFile = "文件格式有误，请重新下载更新文件�
 
 class FormUBankTest : public testing::Test {
  protected:
-  FormUBankTest() : form(prompts, app.file("param")) {
-    QDir().mkpath(app.file("param"));
-    app.write("AREACODE.TXT", Gbk("浙江省|杭州市|3310|\r\n"));
-    app.write("OTHERBANKCODE.TXT", Gbk("华东商业银行|321|\r\n"));
-    app.write("in/ubankcode.txt", Gbk("321|3310|西湖支行|321331000016|\r\n"));
-    app.write("UBANKCODE.TXT.bak", Gbk("321|3310|西湖支行|321331000016|\r\n"));
+  FormUBankTest() : form(prompts, app.File("param")) {
+    QDir().mkpath(app.File("param"));
+    app.Write("AREACODE.TXT", Gbk("浙江省|杭州市|3310|\r\n"));
+    app.Write("OTHERBANKCODE.TXT", Gbk("华东商业银行|321|\r\n"));
+    app.Write("in/ubankcode.txt", Gbk("321|3310|西湖支行|321331000016|\r\n"));
+    app.Write("UBANKCODE.TXT.bak", Gbk("321|3310|西湖支行|321331000016|\r\n"));
     form.show();
   }
 
-  static QByteArray Gbk(const char* utf8) { return codec::toGbk(QString::fromUtf8(utf8)); }
+  static QByteArray Gbk(const char* utf8) { return codec::ToGbk(QString::fromUtf8(utf8)); }
 
   // Chooses the kind of file, answers the file dialog with the path (empty:
   // cancelled) and presses "确定".
@@ -43,9 +43,9 @@ class FormUBankTest : public testing::Test {
   // The last message must be the one given, captioned "系统提示", with the icon.
   void ExpectMessage(QMessageBox::Icon icon, const char* text) {
     const TScriptedMessage message = prompts.LastMessage();
-    EXPECT_EQ(message.icon, icon);
-    EXPECT_EQ(message.caption, "系统提示");
-    EXPECT_EQ(message.text, QString::fromUtf8(text));
+    EXPECT_EQ(message.Icon, icon);
+    EXPECT_EQ(message.Caption, "系统提示");
+    EXPECT_EQ(message.Text, QString::fromUtf8(text));
   }
 
   TempAppDir app;
@@ -78,22 +78,22 @@ TEST_F(FormUBankTest, showsTheNoticeAndTheAreaFileChosen) {
 }
 
 TEST_F(FormUBankTest, convertsTheThreeFilesInTurnAndStaysOpen) {
-  prompts.AnswerFile(app.file("AREACODE.TXT"));
+  prompts.AnswerFile(app.File("AREACODE.TXT"));
   form.btnOkClick();  // the area file is chosen at first
   ExpectMessage(QMessageBox::Information, kDone);
-  Update("rbBank", app.file("OTHERBANKCODE.TXT"));
+  Update("rbBank", app.File("OTHERBANKCODE.TXT"));
   ExpectMessage(QMessageBox::Information, kDone);
   // The name is compared without regard to case.
-  Update("rbBranch", app.file("in/ubankcode.txt"));
+  Update("rbBranch", app.File("in/ubankcode.txt"));
   ExpectMessage(QMessageBox::Information, kDone);
 
   EXPECT_EQ(prompts.Messages().size(), 3u);
   EXPECT_EQ(prompts.FileDialogs().size(), 3u);
-  EXPECT_TRUE(prompts.FileDialogs().back().filter.isEmpty());
+  EXPECT_TRUE(prompts.FileDialogs().back().Filter.isEmpty());
   EXPECT_TRUE(form.isVisible());
-  EXPECT_TRUE(app.read("param/AreaPeov.xml").contains(Gbk("<![CDATA[杭州市]]>")));
-  EXPECT_TRUE(app.read("param/OtherBank.xml").contains(Gbk("<![CDATA[华东商业银行]]>")));
-  EXPECT_TRUE(app.read("param/UBank.xml").contains(Gbk("<![CDATA[西湖支行]]>")));
+  EXPECT_TRUE(app.Read("param/AreaPeov.xml").contains(Gbk("<![CDATA[杭州市]]>")));
+  EXPECT_TRUE(app.Read("param/OtherBank.xml").contains(Gbk("<![CDATA[华东商业银行]]>")));
+  EXPECT_TRUE(app.Read("param/UBank.xml").contains(Gbk("<![CDATA[西湖支行]]>")));
 }
 
 TEST_F(FormUBankTest, cancellingTheFileDialogDoesNothing) {
@@ -101,28 +101,28 @@ TEST_F(FormUBankTest, cancellingTheFileDialogDoesNothing) {
   form.btnOkClick();
   EXPECT_EQ(prompts.FileDialogs().size(), 1u);
   EXPECT_TRUE(prompts.Messages().empty());
-  EXPECT_FALSE(QFile::exists(app.file("param/AreaPeov.xml")));
+  EXPECT_FALSE(QFile::exists(app.File("param/AreaPeov.xml")));
   EXPECT_TRUE(form.isVisible());
 }
 
 TEST_F(FormUBankTest, aFileOfAnotherNameOrABadFileIsRefusedAndTheOldTableKept) {
   const QByteArray oldTable = Gbk("<UBankCodesConf/>\r\n");
-  app.write("param/UBank.xml", oldTable);
-  app.write("param/AreaPeov.xml", oldTable);
+  app.Write("param/UBank.xml", oldTable);
+  app.Write("param/AreaPeov.xml", oldTable);
 
-  Update("rbBranch", app.file("UBANKCODE.TXT.bak"));
+  Update("rbBranch", app.File("UBANKCODE.TXT.bak"));
   ExpectMessage(QMessageBox::Critical, kBadFile);
   // A good file, but not the kind chosen.
-  Update("rbArea", app.file("in/ubankcode.txt"));
+  Update("rbArea", app.File("in/ubankcode.txt"));
   ExpectMessage(QMessageBox::Critical, kBadFile);
   // The right name with a field too many.
-  app.write("AREACODE.TXT", Gbk("浙江省|杭州市|3310|9|\r\n"));
-  Update("rbArea", app.file("AREACODE.TXT"));
+  app.Write("AREACODE.TXT", Gbk("浙江省|杭州市|3310|9|\r\n"));
+  Update("rbArea", app.File("AREACODE.TXT"));
   ExpectMessage(QMessageBox::Critical, kBadFile);
 
   EXPECT_EQ(prompts.Messages().size(), 3u);
-  EXPECT_EQ(app.read("param/UBank.xml"), oldTable);
-  EXPECT_EQ(app.read("param/AreaPeov.xml"), oldTable);
+  EXPECT_EQ(app.Read("param/UBank.xml"), oldTable);
+  EXPECT_EQ(app.Read("param/AreaPeov.xml"), oldTable);
   EXPECT_TRUE(form.isVisible());
 }
 

@@ -10,23 +10,23 @@ namespace {
 
 class PayeeBookTest : public BookFixture {
  protected:
-  QString PayeeFile() { return app.file("param/Payee.xml"); }
+  QString PayeeFile() { return app.File("param/Payee.xml"); }
   TOwningList<TPayeeInfo> Saved() {
-    return ReadList<TPayeeInfo>(InfoConfigs::Payees(), PayeeFile());
+    return ReadList<TPayeeInfo>(info_configs::Payees(), PayeeFile());
   }
 };
 
 TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSkipsRepeats) {
-  WriteList(InfoConfigs::Payees(), PayeeFile(),
+  WriteList(info_configs::Payees(), PayeeFile(),
             {Payee("P1", "1", "旧"), Payee("P2", "0", "旧"), Payee("P3", "0", "旧", "321331000016"),
              Payee("P9", "1", "旧")});
   WriteList(
-      InfoConfigs::Payees(), app.file("in/payees.txt"),
+      info_configs::Payees(), app.File("in/payees.txt"),
       {Payee("P1", "1", "新"), Payee("P2", "0", "新"), Payee("P3", "0", "新"),
        Payee("P4", "1", "新"), Payee("P4", "1", "重复"), Payee("P4", "1", "新", "", "另一人")});
   TfmPayeeBook book(Context());
   QStringList notUpdated;
-  prompts.AnswerFile(app.file("in/payees.txt"));
+  prompts.AnswerFile(app.File("in/payees.txt"));
   prompts.AnswerModal([&notUpdated](QDialog& dialog) {
     notUpdated = Cells(Child<TMapleGrid>(dialog, "grdList"), 1);
     return int(QDialog::Accepted);
@@ -34,7 +34,7 @@ TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSki
   book.btnImportClick();
 
   ExpectMessage(QMessageBox::Information, "系统提示", "导入文件已成功！");
-  EXPECT_EQ(prompts.ModalRuns()[0].windowTitle, "下列收款人信息在收款名册中已经存在，此次未更新");
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, "下列收款人信息在收款名册中已经存在，此次未更新");
   EXPECT_EQ(notUpdated, QStringList({"P1", "P3"}));
   EXPECT_EQ(Entries(Saved()), QStringList({"P2/新", "P4/新", "P4/新", "P1/旧", "P3/旧"}));
   EXPECT_EQ(Cells(Child<TMapleGrid>(book, "grdList"), 6),
@@ -42,8 +42,8 @@ TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSki
 
   // A file without payees changes nothing.
   const Snapshot before = Freeze(PayeeFile());
-  app.write("in/other.txt", "not a register");
-  prompts.AnswerFile(app.file("in/other.txt"));
+  app.Write("in/other.txt", "not a register");
+  prompts.AnswerFile(app.File("in/other.txt"));
   book.btnImportClick();
   ExpectMessage(QMessageBox::Information, "请检查", "该文件中没有找到收款账户信息!");
   EXPECT_EQ(Take(PayeeFile()), before);
@@ -52,7 +52,7 @@ TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSki
 TEST_F(PayeeBookTest, editLocksTheRegisteredPayeeAndSavesOnOk) {
   TPayeeInfo payee = Payee("P1", "0");
   payee.CounterName = "杭州西湖支行";
-  WriteList(InfoConfigs::Payees(), PayeeFile(), {payee});
+  WriteList(info_configs::Payees(), PayeeFile(), {payee});
   TfmPayeeBook book(Context());
   const Snapshot before = Freeze(PayeeFile());
   prompts.AnswerModal(int(QDialog::Rejected));
@@ -66,9 +66,9 @@ TEST_F(PayeeBookTest, editLocksTheRegisteredPayeeAndSavesOnOk) {
     return dialog.result();
   });
   book.btnEditClick();
-  EXPECT_EQ(prompts.ModalRuns()[1].windowTitle, "定义收款帐户");
+  EXPECT_EQ(prompts.ModalRuns()[1].WindowTitle, "定义收款帐户");
   EXPECT_TRUE(locked);
-  EXPECT_NE(Take(PayeeFile()).modified, before.modified);
+  EXPECT_NE(Take(PayeeFile()).Modified, before.Modified);
   EXPECT_EQ(Saved()[0].CounterName, "杭州西湖支行");
 }
 

@@ -60,7 +60,7 @@ class PayeeDefinitionTest : public testing::Test {
   }
 
   TempAppDir app;
-  TStartedRegisters data{app.path()};
+  TStartedRegisters data{app.Path()};
   TBranch branch = Beijing();
 };
 

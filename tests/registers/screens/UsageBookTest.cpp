@@ -9,11 +9,11 @@ class UsageBookTest : public BookFixture {
  protected:
   // Usage.txt with these lines, and the screen on it.
   TfmUsageBook& Open(const char* lines) {
-    app.write("param/Usage.txt", codec::toGbk(QString::fromUtf8(lines)));
+    app.Write("param/Usage.txt", codec::ToGbk(QString::fromUtf8(lines)));
     screen = std::make_unique<TfmUsageBook>(Context());
     return *screen;
   }
-  QString UsageFile() { return codec::fromGbk(app.read("param/Usage.txt")); }
+  QString UsageFile() { return codec::FromGbk(app.Read("param/Usage.txt")); }
 
   std::unique_ptr<TfmUsageBook> screen;
 };
@@ -25,8 +25,8 @@ TEST_F(UsageBookTest, addCutsToThirtyBytesAndKeepsTheListSortedWithoutCaseRepeat
 
   prompts.AnswerText(QString::fromUtf8("一二三四五六七八九十甲乙丙丁戊己庚辛壬癸"));
   book.btnAddClick();
-  EXPECT_EQ(prompts.Inputs()[0].caption, "请输入新的转帐用途");
-  EXPECT_EQ(prompts.Inputs()[0].label, "用途信息最多可保存15个汉字");
+  EXPECT_EQ(prompts.Inputs()[0].Caption, "请输入新的转帐用途");
+  EXPECT_EQ(prompts.Inputs()[0].Label, "用途信息最多可保存15个汉字");
   // 29 letters and a Chinese character: the split character goes whole.
   prompts.AnswerText("  " + QString(29, 'x') + QString::fromUtf8("货"));
   book.btnAddClick();
@@ -37,7 +37,7 @@ TEST_F(UsageBookTest, addCutsToThirtyBytesAndKeepsTheListSortedWithoutCaseRepeat
   EXPECT_TRUE(book.findChild<QPushButton*>("btnEdit")->isEnabled());
 
   // Cancelled, blank, another case, the same once trimmed: the file stays.
-  const Snapshot before = Freeze(app.file("param/Usage.txt"));
+  const Snapshot before = Freeze(app.File("param/Usage.txt"));
   for (const std::optional<QString>& typed :
        {std::optional<QString>(), std::optional<QString>("  "), std::optional<QString>("RENT"),
         std::optional<QString>(QString(29, 'x') + " ")}) {
@@ -45,7 +45,7 @@ TEST_F(UsageBookTest, addCutsToThirtyBytesAndKeepsTheListSortedWithoutCaseRepeat
     book.btnAddClick();
   }
   EXPECT_EQ(Child<TMapleGrid>(book, "grdList").Row(), 1);  // the row of the text given last
-  EXPECT_EQ(Take(app.file("param/Usage.txt")), before);
+  EXPECT_EQ(Take(app.File("param/Usage.txt")), before);
   EXPECT_TRUE(prompts.Messages().empty());
 }
 
@@ -54,19 +54,19 @@ TEST_F(UsageBookTest, editMovesTheUsageToItsPlaceAndRefusesDuplicates) {
   Child<TMapleGrid>(book, "grdList").SetCurrentCell(1, 0);
   prompts.AnswerText("date");
   book.btnEditClick();
-  EXPECT_EQ(prompts.Inputs()[0].caption, "修改转帐用途");
-  EXPECT_EQ(prompts.Inputs()[0].initial, "apple");
+  EXPECT_EQ(prompts.Inputs()[0].Caption, "修改转帐用途");
+  EXPECT_EQ(prompts.Inputs()[0].Initial, "apple");
   EXPECT_EQ(UsageFile(), "banana\r\ncherry\r\ndate\r\n");
   EXPECT_EQ(Child<TMapleGrid>(book, "grdList").Row(), 2);
 
-  const Snapshot before = Freeze(app.file("param/Usage.txt"));
+  const Snapshot before = Freeze(app.File("param/Usage.txt"));
   for (const char* typed : {"Banana", "date ", " "}) {
     prompts.AnswerText(typed);
     book.btnEditClick();
   }
   ASSERT_EQ(prompts.Messages().size(), 1u);
   ExpectMessage(QMessageBox::Warning, "系统提示", "该项记录已存在，请检查后重新输入！");
-  EXPECT_EQ(Take(app.file("param/Usage.txt")), before);
+  EXPECT_EQ(Take(app.File("param/Usage.txt")), before);
 
   prompts.AnswerText("Date");  // the same entry in another case is a change
   book.btnEditClick();
@@ -78,16 +78,16 @@ TEST_F(UsageBookTest, deleteRemovesTheSelectedRowsAndAFailedSaveIsReported) {
   Child<TMapleGrid>(book, "grdList").SelectRows(1, 2);
   prompts.Answer(QMessageBox::Ok);
   book.btnDeleteClick();
-  EXPECT_EQ(prompts.LastMessage().text, "是否要删除所选择的转帐用途记录?");
+  EXPECT_EQ(prompts.LastMessage().Text, "是否要删除所选择的转帐用途记录?");
   EXPECT_EQ(UsageFile(), "a\r\nd\r\n");
 
   // A directory in the file's place: the list keeps the entry, the clerk is told.
-  QFile::remove(app.file("param/Usage.txt"));
-  QDir().mkpath(app.file("param/Usage.txt/x"));
+  QFile::remove(app.File("param/Usage.txt"));
+  QDir().mkpath(app.File("param/Usage.txt/x"));
   prompts.AnswerText("b");
   book.btnAddClick();
-  EXPECT_EQ(prompts.LastMessage().icon, QMessageBox::Critical);
-  EXPECT_EQ(prompts.LastMessage().caption, "系统提示");
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().Caption, "系统提示");
   EXPECT_EQ(Cells(Child<TMapleGrid>(book, "grdList"), 1), QStringList({"a", "b", "d"}));
 }
 

@@ -15,7 +15,7 @@ QString U(const char* utf8) {
 }
 
 QByteArray RegisterFile(const QString& body) {
-  return "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n" + codec::toGbk(body) +
+  return "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n" + codec::ToGbk(body) +
          "\r\n";
 }
 
@@ -32,13 +32,13 @@ QString PayeeItem(const char* accNo, const char* name, const char* isNvx) {
 
 TEST(RegisterStore, loadsTheRegistersOnlyUnderTheirOwnRootAndItemNames) {
   TempAppDir dir;
-  dir.write("param/Payer.xml", RegisterFile("<AccountList>" + PayerItem("1", "甲") + "<Other/>" +
+  dir.Write("param/Payer.xml", RegisterFile("<AccountList>" + PayerItem("1", "甲") + "<Other/>" +
                                             PayerItem("2", "乙") + "</AccountList>"));
-  dir.write("param/Payee.xml",
+  dir.Write("param/Payee.xml",
             RegisterFile("<PayerList>" + PayeeItem("9", "丙", "1") + "</PayerList>"));
-  dir.write("param/PayeeLocal.xml",
+  dir.Write("param/PayeeLocal.xml",
             RegisterFile("<LocalList>" + PayeeItem("7", "丁", "0") + "</LocalList>"));
-  TStartedRegisters data(dir.path());
+  TStartedRegisters data(dir.Path());
   ASSERT_EQ(data.Payers.Count(), 2);
   EXPECT_EQ(data.Payers[0].PayAccName, U("甲"));
   EXPECT_EQ(data.Payers[1].PayAccName, U("乙"));
@@ -46,22 +46,22 @@ TEST(RegisterStore, loadsTheRegistersOnlyUnderTheirOwnRootAndItemNames) {
   ASSERT_EQ(data.LocalPayees.Count(), 1);
 
   // A wrong root is a readable file with no records.
-  EXPECT_TRUE(data.LoadList(data.Payees, InfoConfigs::Payees()));
+  EXPECT_TRUE(data.LoadList(data.Payees, info_configs::Payees()));
   EXPECT_TRUE(data.Payees.IsEmpty());
 }
 
 TEST(RegisterStore, findsPayersAndPayeesByExactAccount) {
   TempAppDir dir;
-  dir.write("param/Payer.xml",
+  dir.Write("param/Payer.xml",
             RegisterFile("<AccountList>" + PayerItem("A1", "first") + PayerItem("a1", "lower") +
                          PayerItem("A1", "second") + "</AccountList>"));
-  dir.write("param/Payee.xml",
+  dir.Write("param/Payee.xml",
             RegisterFile("<AccountList>" + PayeeItem("P1", "registered", "0") + "</AccountList>"));
-  dir.write("param/PayeeLocal.xml",
+  dir.Write("param/PayeeLocal.xml",
             RegisterFile("<LocalList>" + PayeeItem("L1", "other bank", "0") +
                          PayeeItem("L1", "own bank", "1") + PayeeItem("P1", "local", "1") +
                          PayeeItem("L2", "blank", "") + "</LocalList>"));
-  TStartedRegisters data(dir.path());
+  TStartedRegisters data(dir.Path());
   EXPECT_EQ(data.FindPayer("A1")->PayAccName, "first");
   EXPECT_EQ(data.FindLastPayer("A1")->PayAccName, "second");
   EXPECT_EQ(data.FindPayer("a1")->PayAccName, "lower");
@@ -77,7 +77,7 @@ TEST(RegisterStore, findsPayersAndPayeesByExactAccount) {
 
 TEST(RegisterStore, refreshPartiesCopiesRegisteredPartiesKeepingThePayersExchangeNo) {
   TempAppDir dir;
-  TStartedRegisters data(dir.path());
+  TStartedRegisters data(dir.Path());
   auto payer = std::make_unique<TPayerInfo>();
   payer->PayAccNo = "A1";
   payer->PayAccName = U("维岭科技");
@@ -108,28 +108,28 @@ TEST(RegisterStore, refreshPartiesCopiesRegisteredPartiesKeepingThePayersExchang
 
 TEST(RegisterStore, mergePayeesLeavesOutRepeatedAccountsOfTheFile) {
   TempAppDir dir;
-  dir.write("import.xml", RegisterFile("<AccountList>" + PayeeItem("1", "甲", "1") +
+  dir.Write("import.xml", RegisterFile("<AccountList>" + PayeeItem("1", "甲", "1") +
                                        PayeeItem("1", "乙", "1") + PayeeItem(" 1 ", "甲", "0") +
                                        PayeeItem("2", "甲", "0") + "</AccountList>"));
-  TStartedRegisters data(dir.path());
+  TStartedRegisters data(dir.Path());
   TOwningList<TPayeeInfo> imported;
   imported.Append(std::make_unique<TPayeeInfo>());  // replaced, not merged into
-  ASSERT_TRUE(data.MergePayees(imported, InfoConfigs::Payees().At(dir.file("import.xml"))));
+  ASSERT_TRUE(data.MergePayees(imported, info_configs::Payees().At(dir.File("import.xml"))));
   ASSERT_EQ(imported.Count(), 3);
   EXPECT_EQ(imported[0].RcvAccName, U("甲"));
   EXPECT_EQ(imported[0].IsNVX, "1");
   EXPECT_EQ(imported[1].RcvAccName, U("乙"));
   EXPECT_EQ(imported[2].RcvAccNo, "2");
 
-  EXPECT_FALSE(data.MergePayees(imported, InfoConfigs::Payees().At(dir.file("missing.xml"))));
+  EXPECT_FALSE(data.MergePayees(imported, info_configs::Payees().At(dir.File("missing.xml"))));
   EXPECT_TRUE(imported.IsEmpty());
 }
 
 TEST(RegisterStore, usagesAreSortedAndFoldedIgnoringCaseAndSavedAsGbkLines) {
   TempAppDir dir;
-  dir.write("param/Usage.txt", codec::toGbk(U("工资\r\nrent\r\n\r\n  Rent \r\n货款\nRENT\r\n\t\r\n"
+  dir.Write("param/Usage.txt", codec::ToGbk(U("工资\r\nrent\r\n\r\n  Rent \r\n货款\nRENT\r\n\t\r\n"
                                               "Bonus\r\n奖金\r\n")));
-  TStartedRegisters data(dir.path());
+  TStartedRegisters data(dir.Path());
   ASSERT_EQ(data.Usages.Count(), 5);
   EXPECT_EQ(data.Usages.At(0), "Bonus");
   EXPECT_EQ(data.Usages.At(1), "rent");
@@ -143,8 +143,8 @@ TEST(RegisterStore, usagesAreSortedAndFoldedIgnoringCaseAndSavedAsGbkLines) {
   data.SaveUsages();
   QStringList chinese = {U("工资"), U("货款"), U("奖金")};
   chinese.sort();  // the Chinese texts keep their code order among themselves
-  EXPECT_EQ(dir.read("param/Usage.txt"),
-            codec::toGbk(U("advance\r\nrent\r\n") + chinese.join("\r\n") + "\r\n"));
+  EXPECT_EQ(dir.Read("param/Usage.txt"),
+            codec::ToGbk(U("advance\r\nrent\r\n") + chinese.join("\r\n") + "\r\n"));
 }
 
 }  // namespace
