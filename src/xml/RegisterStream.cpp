@@ -6,6 +6,7 @@
 
 #include "platform/codec/Gbk.h"
 #include "platform/files/AtomicFile.h"
+#include "platform/files/AtomicFileWriter.h"
 #include "xml/MarkupScanner.h"
 #include "xml/XmlFiles.h"
 #include "xml/XmlFormat.h"

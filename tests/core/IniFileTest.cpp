@@ -4,7 +4,7 @@
 
 #include "core/IniFile.h"
 #include "platform/codec/Gbk.h"
-#include "platform/files/AtomicFile.h"
+#include "platform/files/FileError.h"
 #include "support/TempAppDir.h"
 
 namespace {

@@ -12,7 +12,7 @@
 
 #include "platform/codec/Gbk.h"
 #include "platform/errors/ClerkError.h"
-#include "platform/files/AtomicFile.h"
+#include "platform/files/FileError.h"
 #include "platform/prompts/ScriptedPrompts.h"
 #include "shell/FormMain.h"
 #include "shell/MenuTreeItem.h"

@@ -5,7 +5,7 @@
 #include <QTableView>
 #include <stdexcept>
 
-#include "platform/files/AtomicFile.h"
+#include "platform/files/FileError.h"
 #include "support/TempAppDir.h"
 #include "widgets/grid/GridLayout.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/codec/Gbk.h"
-#include "platform/files/AtomicFile.h"
+#include "platform/files/FileError.h"
 #include "support/FileSizeLimit.h"
 #include "support/TempAppDir.h"
 #include "xml/TextConversions.h"

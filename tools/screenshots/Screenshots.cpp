@@ -212,7 +212,7 @@ class TShooter {
     const std::size_t before = prompts_.Messages().size();
     screen->btnSubmitClick();
     const auto& messages = prompts_.Messages();
-    if (messages.size() == before || messages.back().Caption != QStringLiteral("警告")) {
+    if (messages.size() == before || messages.back().Caption != TPrompts::kWarningCaption) {
       for (std::size_t i = before; i < messages.size(); ++i)
         std::fprintf(stderr, "%s\n", qPrintable(messages[i].Text));
       std::fprintf(stderr, "the submission was not partly refused\n");

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/spreadsheet/SpreadsheetError.h"
+
 // The compound-file container of .xls workbooks: a small file system of sectors
 // with one stream of interest, "Workbook".
 namespace spreadsheet {

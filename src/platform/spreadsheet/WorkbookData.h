@@ -5,8 +5,6 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/errors/ClerkError.h"
-
 // A workbook as the readers give it and the writers take it: worksheets in
 // order, each a grid of cell texts. Row r, column c (from 0) is rows[r][c]; a
 // row may be shorter than others, and a missing cell reads as empty text.
@@ -24,11 +22,4 @@ struct TSheetData {
 
 struct TWorkbookData {
   std::vector<TSheetData> Sheets;
-};
-
-// A workbook could not be read or written: not a workbook, truncated, locked,
-// too large for its format, or refused as hostile. The message says which.
-class TSpreadsheetError : public TClerkError {
- public:
-  using TClerkError::TClerkError;
 };

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 
+#include "platform/spreadsheet/SpreadsheetError.h"
 #include "platform/spreadsheet/WorkbookData.h"
 
 // .xls workbooks (BIFF8 in a compound file).

@@ -5,6 +5,8 @@
 #include <QtGlobal>
 #include <vector>
 
+#include "platform/spreadsheet/SpreadsheetError.h"
+
 // Reading side of BIFF8: the records of a stream and the strings they carry.
 // Every read is checked against the bytes present; a shortfall throws
 // TSpreadsheetError.

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/spreadsheet/SpreadsheetError.h"
 #include "platform/spreadsheet/WorkbookData.h"
 
 // .xlsx workbooks (Office Open XML).

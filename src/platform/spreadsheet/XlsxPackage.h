@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/spreadsheet/SpreadsheetError.h"
 #include "platform/spreadsheet/WorkbookData.h"
 
 typedef struct zip zip_t;

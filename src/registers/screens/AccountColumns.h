@@ -5,7 +5,7 @@
 
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
-#include "widgets/grid/MapleColumn.h"
+#include "widgets/grid/ColumnSpec.h"
 
 // The columns and cells shared by the account registers and the list of
 // accounts that an import did not update. Column 0 is the row number.

@@ -8,7 +8,7 @@
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
 #include "widgets/base/ClientDialog.h"
-#include "widgets/grid/MapleColumn.h"
+#include "widgets/grid/ColumnSpec.h"
 
 class TListModel;
 class TMapleGrid;

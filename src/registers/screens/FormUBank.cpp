@@ -36,10 +36,6 @@ QRadioButton* NewChoice(QWidget* parent, const QString& name, const QString& cap
   return choice;
 }
 
-QString Caption() {
-  return QStringLiteral("系统提示");
-}
-
 }  // namespace
 
 TFormUBank::TFormUBank(TPrompts& prompts, const QString& paramDir, QWidget* parent)
@@ -97,8 +93,8 @@ void TFormUBank::btnOkClick() {
   if (path.isEmpty()) return;
   if (path.endsWith(codetables::SourceFileName(kind), Qt::CaseInsensitive) &&
       codetables::UpdateCodeTable(kind, path, paramDir_)) {
-    Prompts().Info(Caption(), QStringLiteral("文件已更新完成！"));
+    Prompts().Info(TPrompts::kSystemCaption, QStringLiteral("文件已更新完成！"));
   } else {
-    Prompts().Error(Caption(), QStringLiteral("文件格式有误，请重新下载更新文件！"));
+    Prompts().Error(TPrompts::kSystemCaption, QStringLiteral("文件格式有误，请重新下载更新文件！"));
   }
 }

@@ -5,7 +5,7 @@
 
 #include "core/AppInfo.h"
 #include "platform/errors/ClerkError.h"
-#include "platform/files/AtomicFile.h"
+#include "platform/files/FileError.h"
 #include "platform/prompts/Prompts.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <iterator>
 #include <type_traits>
 
-#include "widgets/grid/MapleColumn.h"
+#include "widgets/grid/ColumnSpec.h"
 
 // A table model over a list that a screen keeps: one row per entry, the
 // screen's columns, and the text of each cell. With numbered rows column 0

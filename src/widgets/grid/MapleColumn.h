@@ -2,22 +2,10 @@
 
 #include <QColor>
 #include <QString>
-#include <Qt>
+
+#include "widgets/grid/ColumnSpec.h"
 
 class TMapleGrid;
-
-enum class TColumnAlignment { Left, Right, Center };
-
-Qt::Alignment ToQtAlignment(TColumnAlignment alignment);
-
-constexpr int kDefaultColumnWidth = 64;
-
-// A column as screens declare it: grid->SetColumns({{title, width, alignment}, ...}).
-struct TColumnSpec {
-  QString Title;
-  int Width = kDefaultColumnWidth;
-  TColumnAlignment Alignment = TColumnAlignment::Center;
-};
 
 // One column of a TMapleGrid, owned by the grid. The width lives in the view
 // (QTableView::columnWidth), so that whatever sets it there, a layout file or

@@ -60,9 +60,9 @@ TMapleGrid::TMapleGrid(TPrompts& prompts, QWidget* parent) : QTableView(parent),
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setTabKeyNavigation(false);
 
-  connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this] {
-    if (OnWidthChange) OnWidthChange();
-  });
+  connect(horizontalHeader(), &QHeaderView::sectionResized, this, Guarded(prompts_, [this] {
+            if (OnWidthChange) OnWidthChange();
+          }));
   connect(this, &QAbstractItemView::doubleClicked, this,
           Guarded(prompts_, [this](const QModelIndex& index) {
             if (OnDblClick && index.row() < totalRowCount_) OnDblClick(index.column(), index.row());

@@ -2,7 +2,7 @@
 
 #include "SampleBatch.h"
 #include "batch/documents/BatchFile.h"
-#include "platform/files/AtomicFile.h"
+#include "platform/files/FileError.h"
 #include "support/TempAppDir.h"
 
 namespace {

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include "platform/spreadsheet/WorkbookData.h"
+
+// One worksheet of an open workbook, rows and columns counted from 1, cells
+// read and written as text.
+class TWorksheet {
+ public:
+  explicit TWorksheet(TSheetData& sheet) : sheet_(sheet) {}
+
+  // The used range: from row and column 1 to the last non-empty cell.
+  int UsedRows() const { return sheet_.RowCount(); }
+  int UsedColumns() const { return sheet_.ColumnCount(); }
+  QString ReadCell(int row, int column) const { return sheet_.Cell(row - 1, column - 1); }
+  void WriteCell(int row, int column, const QString& text) {
+    sheet_.SetCell(row - 1, column - 1, text);
+  }
+  QString Name() const { return sheet_.Name; }
+
+ private:
+  TSheetData& sheet_;
+};

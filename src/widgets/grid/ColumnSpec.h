@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <Qt>
+
+enum class TColumnAlignment { Left, Right, Center };
+
+Qt::Alignment ToQtAlignment(TColumnAlignment alignment);
+
+constexpr int kDefaultColumnWidth = 64;
+
+// A column as screens declare it: grid->SetColumns({{title, width, alignment}, ...}).
+struct TColumnSpec {
+  QString Title;
+  int Width = kDefaultColumnWidth;
+  TColumnAlignment Alignment = TColumnAlignment::Center;
+};
