@@ -25,13 +25,13 @@ const QString& UBankCodePath() {
 }
 
 QString ParamDir() {
-  const QString dir = WorkDir().filePath(QStringLiteral("param"));
+  QString dir = WorkDir().filePath(QStringLiteral("param"));
   QDir().mkpath(dir);
   return dir;
 }
 
 void UpdateBranchTable(benchmark::State& state) {
-  const QString source = UBankCodePath();
+  const QString& source = UBankCodePath();
   const QString param = ParamDir();
   for (auto _ : state) {
     if (!codetables::UpdateCodeTable(TCodeFile::Branch, source, param))

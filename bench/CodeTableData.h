@@ -63,7 +63,7 @@ inline QByteArray UBankCodeText() {
 
 // Writes the file as dir/UBANKCODE.TXT and returns its path; empty on failure.
 inline QString WriteUBankCodeFile(const QString& dir) {
-  const QString path = QDir(dir).filePath(QStringLiteral("UBANKCODE.TXT"));
+  QString path = QDir(dir).filePath(QStringLiteral("UBANKCODE.TXT"));
   QFile file(path);
   const QByteArray bytes = UBankCodeText();
   if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) return {};

@@ -48,8 +48,8 @@ const std::vector<Payee>& Payees() {
   return kPayees;
 }
 
-struct Grid {
-  Grid() {
+struct GridFixture {
+  GridFixture() {
     Grid.SetColumns({{U("序号"), 50, TColumnAlignment::Right},
                      {U("收款账号"), 140},
                      {U("收款账户名称"), 220},
@@ -86,7 +86,7 @@ struct Grid {
 // The count changes every time, as after adding or deleting a row, so that
 // the view really rebuilds its rows.
 void SetTotalRowCount(benchmark::State& state) {
-  Grid grid;
+  GridFixture grid;
   int count = kRows;
   for (auto _ : state) {
     count = count == kRows ? kRows - 1 : kRows;
@@ -96,7 +96,7 @@ void SetTotalRowCount(benchmark::State& state) {
 
 // From an empty list to the full one, as when a register screen first opens.
 void SetTotalRowCountFromEmpty(benchmark::State& state) {
-  Grid grid;
+  GridFixture grid;
   for (auto _ : state) {
     grid.Grid.SetTotalRowCount(0);
     grid.Grid.SetTotalRowCount(kRows);
@@ -104,20 +104,20 @@ void SetTotalRowCountFromEmpty(benchmark::State& state) {
 }
 
 void PaintMiddle(benchmark::State& state) {
-  Grid grid;
+  GridFixture grid;
   grid.Grid.Row_Safe(kRows / 2);
   for (auto _ : state) benchmark::DoNotOptimize(grid.Grid.grab());
 }
 
 void PaintEnd(benchmark::State& state) {
-  Grid grid;
+  GridFixture grid;
   grid.Grid.Row_Safe(kRows - 1);
   for (auto _ : state) benchmark::DoNotOptimize(grid.Grid.grab());
 }
 
 // Find from the first row for a text no cell of the name column holds.
 void FindNothing(benchmark::State& state) {
-  Grid grid;
+  GridFixture grid;
   TScriptedPrompts& prompts = grid.Prompts;
   const int mode = int(state.range(0));
   for (auto _ : state) {

@@ -22,7 +22,7 @@ constexpr int kXlsRows = 65536;
 constexpr int kColumns = 10;
 
 QString Dir() {
-  const QString dir = qEnvironmentVariable("SPREADSHEET_BENCH_DIR", QDir::tempPath());
+  QString dir = qEnvironmentVariable("SPREADSHEET_BENCH_DIR", QDir::tempPath());
   QDir().mkpath(dir);
   return dir;
 }

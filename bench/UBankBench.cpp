@@ -62,7 +62,7 @@ const TOtherBankTables& Tables() {
 }
 
 void LoadTables(benchmark::State& state) {
-  const QString param = ParamDir();
+  const QString& param = ParamDir();
   qsizetype branches = 0;
   for (auto _ : state) {
     const TOtherBankTables tables = TOtherBankTables::Load(param);

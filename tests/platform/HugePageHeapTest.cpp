@@ -46,6 +46,7 @@ TEST(HugePageHeap, newBlocksSmallAndLargeComeFromMemoryAdvisedForHugePages) {
   if (modes.find("[madvise]") == std::string::npos) GTEST_SKIP() << "THP mode: " << modes;
   UseHugePagesForHeap();
   std::vector<void*> small;
+  small.reserve(10000);
   for (int i = 0; i < 10000; ++i) small.push_back(std::malloc(64));
   void* large = std::malloc(8 << 20);  // a file read buffer, say
   EXPECT_TRUE(Advised(small.back()));

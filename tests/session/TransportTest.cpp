@@ -91,7 +91,7 @@ QByteArray FetchDirectly(const QString& url) {
   QEventLoop loop;
   QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
   loop.exec();
-  const QByteArray bytes = reply->readAll();
+  QByteArray bytes = reply->readAll();
   delete reply;
   return bytes;
 }
@@ -100,7 +100,7 @@ QByteArray FetchDirectly(const QString& url) {
 // `tail` after `tailDelayMs`.
 class SlowTailServer {
  public:
-  SlowTailServer(QByteArray head, QByteArray tail, int tailDelayMs) {
+  SlowTailServer(const QByteArray& head, const QByteArray& tail, int tailDelayMs) {
     server_.listen(QHostAddress::LocalHost);
     QObject::connect(&server_, &QTcpServer::newConnection, [=, this] {
       while (QTcpSocket* socket = server_.nextPendingConnection()) {

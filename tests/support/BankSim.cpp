@@ -92,13 +92,13 @@ QList<TSimRequest> TBankSim::Requests() const {
   const QJsonDocument document = QJsonDocument::fromJson(Control("GET", "/__sim/requests"), &error);
   if (!document.isArray()) throw Failure("bad request log: " + error.errorString());
   QList<TSimRequest> requests;
-  for (const QJsonValue& item : document.array()) {
+  for (const auto& item : document.array()) {
     const QJsonObject object = item.toObject();
     TSimRequest request;
     request.Method = Latin1(object.value("method"));
     request.Path = Latin1(object.value("path"));
     request.Query = Latin1(object.value("query"));
-    for (const QJsonValue& header : object.value("headers").toArray()) {
+    for (const auto& header : object.value("headers").toArray()) {
       const QJsonArray pair = header.toArray();
       request.Headers.append({Latin1(pair.at(0)), Latin1(pair.at(1))});
     }
@@ -141,7 +141,7 @@ QByteArray TBankSim::Control(const QByteArray& method, const QByteArray& path,
                       .arg(QString::fromLatin1(method), QString::fromLatin1(path),
                            QString::fromStdString(httplib::to_string(result.error()))));
   }
-  const QByteArray reply(result->body.data(), qsizetype(result->body.size()));
+  QByteArray reply(result->body.data(), qsizetype(result->body.size()));
   if (result->status != 200) {
     throw Failure(
         QStringLiteral("%1 %2: %3")

@@ -41,10 +41,10 @@ TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
   customer.Name = object.value(QLatin1String("name")).toString();
   customer.TradeType = object.value(QLatin1String("tradeType")).toInt(0);
   customer.AgentType = object.value(QLatin1String("agentType")).toInt(0);
-  for (const QJsonValue& op : object.value(QLatin1String("operators")).toArray()) {
+  for (const auto& op : object.value(QLatin1String("operators")).toArray()) {
     customer.Operators.append(ReadOperator(op.toObject(), fileName));
   }
-  for (const QJsonValue& account : object.value(QLatin1String("accounts")).toArray()) {
+  for (const auto& account : object.value(QLatin1String("accounts")).toArray()) {
     customer.Accounts.append(ReadAccount(account.toObject(), fileName));
   }
   return customer;
@@ -78,10 +78,10 @@ TSimData ParseSimData(const QByteArray& json, const QString& fileName) {
   const QJsonObject announcement = root.value(QLatin1String("announcement")).toObject();
   data.AnnounceShow = announcement.value(QLatin1String("show")).toString(QStringLiteral("0"));
   data.AnnounceMessage = announcement.value(QLatin1String("message")).toString();
-  for (const QJsonValue& download : root.value(QLatin1String("downloads")).toArray()) {
+  for (const auto& download : root.value(QLatin1String("downloads")).toArray()) {
     data.Downloads.append(ReadDownload(download.toObject(), fileName));
   }
-  for (const QJsonValue& customer : root.value(QLatin1String("customers")).toArray()) {
+  for (const auto& customer : root.value(QLatin1String("customers")).toArray()) {
     data.Customers.append(ReadCustomer(customer.toObject(), fileName));
   }
   return data;

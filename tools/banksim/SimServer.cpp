@@ -34,7 +34,7 @@ void MaskMultipart(const httplib::Request& request) {
   for (auto& [name, value] : headers) {
     if (QByteArray::fromStdString(name).compare("Content-Type", Qt::CaseInsensitive) == 0 &&
         HasMultipartType(value)) {
-      value = kMultipartMask + value;
+      value.insert(0, kMultipartMask);
     }
   }
 }

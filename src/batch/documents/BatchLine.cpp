@@ -30,7 +30,7 @@ qsizetype SignificantDigits(const QString& exact) {
 }  // namespace
 
 QString AmountText(const TAmount& money) {
-  const QString exact = money.ToText();
+  QString exact = money.ToText();
   if (SignificantDigits(exact) <= 15) return exact;
   // Past 15 digits the general form rounds, as the number formatting does.
   return xml::FormatReal(double(money.Units()) / double(TAmount::kScale));

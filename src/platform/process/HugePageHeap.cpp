@@ -38,5 +38,8 @@ void UseHugePagesForHeap() {
   const auto page = std::uintptr_t(sysconf(_SC_PAGESIZE));
   const std::uintptr_t from = (before + page - 1) & ~(page - 1);
   // Only what is mapped now is advised: later growth, past the reserve, gets small pages.
-  if (after > from) madvise(reinterpret_cast<void*>(from), after - from, MADV_HUGEPAGE);
+  if (after > from) {
+    // NOLINTNEXTLINE(performance-no-int-to-ptr): the address comes from sbrk
+    madvise(reinterpret_cast<void*>(from), after - from, MADV_HUGEPAGE);
+  }
 }

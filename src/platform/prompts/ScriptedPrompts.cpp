@@ -37,8 +37,9 @@ TScriptedMessage TScriptedPrompts::LastMessage() const {
 }
 
 qsizetype TScriptedPrompts::PendingAnswers() const {
-  return qsizetype(buttonAnswers_.size() + textAnswers_.size() + fileAnswers_.size() +
-                   modalAnswers_.size());
+  const size_t pending =
+      buttonAnswers_.size() + textAnswers_.size() + fileAnswers_.size() + modalAnswers_.size();
+  return qsizetype(pending);
 }
 
 TPrompts::Button TScriptedPrompts::Message(Icon icon, const QString& caption, const QString& text,

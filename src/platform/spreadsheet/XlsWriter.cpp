@@ -193,7 +193,8 @@ QByteArray SheetStream(const TSheetData& sheet, bool first, TSharedStrings& stri
   out.EndRecord();
   for (int r = 0; r < rows; ++r) {
     const QStringList& cells = sheet.Rows[size_t(r)];
-    for (int c = 0; c < qMin<int>(cells.size(), columns); ++c) {
+    const int used = int(qMin<qsizetype>(cells.size(), columns));
+    for (int c = 0; c < used; ++c) {
       const QString& text = cells[c];
       if (text.isEmpty()) continue;
       if (text.size() > kMaxCellChars)

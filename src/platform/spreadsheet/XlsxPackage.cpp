@@ -66,7 +66,7 @@ std::optional<TXlsxPart> TXlsxPackage::Read(const std::string& name, bool asTree
         zip_fclose(file);
         Fail(QStringLiteral("内存不足。"));
       }
-      part.Bytes.release();
+      static_cast<void>(part.Bytes.release());  // realloc moved or kept the block
       part.Bytes.reset(grown);
     }
     const zip_int64_t got = zip_fread(file, part.end(), kChunk);

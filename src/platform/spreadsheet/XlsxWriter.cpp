@@ -115,7 +115,7 @@ void WriteTo(const TWorkbookData& data, const QString& file, const QString& targ
     const TSheetData& sheet = data.Sheets[i];
     CheckLimits(sheet, target);
     lxw_worksheet* worksheet = workbook_add_worksheet(workbook, names[qsizetype(i)].toUtf8());
-    if (!worksheet) Fail(target, QStringLiteral("无法添加工作表 %1。").arg(names[i]));
+    if (!worksheet) Fail(target, QStringLiteral("无法添加工作表 %1。").arg(names[qsizetype(i)]));
     for (size_t r = 0; r < sheet.Rows.size(); ++r) {
       const QStringList& cells = sheet.Rows[r];
       for (qsizetype c = 0; c < cells.size(); ++c) {

@@ -34,7 +34,7 @@ QLineEdit* NewField(QWidget* parent, const char* name, int maxLength) {
 
 // Trims the field's text and writes the trimmed text back.
 QString TrimmedField(QLineEdit* field) {
-  const QString text = field->text().trimmed();
+  QString text = field->text().trimmed();
   if (text != field->text()) field->setText(text);
   return text;
 }

@@ -18,7 +18,7 @@ bool IsNameChar(char c) {
 
 // The key as an element name; only plain ASCII names are accepted.
 QByteArray ElementName(const QString& key) {
-  const QByteArray name = key.toLatin1();
+  QByteArray name = key.toLatin1();
   bool valid = !key.isEmpty() && QString::fromLatin1(name) == key && IsNameStart(name[0]);
   for (char c : name) valid = valid && IsNameChar(c);
   if (!valid)

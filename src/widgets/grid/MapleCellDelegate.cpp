@@ -34,7 +34,8 @@ void TMapleCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   const QRect textRect = option.rect.adjusted(kCellMargin, 0, -kCellMargin, 0);
   const QString text =
       ShownCellText(grid_.CellText(col, row), column.Clip(), textRect.width(), option.fontMetrics);
-  painter->drawText(textRect,
-                    ToQtAlignment(column.Alignment()) | Qt::AlignVCenter | Qt::TextWordWrap, text);
+  const int flags =
+      static_cast<int>(ToQtAlignment(column.Alignment()) | Qt::AlignVCenter) | Qt::TextWordWrap;
+  painter->drawText(textRect, flags, text);
   painter->restore();
 }

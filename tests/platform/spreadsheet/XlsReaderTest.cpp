@@ -155,7 +155,7 @@ TEST(XlsReader, readsWhatXlwtWroteAsXlrdReadsIt) {
     const TSheetData& sheet = workbook.Sheets[size_t(s)];
     EXPECT_EQ(sheet.Name, expected["name"].toString());
     TSheetData xlrdSheet;
-    for (const QJsonValue& value : expected["cells"].toArray()) {
+    for (const auto& value : expected["cells"].toArray()) {
       const QJsonArray cell = value.toArray();
       const int type = cell[2].toInt();
       QString text = cell[3].toString();

@@ -47,9 +47,12 @@ inline TParts Package(const std::vector<std::pair<std::string, std::string>>& sh
     // The last sheet's target is absolute.
     const std::string target = i + 1 == sheets.size() ? "/xl/worksheets/sheet" + n + ".xml"
                                                       : "worksheets/sheet" + n + ".xml";
-    rels +=
-        R"(<Relationship Id="rId)" + n + R"(" Target=")" + target +
-        R"(" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet"/>)";
+    rels.append(R"(<Relationship Id="rId)")
+        .append(n)
+        .append(R"(" Target=")")
+        .append(target)
+        .append(
+            R"(" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/worksheet"/>)");
     parts.emplace_back(
         "xl/worksheets/sheet" + n + ".xml",
         R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main">)" +
@@ -81,7 +84,7 @@ inline TWorkbookData ReadWithOpenpyxl(const QString& path) {
       "                   for row in ws.iter_rows(values_only=True)]] for ws in wb.worksheets]))\n",
       {path});
   TWorkbookData workbook;
-  for (const QJsonValue& sheetValue : QJsonDocument::fromJson(json).array()) {
+  for (const auto& sheetValue : QJsonDocument::fromJson(json).array()) {
     TSheetData sheet;
     sheet.Name = sheetValue[0].toString();
     const QJsonArray rows = sheetValue[1].toArray();

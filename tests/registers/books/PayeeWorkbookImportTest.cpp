@@ -17,7 +17,7 @@ class PayeeWorkbookImportTest : public testing::TestWithParam<const char*> {
   QString Workbook(const std::vector<QStringList>& rows) {
     TWorkbookData book;
     book.Sheets.push_back(TSheetData{QStringLiteral("Sheet1"), rows});
-    const QString path = dir.File(QStringLiteral("payees.") + QString::fromLatin1(GetParam()));
+    QString path = dir.File(QStringLiteral("payees.") + QString::fromLatin1(GetParam()));
     WriteWorkbookFile(book, path);
     return path;
   }

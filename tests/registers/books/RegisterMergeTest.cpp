@@ -89,7 +89,7 @@ TEST(MergeImportedPayees, anOtherBankEntryWithoutInterbankNumberIsReplacedSilent
 class MergeImportedLocalTest : public testing::Test {
  protected:
   // Answers the questions in turn and records which local entries were asked about.
-  std::function<bool(qsizetype)> Answers(std::vector<bool> answers) {
+  std::function<bool(qsizetype)> Answers(const std::vector<bool>& answers) {
     return [this, answers](qsizetype i) {
       asked.push_back(i);
       return answers.at(asked.size() - 1);

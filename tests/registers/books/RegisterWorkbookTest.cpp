@@ -50,9 +50,9 @@ else:
   EXPECT_TRUE(python.waitForFinished(60000));
   EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
   std::vector<QStringList> cells;
-  for (const QJsonValue& row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
+  for (const auto& row : QJsonDocument::fromJson(python.readAllStandardOutput()).array()) {
     cells.emplace_back();
-    for (const QJsonValue& cell : row.toArray()) cells.back().append(cell.toString(U("?")));
+    for (const auto& cell : row.toArray()) cells.back().append(cell.toString(U("?")));
   }
   return cells;
 }
