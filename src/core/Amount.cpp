@@ -1,5 +1,6 @@
 #include "core/Amount.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace {
@@ -81,6 +82,26 @@ std::optional<TAmount> TAmount::Parse(QStringView input) {
   // The lowest value has no positive counterpart, so a negative may go one further.
   if (units > kMaxUnits + (negative ? 1 : 0)) return std::nullopt;
   return TAmount(static_cast<qint64>(negative ? -units : units));
+}
+
+std::optional<TAmount> TAmount::ParsePayment(QStringView text) {
+  constexpr qsizetype kMaxWholeDigits = 13;
+  constexpr qsizetype kMaxDecimals = 2;
+  const qsizetype point = text.indexOf(u'.');
+  const QStringView whole = point < 0 ? text : text.left(point);
+  const QStringView decimals = point < 0 ? QStringView() : text.mid(point + 1);
+  const auto allDigits = [](QStringView part) {
+    return std::all_of(part.begin(), part.end(), IsDigit);
+  };
+  if (whole.isEmpty() || whole.size() > kMaxWholeDigits || !allDigits(whole)) return std::nullopt;
+  if (point >= 0 && (decimals.isEmpty() || decimals.size() > kMaxDecimals || !allDigits(decimals)))
+    return std::nullopt;
+  return Parse(text);
+}
+
+bool TAmount::IsPayment() const {
+  constexpr qint64 kLimit = 10000000000000LL * kScale;  // 10^13 yuan
+  return units_ > 0 && units_ % 100 == 0 && units_ < kLimit;
 }
 
 QString TAmount::ToText() const {

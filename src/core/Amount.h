@@ -21,6 +21,15 @@ class TAmount {
   // not a number (only ASCII digits count) or the value does not fit.
   static std::optional<TAmount> Parse(QStringView text);
 
+  // An amount typed or imported for a payment: 1 to 13 digits, optionally "."
+  // and one or two decimals. Nothing else passes, so that a slip of the finger
+  // ("1e5", "0.001", "1,000", " 5", "+5") cannot become a different sum.
+  static std::optional<TAmount> ParsePayment(QStringView text);
+
+  // Whether the amount could be sent as a payment: more than zero, whole cents,
+  // at most 13 digits before the point.
+  bool IsPayment() const;
+
   constexpr qint64 Units() const { return units_; }
   constexpr bool IsZero() const { return units_ == 0; }
 

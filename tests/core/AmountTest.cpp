@@ -45,6 +45,20 @@ TEST(Amount, refusesWhatIsNotANumberOrDoesNotFit) {
     EXPECT_FALSE(TAmount::Parse(QString::fromUtf8(bad)).has_value()) << bad;
 }
 
+TEST(Amount, paymentTextIsPlainDecimalsWithAtMostTwoPlaces) {
+  for (const char* bad : {"1e5", "1E5", "0.001", "1,000", "+5", "-5", " 5", "5 ", "5.", ".5", "",
+                          "12345678901234.00", "１２", "0x10"})
+    EXPECT_FALSE(TAmount::ParsePayment(QString::fromUtf8(bad)).has_value()) << bad;
+  EXPECT_EQ(TAmount::ParsePayment(u"0.01")->Units(), 100);
+  EXPECT_EQ(TAmount::ParsePayment(u"99999999999.99")->ToText(), QStringLiteral("99999999999.99"));
+  EXPECT_EQ(TAmount::ParsePayment(u"9999999999999.9")->ToText(), QStringLiteral("9999999999999.9"));
+  EXPECT_EQ(TAmount::ParsePayment(u"5")->ToText(), QStringLiteral("5"));
+
+  EXPECT_TRUE(TAmount::FromUnits(100).IsPayment());
+  for (qint64 units : {0LL, -100LL, 10LL, 10000000000000LL * TAmount::kScale})
+    EXPECT_FALSE(TAmount::FromUnits(units).IsPayment()) << units;
+}
+
 TEST(Amount, writesTheShortestForm) {
   EXPECT_EQ(TAmount::FromUnits(12345000).ToText(), QStringLiteral("1234.5"));
   EXPECT_EQ(TAmount::FromYuan(100).ToText(), QStringLiteral("100"));

@@ -69,7 +69,7 @@ std::optional<TPayMoneyInfo> ReadBatchLine(const QString& line) {
   if (pieces.size() > 17 || (pieces.size() == 17 && !pieces[16].isEmpty())) return std::nullopt;
 
   TPayMoneyInfo doc;
-  doc.Money = TAmount::Parse(pieces[11]).value_or(TAmount());
+  doc.Money = TAmount::ParsePayment(pieces[11]).value_or(TAmount());
   if (doc.Money <= TAmount()) return std::nullopt;
 
   doc.Payer.PayAccName = pieces[1];

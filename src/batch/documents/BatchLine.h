@@ -18,7 +18,8 @@ QString BatchLine(const TPayMoneyInfo& doc, int seqNo);
 
 // The document of a line, or nothing when the line is rejected: fewer than 14
 // pieces, more than 17 or 17 whose last is not empty (a "|" inside a value), or
-// an amount that is not greater than zero (unreadable counts as 0).
+// an amount that is not a plain payment amount greater than zero
+// (TAmount::ParsePayment).
 // Pieces are not trimmed. An empty usage reads as a single space; BankCode and
 // AreaCode are read only from a line of 16 or 17 pieces (a single space when
 // empty). Fields the line does not carry stay empty. The caller completes the

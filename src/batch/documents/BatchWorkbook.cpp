@@ -68,7 +68,7 @@ QStringList Row16(const TPayMoneyInfo& doc, int seqNo) {
 }
 
 TAmount ReadAmount(const QString& text) {
-  return TAmount::Parse(text).value_or(TAmount());
+  return TAmount::ParsePayment(text).value_or(TAmount());
 }
 
 QString BankCategory(const QString& text) {
@@ -138,7 +138,9 @@ QList<TBatchSheetRow> ReadBatchSheet(const TWorksheet& sheet) {
       continue;
     }
     emptyRows = 0;
-    rows.append({row, twelve ? Read12(cell) : Read16(cell)});
+    const QString amount = cell(twelve ? 10 : 12);
+    const bool badAmount = !amount.isEmpty() && !TAmount::ParsePayment(amount);
+    rows.append({row, twelve ? Read12(cell) : Read16(cell), badAmount});
   }
   return rows;
 }

@@ -23,11 +23,14 @@ void WriteBatchSheet16(const TBatch& batch, TWorksheet& sheet);
 struct TBatchSheetRow {
   int Row;  // worksheet row, from 1
   TPayMoneyInfo Doc;
+  bool BadAmount = false;  // the amount cell holds text that is no payment amount
 };
 
 // The documents of the worksheet: twelve-column layout when its used range is
 // exactly twelve columns wide (row 1 skipped), otherwise sixteen-column. Cells
-// are trimmed of white space and control characters; an unreadable amount is 0.
+// are trimmed of white space and control characters. An amount cell that is
+// neither empty nor a plain payment amount (TAmount::ParsePayment) reads as 0 and
+// marks the row BadAmount.
 // Twelve columns: "01" gives IsNVX "1", "02" gives "0", other text is kept.
 // Sixteen columns: columns 13, 15 and 16 are not read.
 // In both layouts a row whose first cell is empty is skipped, and reading stops

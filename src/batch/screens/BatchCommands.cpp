@@ -58,6 +58,14 @@ QString MoneyCellText(const TAmount& money) {
   return FormatAmount(true, money);
 }
 
+QString AmountProblem(const TBatch& batch) {
+  for (qsizetype i = 0; i < batch.Count(); ++i) {
+    if (!batch[i].Money.IsPayment())
+      return QStringLiteral("第%1笔转账记录的金额不正确，请修改后再提交！").arg(i + 1);
+  }
+  return {};
+}
+
 QString PasswordProblem(const QString& password) {
   if (password.trimmed().isEmpty()) return QStringLiteral("请输入交易密码。");
   if (password.size() < 6 || password.size() > 12)

@@ -37,6 +37,11 @@ QString BatchSumText(const TBatch& batch);
 // The amount column: "1,500.50", blank for zero.
 QString MoneyCellText(const TAmount& money);
 
+// The message refusing a batch that holds an amount no clerk could have typed
+// (from a file saved before amounts were checked as typed), empty when every
+// amount may be sent.
+QString AmountProblem(const TBatch& batch);
+
 // The message refusing a transaction password, empty when it may be sent: it
 // must not be blank and must have 6 to 12 characters as typed.
 QString PasswordProblem(const QString& password);

@@ -180,6 +180,7 @@ void TFormBatch::CreateControls() {
   submitBar->addWidget(passwordLabel);
   submitBar->addWidget(edtPassword_);
   submitBar->addWidget(btnSubmit);
+  connect(edtPassword_, &QLineEdit::returnPressed, btnSubmit, &QPushButton::click);
 
   auto* pnlList = new QWidget(this);
   pnlList->setObjectName(QStringLiteral("pnlList"));
@@ -458,6 +459,10 @@ void TFormBatch::ImportWorkbook(const QString& path) {
   }
   for (TBatchSheetRow& row : rows) {
     if (BatchFull()) return;
+    if (row.BadAmount) {
+      if (!AskContinueAfter(row.Row)) return;
+      continue;
+    }
     if (row.Doc.Money <= TAmount()) return;  // ends the import without a message
     if (HasFieldSeparator(row.Doc)) {
       // A "|" would shift the fields of the line sent to the bank.
@@ -477,10 +482,11 @@ void TFormBatch::btnSubmitClick() {
     return;
   }
   const QString password = edtPassword_->text();
-  const QString problem = PasswordProblem(password);
-  if (!problem.isEmpty()) {
-    Prompts().Info(TPrompts::kNoticeCaption, problem);
-    return;
+  for (const QString& problem : {AmountProblem(batch_), PasswordProblem(password)}) {
+    if (!problem.isEmpty()) {
+      Prompts().Info(TPrompts::kNoticeCaption, problem);
+      return;
+    }
   }
   TSessionControl& session = context_.Session;
   if (!session.IsLoggedOn() && !session.LogOn(window())) return;

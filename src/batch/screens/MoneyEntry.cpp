@@ -78,7 +78,7 @@ void AddPayees(QList<TCandidate>& list, const TOwningList<TPayeeInfo>& payees, T
 }  // namespace
 
 TAmount AmountOf(const QString& text) {
-  return TAmount::Parse(text).value_or(TAmount());
+  return TAmount::ParsePayment(text).value_or(TAmount());
 }
 
 std::optional<TProblem> Check(const TPayerInfo& payer, const TPayeeInfo& payee,

@@ -22,7 +22,7 @@ struct TProblem {
   TFocus Focus;
 };
 
-// The amount text as money; text that is not a number gives zero.
+// The amount text as money; text that is not a plain payment amount gives zero.
 TAmount AmountOf(const QString& text);
 
 // The first failing check, or nothing when the document may be stored. A value

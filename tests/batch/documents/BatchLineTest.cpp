@@ -70,7 +70,7 @@ TEST(BatchLine, readsAWellFormedLineIntoTheFieldsItCarries) {
 
   // Pieces keep their blanks.
   const std::optional<TPayMoneyInfo> spaced =
-      ReadBatchLine(U("1| 甲 |a|b|c|d|e|f|g|h|0| 5 |x||  |\t|"));
+      ReadBatchLine(U("1| 甲 |a|b|c|d|e|f|g|h|0|5|x||  |\t|"));
   ASSERT_TRUE(spaced);
   EXPECT_EQ(spaced->Payer.PayAccName, U(" 甲 "));
   EXPECT_EQ(spaced->Money, TAmount::FromYuan(5));
@@ -113,13 +113,12 @@ TEST(BatchLine, theNumberOfPiecesDecidesWhatIsRead) {
 }
 
 TEST(BatchLine, aLineWhoseAmountIsNotAboveZeroIsRejected) {
-  for (const char* amount : {"0", "-5", "abc", "", "0.00005", "1,000", "12元"})
+  for (const char* amount :
+       {"0", "-5", "abc", "", "0.00005", "0.001", "1,000", "12元", "1e5", " 5"})
     EXPECT_FALSE(ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|%1|01|u|||").arg(U(amount)))) << amount;
-  // Taken to the nearest ten-thousandth, halves to even.
-  const std::optional<TPayMoneyInfo> doc =
-      ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|0.00015|01|u|||"));
+  const std::optional<TPayMoneyInfo> doc = ReadBatchLine(U("1|a|b|c|d|e|f|g|h|i|0|0.01|01|u|||"));
   ASSERT_TRUE(doc);
-  EXPECT_EQ(doc->Money, TAmount::FromUnits(2));
+  EXPECT_EQ(doc->Money, TAmount::FromUnits(100));
 }
 
 TEST(BatchLine, linesSurviveBeingReadAndWrittenAgain) {
@@ -130,7 +129,7 @@ TEST(BatchLine, linesSurviveBeingReadAndWrittenAgain) {
   EXPECT_EQ(own->Payee.BankCode, U(" "));
 
   for (const QString& line : {BatchLine(*sample::OwnBank(), 3), BatchLine(*sample::OtherBank(), 12),
-                              U("1000|甲|001|44|622|乙| |丙| | |0|0.0001|01|用途|102|1000|")}) {
+                              U("1000|甲|001|44|622|乙| |丙| | |0|0.01|01|用途|102|1000|")}) {
     const std::optional<TPayMoneyInfo> doc = ReadBatchLine(line);
     ASSERT_TRUE(doc) << line.toStdString();
     EXPECT_EQ(BatchLine(*doc, line.section(u'|', 0, 0).toInt()), line);

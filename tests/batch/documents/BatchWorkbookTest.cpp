@@ -149,8 +149,10 @@ TEST(BatchWorkbook, sixteenColumnReadingSkipsEmptyRowsUntilFiftyInARowOrTheUsedR
   EXPECT_EQ(rows[0].Row, 1);
   EXPECT_EQ(rows[0].Doc.Payer.PayAccNo, U("acc1"));
   EXPECT_EQ(rows[0].Doc.Money, TAmount::FromYuan(5));
+  EXPECT_FALSE(rows[0].BadAmount);
   EXPECT_EQ(rows[1].Row, 52);
-  EXPECT_EQ(rows[1].Doc.Money, TAmount::FromYuan(-1));
+  EXPECT_TRUE(rows[1].Doc.Money.IsZero());  // "-1" is no payment amount
+  EXPECT_TRUE(rows[1].BadAmount);
 
   TSheetData empty;
   EXPECT_TRUE(ReadBatchSheet(TWorksheet(empty)).isEmpty());

@@ -110,11 +110,22 @@ TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheCler
   screen.btnImportClick();
   EXPECT_EQ(screen.Batch().Count(), 3);  // A1 again, then stopped at line 2
 
+  // An amount that is not plain payment text is refused like any bad line.
+  screen.Batch().Clear();
+  prompts.AnswerFile(WriteText("slips.txt", Line(1, "B1", "1e5") + "\r\n" + Line(2, "B2", "0.001") +
+                                                "\r\n" + Line(3, "B3", "12.50") + "\r\n"));
+  prompts.Answer(QMessageBox::Ok);
+  prompts.Answer(QMessageBox::Ok);
+  screen.btnImportClick();
+  EXPECT_EQ(Column(Child<TMapleGrid>(screen, "grdBatch"), 3), QStringList({"B3"}));
+  EXPECT_EQ(prompts.MessageTexts().mid(prompts.MessageTexts().size() - 2),
+            QStringList({"导入第1行失败,继续吗?", "导入第2行失败,继续吗?"}));
+
   // A file that cannot be read is reported; the batch stays.
   prompts.AnswerFile(app.File("io/missing.txt"));
   screen.btnImportClick();
   EXPECT_EQ(prompts.LastMessage().Caption, "错误");
-  EXPECT_EQ(screen.Batch().Count(), 3);
+  EXPECT_EQ(screen.Batch().Count(), 1);
 }
 
 TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) {
@@ -122,6 +133,7 @@ TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) 
   FillBatch(source, 25);
   source[19].Money = TAmount();
   source[4].Usage = "货|款";
+  source[7].Money = TAmount::FromUnits(10);  // 0.001: no payment amount
   const QString path = app.File("io/batch.xls");
   {
     std::unique_ptr<TWorkbook> book = TSpreadsheetApp::Start()->NewWorkbook();
@@ -133,9 +145,11 @@ TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) 
   screen.show();
   prompts.AnswerFile(path);
   prompts.Answer(QMessageBox::Ok);
+  prompts.Answer(QMessageBox::Ok);
   screen.btnImportClick();
-  EXPECT_EQ(screen.Batch().Count(), 18);  // rows 1-19 less row 5
-  EXPECT_EQ(prompts.MessageTexts(), QStringList({"导入第5行失败,继续吗?"}));
+  EXPECT_EQ(screen.Batch().Count(), 17);  // rows 1-19 less rows 5 and 8
+  EXPECT_EQ(prompts.MessageTexts(),
+            QStringList({"导入第5行失败,继续吗?", "导入第8行失败,继续吗?"}));
   EXPECT_EQ(screen.Batch()[4].Payee.RcvAccNo, source[5].Payee.RcvAccNo);
 
   // Without the spreadsheet component nothing is imported.
@@ -145,7 +159,7 @@ TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) 
   prompts.AnswerFile(path);
   screen.btnImportClick();
   ExpectLastMessage(QMessageBox::Critical, "错误", "Excel may not be installed");
-  EXPECT_EQ(screen.Batch().Count(), 18);
+  EXPECT_EQ(screen.Batch().Count(), 17);
 }
 
 TEST_F(BatchScreenTest, exportsWriteTheTextFileItsArchiveAndTheWorkbookOfTheTradeType) {

@@ -1,3 +1,5 @@
+#include <QApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 
@@ -96,11 +98,28 @@ TEST_F(BatchSubmitTest, nothingIsSentWithoutDocumentsOrWithAPasswordOfTheWrongLe
   }
   EXPECT_EQ(prompts.LastMessage().Text, "交易密码必须大于6位小于12位。");
 
+  // An amount kept from an older batch file that no clerk could type is not sent.
+  const TAmount kept = screen.Batch()[1].Money;
+  screen.Batch()[1].Money = TAmount::FromUnits(10);
+  EXPECT_TRUE(Submit("123456").isEmpty());
+  EXPECT_EQ(prompts.LastMessage().Text, "第2笔转账记录的金额不正确，请修改后再提交！");
+  screen.Batch()[1].Money = kept;
+
   // Six and twelve characters go to the bank; twelve is the wrong password here.
   EXPECT_EQ(Submit("123456789012").size(), 1);
   ExpectMessages({{QMessageBox::Critical, "错误", "信息提示\r\r交易密码错误。(EBLN0004)"}});
   EXPECT_EQ(Child<QLineEdit>(screen, "edtPassword").text(), "");
   EXPECT_EQ(Submit("123456").size(), 1);
+  EXPECT_EQ(prompts.LastMessage().Text.left(6), "单据提交成功");
+
+  // Enter in the password field submits as the button does.
+  SampleDocuments(screen, "3100012345001", false);
+  sim.ClearRequests();
+  auto& password = Child<QLineEdit>(screen, "edtPassword");
+  password.setText("123456");
+  QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+  QApplication::sendEvent(&password, &enter);
+  EXPECT_EQ(sim.Requests().size(), 1);
   EXPECT_EQ(prompts.LastMessage().Text.left(6), "单据提交成功");
 }
 

@@ -148,6 +148,11 @@ TEST_F(DefMoneyTest, okRefusesWithMessageAndFocusUntilEveryCheckPasses) {
   Usage()->setEditText("货款|预付");
   form.btnOkClick();
   ExpectRefused("请输入正确的金额!", "edtMoney");
+  for (const char* slip : {"1e5", "1E5", "0.001", "1,000", "+5", " 5", "12345678901234.00"}) {
+    Type("edtMoney", QString::fromUtf8(slip));
+    form.btnOkClick();
+    ExpectRefused("请输入正确的金额!", "edtMoney");
+  }
   Type("edtMoney", "88");
   form.btnOkClick();
   ExpectRefused("用途不能包含字符“|”！", "cmbUsage");
@@ -238,14 +243,14 @@ TEST_F(DefMoneyTest, executeStoresOnlyOnOk) {
   doc.Payee = Payee("2002", "0");
   prompts.AnswerModal([this](QDialog&) {
     Usage()->setEditText(QString(35, u'款'));
-    Type("edtMoney", " 12.345 ");
+    Type("edtMoney", "12.34");
     form.btnOkClick();
     return form.result();
   });
   EXPECT_TRUE(form.Execute(doc, "1001", batch));
   EXPECT_EQ(doc.Payer.PayAccNo, "1001");
   EXPECT_EQ(doc.Usage.size(), 30);
-  EXPECT_EQ(doc.Money.ToText(), "12.345");
+  EXPECT_EQ(doc.Money.ToText(), "12.34");
 }
 
 TEST_F(DefMoneyTest, typeAheadListsCandidatesAndCopiesTheClickedRecord) {

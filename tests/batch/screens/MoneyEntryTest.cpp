@@ -65,11 +65,12 @@ TEST_F(MoneyEntryTest, partyChecksLookAtBankAndRightType) {
 }
 
 TEST_F(MoneyEntryTest, theAmountMustReadAsMoreThanZeroTenThousandths) {
-  for (const char* bad : {"", "abc", "0", "-5", "0.00004", "1,000", "１０"}) {
+  for (const char* bad :
+       {"", "abc", "0", "-5", "0.00004", "0.001", "1,000", "１０", " 12.5 ", "1e3"}) {
     EXPECT_EQ(Problem("工资", bad), "请输入正确的金额!") << bad;
     EXPECT_EQ(focus, TFocus::Amount);
   }
-  for (const char* good : {"0.0001", " 12.5 ", "1e3"}) EXPECT_EQ(Problem("工资", good), "") << good;
+  for (const char* good : {"0.01", "12.5", "1000"}) EXPECT_EQ(Problem("工资", good), "") << good;
   EXPECT_EQ(AmountOf("1500.50").ToText(), "1500.5");
   EXPECT_TRUE(AmountOf("nonsense").IsZero());
 }
