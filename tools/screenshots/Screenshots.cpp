@@ -9,6 +9,8 @@
 #include <cstdio>
 
 #include "batch/screens/FormBatch.h"
+#include "batch/screens/fmSelectPayee.h"
+#include "batch/screens/fmSelectPayer.h"
 #include "platform/prompts/ScriptedPrompts.h"
 #include "registers/screens/FormDefPayee.h"
 #include "registers/screens/FormSelectUBank.h"
@@ -151,6 +153,16 @@ class TShooter {
       ok = ShootPayeeDialog(QStringLiteral("1"), options_.OwnBankPayeeFile) && ok;
     if (!options_.OtherBankPayeeFile.isEmpty())
       ok = ShootPayeeDialog(QStringLiteral("0"), options_.OtherBankPayeeFile) && ok;
+    if (!options_.SelectPayerFile.isEmpty()) {
+      TfmSelectPayer dialog(Registers(), &main_);
+      dialog.ShowList(QString(), QString());
+      ok = ShootDialog(dialog, options_.SelectPayerFile) && ok;
+    }
+    if (!options_.SelectPayeeFile.isEmpty()) {
+      TfmSelectPayee dialog(Registers(), &main_);
+      dialog.ShowList(QString());
+      ok = ShootDialog(dialog, options_.SelectPayeeFile) && ok;
+    }
     if (!options_.PayeeRegisterFile.isEmpty()) {
       main_.ShowScreen(10);
       ok = Save(main_, options_.PayeeRegisterFile) && ok;
@@ -160,7 +172,8 @@ class TShooter {
 
   // Three documents from the demo registers: two to payees of this bank and
   // one to a payee of another bank; withRejected leaves out that payee's
-  // interbank number, which the bank refuses.
+  // interbank number, which the bank refuses, and otherwise a fourth document
+  // carries the largest amount the list shows in full.
   void FillDemoBatch(TFormBatch& screen, bool withRejected) {
     TRegisterStore& registers = program_.Data().Registers;
     TBatch& batch = screen.Batch();
@@ -183,6 +196,14 @@ class TShooter {
       if (withRejected && doc->Payee.IsNVX != QLatin1String("1")) doc->Payee.UbankNo.clear();
       doc->Money = TAmount::Parse(amounts[i]).value_or(TAmount());
       doc->Usage = usages[i];
+      batch.Append(std::move(doc));
+    }
+    if (!withRejected && !payees.isEmpty()) {
+      auto doc = std::make_unique<TPayMoneyInfo>();
+      doc->Payer = *payer;
+      doc->Payee = *payees[0];
+      doc->Money = TAmount::Parse(u"99999999999.99").value_or(TAmount());
+      doc->Usage = QStringLiteral("设备采购");
       batch.Append(std::move(doc));
     }
     screen.Refresh();
@@ -241,6 +262,8 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.OtherBankPayeeFile = ValueAfter(arguments, "--screenshot-defpayee-other");
   options.BatchFile = ValueAfter(arguments, "--screenshot-batch");
   options.BatchFailuresFile = ValueAfter(arguments, "--screenshot-batch-failures");
+  options.SelectPayerFile = ValueAfter(arguments, "--screenshot-select-payer");
+  options.SelectPayeeFile = ValueAfter(arguments, "--screenshot-select-payee");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;

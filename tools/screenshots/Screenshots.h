@@ -33,6 +33,8 @@ struct TScreenshotOptions {
   QString OtherBankPayeeFile;
   QString BatchFile;
   QString BatchFailuresFile;
+  QString SelectPayerFile;
+  QString SelectPayeeFile;
   QString CustId;
   QString OperId;
 
@@ -40,7 +42,8 @@ struct TScreenshotOptions {
     return !MainWindowFile.isEmpty() || !LogonDialogFile.isEmpty() || !AnnouncementFile.isEmpty() ||
            !UBankDialogFile.isEmpty() || !UBankNoDialogFile.isEmpty() ||
            !PayeeRegisterFile.isEmpty() || !OwnBankPayeeFile.isEmpty() ||
-           !OtherBankPayeeFile.isEmpty() || !BatchFile.isEmpty() || !BatchFailuresFile.isEmpty();
+           !OtherBankPayeeFile.isEmpty() || !BatchFile.isEmpty() || !BatchFailuresFile.isEmpty() ||
+           !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };
