@@ -37,6 +37,6 @@ int main(int argc, char** argv) {
     return 1;
   }
   program->ReportDamagedFiles();
-  program->MainWindow().showMaximized();
+  program->MainWindow().ShowFillingScreen();
   return app.exec();
 }

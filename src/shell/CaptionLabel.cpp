@@ -11,3 +11,9 @@ QLabel* CaptionLabel(const QString& caption, QWidget* parent) {
   title->setFont(font);
   return title;
 }
+
+QLabel* NotYetBuiltLabel(QWidget* parent) {
+  auto* note = new QLabel(QStringLiteral("此功能将在后续版本中提供"), parent);
+  note->setObjectName(QStringLiteral("lblNotYetBuilt"));
+  return note;
+}

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -342,4 +343,9 @@ void TFormMain::closeEvent(QCloseEvent* event) {
     }
   }
   event->accept();
+}
+
+void TFormMain::ShowFillingScreen() {
+  setGeometry(screen()->availableGeometry());
+  showMaximized();
 }

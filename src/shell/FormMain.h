@@ -55,6 +55,10 @@ class TFormMain : public QMainWindow {
   // embedded in the work area but not shown; nullptr for a code without a screen.
   TFormOriginal* ScreenInstance(qint32 code);
 
+  // Shows the window maximised; it fills the screen's available area also
+  // where no window manager maximises it.
+  void ShowFillingScreen();
+
   void BuildMenu();
   // Shows the screen of a menu code in the work area. False when it is already
   // the current one, when the current screen refuses to close, or when the code

@@ -13,6 +13,7 @@ TPlaceholderDialog::TPlaceholderDialog(TPrompts& prompts, const QString& caption
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(CaptionLabel(caption, this));
+  layout->addWidget(NotYetBuiltLabel(this));
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("关闭"));
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -2,7 +2,8 @@
 
 #include "widgets/base/ClientDialog.h"
 
-// Stands in for a dialog that is not built yet: its caption and a close button.
+// Stands in for a dialog that is not built yet: its caption, a line saying the
+// function comes in a later version, and a close button.
 class TPlaceholderDialog : public TClientDialog {
   Q_OBJECT
  public:

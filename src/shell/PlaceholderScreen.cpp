@@ -12,5 +12,6 @@ TPlaceholderScreen::TPlaceholderScreen(TScreenServices services, const QString& 
   setWindowTitle(caption);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(CaptionLabel(caption, this));
+  layout->addWidget(NotYetBuiltLabel(this));
   layout->addStretch();
 }

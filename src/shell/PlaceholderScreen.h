@@ -2,7 +2,8 @@
 
 #include "widgets/base/FormOriginal.h"
 
-// Stands in for a screen that is not built yet: its caption as a title.
+// Stands in for a screen that is not built yet: its caption as a title and a
+// line saying the function comes in a later version.
 class TPlaceholderScreen : public TFormOriginal {
   Q_OBJECT
  public:

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScreen>
 #include <QStackedWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -182,6 +183,30 @@ TEST_F(MainWindowTest, menuCodesOpenTheirScreensAndUnknownCodesNothing) {
   Choose(*form, "未知");
   EXPECT_EQ(CurrentCaption(*form), Text("收款人名册"));
   EXPECT_TRUE(prompts.Messages().empty());
+}
+
+TEST_F(MainWindowTest, fillsTheAvailableScreenAndUnbuiltEntriesSaySoOnTheirPage) {
+  auto form = Open("[转账]\n明细=3\n[参数]\n更新=5\n");
+  form->ShowFillingScreen();
+  EXPECT_TRUE(form->isMaximized());
+  EXPECT_TRUE(form->frameGeometry().contains(form->screen()->availableGeometry()));
+
+  const QString later = Text("此功能将在后续版本中提供");
+  Choose(*form, "明细");
+  const auto* note = form->CurrentScreen()->findChild<QLabel*>(QStringLiteral("lblNotYetBuilt"));
+  ASSERT_NE(note, nullptr);
+  EXPECT_EQ(note->text(), later);
+
+  session->LogOnSucceeds = true;
+  QString dialogNote;
+  prompts.AnswerModal([&dialogNote](QDialog& dialog) {
+    if (auto* label = dialog.findChild<QLabel*>(QStringLiteral("lblNotYetBuilt")))
+      dialogNote = label->text();
+    return int(QDialog::Rejected);
+  });
+  Choose(*form, "更新");
+  EXPECT_EQ(prompts.ModalRuns().back().WindowTitle, Text("更新客户端软件参数"));
+  EXPECT_EQ(dialogNote, later);
 }
 
 TEST_F(MainWindowTest, screensAreKeptAliveAndClosedWhenReplaced) {

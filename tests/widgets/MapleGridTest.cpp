@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -9,6 +10,7 @@
 #include "platform/prompts/ScriptedPrompts.h"
 #include "support/TempAppDir.h"
 #include "widgets/grid/GridLayout.h"
+#include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleCellDelegate.h"
 #include "widgets/grid/MapleGrid.h"
 
@@ -267,6 +269,39 @@ TEST(MapleGrid, clippedCellsShowOneHashPerByte) {
   const int wide = metrics.horizontalAdvance(text);
   EXPECT_EQ(ShownCellText(text, true, wide - 1, metrics), "##########");
   EXPECT_EQ(ShownCellText(text, true, wide, metrics), text);
-  EXPECT_EQ(ShownCellText(text, false, 1, metrics), text);
   EXPECT_EQ(ShownCellText("", true, 0, metrics), "");
+}
+
+TEST(MapleGrid, amountsWidenTheirColumnAndLongTextsEndInAnEllipsisWithTheWholeTextAsTip) {
+  const QString largest = "99,999,999,999.99";
+  const QString longName = QString("北京市海淀区科技发展").repeated(6);
+  QList<QStringList> rows{{"张三", "1.00"}};
+  TRecordListModel<QList<QStringList>> model(
+      rows, {{"户名", 160, TColumnAlignment::Left}, {"金额", 90, TColumnAlignment::Right, true}},
+      [](const QStringList& row, int col) { return row.value(col); }, false);
+  TMapleGrid grid{Prompts()};
+  grid.SetListModel(&model);
+  EXPECT_EQ(grid.columnWidth(1), 90);  // never narrower than declared
+
+  rows.append({longName, largest});
+  grid.Column(1).SetWidth(90);  // as a layout file saved before may set it
+  model.Refresh();
+  const QFontMetrics metrics(QApplication::font());
+  const int amountRoom = CellTextWidth(grid.columnWidth(1), grid.showGrid());
+  EXPECT_GE(amountRoom, metrics.horizontalAdvance(largest));
+  EXPECT_EQ(ShownCellText(largest, false, amountRoom, metrics), largest);
+  EXPECT_FALSE(grid.model()->index(1, 1).data(Qt::ToolTipRole).isValid());
+
+  const int nameRoom = CellTextWidth(grid.columnWidth(0), grid.showGrid());
+  const QString shown = ShownCellText(longName, false, nameRoom, metrics);
+  EXPECT_TRUE(shown.endsWith(u'…')) << shown.toStdString();
+  EXPECT_FALSE(shown.contains(u'\n'));
+  EXPECT_LE(metrics.horizontalAdvance(shown), nameRoom);
+  EXPECT_EQ(grid.model()->index(1, 0).data(Qt::ToolTipRole).toString(), longName);
+  EXPECT_FALSE(grid.model()->index(0, 0).data(Qt::ToolTipRole).isValid());
+
+  // A wider column stays as wide.
+  grid.Column(1).SetWidth(300);
+  model.Refresh();
+  EXPECT_EQ(grid.columnWidth(1), 300);
 }

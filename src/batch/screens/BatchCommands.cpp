@@ -51,7 +51,7 @@ QString BatchCountText(const TBatch& batch) {
 QString BatchSumText(const TBatch& batch) {
   TAmount sum;
   for (const TPayMoneyInfo& doc : batch) sum += doc.Money;
-  return QStringLiteral("总金额 %1 元").arg(AmountText(sum));
+  return QStringLiteral("总金额 %1 元").arg(FormatAmount(false, sum));
 }
 
 QString MoneyCellText(const TAmount& money) {

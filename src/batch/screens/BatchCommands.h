@@ -30,7 +30,7 @@ QStringList BatchTextLines(const QByteArray& fileBytes);
 // would shift every later field of the line.
 bool HasFieldSeparator(const TPayMoneyInfo& doc);
 
-// The status bar: "共 3 笔" and "总金额 1500.5 元".
+// The status bar: "共 3 笔" and "总金额 1,500.50 元", the sum as the list shows amounts.
 QString BatchCountText(const TBatch& batch);
 QString BatchSumText(const TBatch& batch);
 

@@ -151,7 +151,7 @@ void TFormBatch::CreateControls() {
        {QStringLiteral("收款人账号"), 140, TColumnAlignment::Left},
        {QStringLiteral("收款人账户名称"), 170, TColumnAlignment::Left},
        {QStringLiteral("收款人开户行全称"), 185, TColumnAlignment::Left},
-       {QStringLiteral("金额"), 90, TColumnAlignment::Right},
+       {QStringLiteral("金额"), 90, TColumnAlignment::Right, true},
        {QStringLiteral("用途"), 100, TColumnAlignment::Left}},
       &DocumentCell, true, this);
   grid_->SetListModel(model_);

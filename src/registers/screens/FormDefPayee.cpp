@@ -19,6 +19,7 @@
 #include "registers/screens/UBankChoiceLists.h"
 #include "widgets/base/CommandGuard.h"
 #include "widgets/base/OkCancelRow.h"
+#include "widgets/base/ReadOnlyField.h"
 
 namespace {
 
@@ -104,7 +105,7 @@ void FillNameList(QComboBox* list, const QStringList& values, const QString& tex
 // A list that cannot be chosen from, showing a text that none of its entries has.
 void ShowFixedText(QComboBox* list, const QString& text) {
   list->setEditable(true);
-  list->lineEdit()->setReadOnly(true);
+  SetFieldReadOnly(*list->lineEdit());
   list->setCurrentIndex(-1);
   list->setEditText(text);
 }
@@ -217,7 +218,7 @@ QWidget* TFormDefPayee::CreateOtherBankPage() {
   connect(cmbUBank_, &QComboBox::activated, this,
           Guarded(Prompts(), [this](int i) { BranchPicked(i); }));
   edtOldCounter_ = NewField(page, QStringLiteral("edtOldCounter"));
-  edtOldCounter_->setReadOnly(true);
+  SetFieldReadOnly(*edtOldCounter_);
 
   lblManualNote_ = new QLabel(QStringLiteral("提示：尊敬的客户，为加快您的账务处理速度，建议您在快"
                                              "速选择中重新选择收款账户开户行信息。"),
@@ -225,11 +226,9 @@ QWidget* TFormDefPayee::CreateOtherBankPage() {
   lblManualNote_->setObjectName(QStringLiteral("lblManualNote"));
   lblManualNote_->setWordWrap(true);
   lblManualNote_->setStyleSheet(QStringLiteral("color: #c00000;"));
-  // Room for the wrapped lines, whatever width the layout gives.
+  // Room for the wrapped lines, whatever width the layout gives; hidden, the
+  // note takes no room and the dialog shrinks back.
   lblManualNote_->setMinimumHeight(lblManualNote_->fontMetrics().lineSpacing() * 3);
-  QSizePolicy notePolicy = lblManualNote_->sizePolicy();
-  notePolicy.setRetainSizeWhenHidden(true);
-  lblManualNote_->setSizePolicy(notePolicy);
 
   auto* form = NewForm();
   form->addRow(NewLabel(page, QStringLiteral("所属银行：")), cmbBank_);
@@ -238,10 +237,10 @@ QWidget* TFormDefPayee::CreateOtherBankPage() {
   form->addRow(NewLabel(page, QString()), choices);
   form->addRow(NewLabel(page, QStringLiteral("开户机构：")), cmbUBank_);
   form->addRow(NewLabel(page, QStringLiteral("原开户机构：")), edtOldCounter_);
-  form->addRow(lblManualNote_);
   auto* layout = new QVBoxLayout(page);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(form);
+  layout->addWidget(lblManualNote_);
   return page;
 }
 
@@ -317,8 +316,8 @@ void TFormDefPayee::BranchChosen(int index) {
 }
 
 void TFormDefPayee::ClearControls() {
-  edtAccNo_->setReadOnly(false);
-  edtAccName_->setReadOnly(false);
+  SetFieldReadOnly(*edtAccNo_, false);
+  SetFieldReadOnly(*edtAccName_, false);
   edtAccNo_->clear();
   edtAccName_->clear();
   rbOwnBank_->setEnabled(true);
@@ -402,8 +401,8 @@ void TFormDefPayee::ShowOtherBankPayee(const TPayeeInfo& payee) {
 }
 
 void TFormDefPayee::Lock() {
-  edtAccNo_->setReadOnly(true);
-  edtAccName_->setReadOnly(true);
+  SetFieldReadOnly(*edtAccNo_);
+  SetFieldReadOnly(*edtAccName_);
   (definition_.OpenedAsOwnBank() ? rbOtherBank_ : rbOwnBank_)->setEnabled(false);
   cmbBranch_->setEnabled(false);
   cmbCounter_->setEnabled(false);

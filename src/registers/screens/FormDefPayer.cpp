@@ -12,6 +12,7 @@
 #include "registers/books/UsageText.h"
 #include "registers/records/PayerInfo.h"
 #include "widgets/base/OkCancelRow.h"
+#include "widgets/base/ReadOnlyField.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ TFormDefPayer::TFormDefPayer(const TRegisterContext& context, QWidget* parent)
 QLineEdit* TFormDefPayer::NewShownField(const QString& name) {
   auto* field = new QLineEdit(this);
   field->setObjectName(name);
-  field->setReadOnly(true);
+  SetFieldReadOnly(*field);
   field->setMinimumWidth(TextWidth(this, 26));
   return field;
 }

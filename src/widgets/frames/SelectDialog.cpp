@@ -3,11 +3,20 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "widgets/base/CommandGuard.h"
 #include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
+
+namespace {
+
+constexpr int kListDialogHeight = 420;
+
+}  // namespace
 
 TSelectDialog::TSelectDialog(TPrompts& prompts, const QString& objectName, const QString& caption,
                              const QString& gridName, QWidget* parent)
@@ -24,12 +33,22 @@ TSelectDialog::TSelectDialog(TPrompts& prompts, const QString& objectName, const
   grid_->OnDblClick = [this](int, int) { btnSelectClick(); };
   grid_->installEventFilter(this);
   layout->addWidget(grid_);
-  resize(760, 420);
+}
+
+QSize TSelectDialog::WholeListSize() const {
+  int columns = 0;
+  for (int col = 0; col < grid_->ColumnCount(); ++col) columns += grid_->columnWidth(col);
+  const int scrollBar = grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid_);
+  const QMargins margins = layout()->contentsMargins();
+  const int width =
+      columns + 2 * grid_->frameWidth() + scrollBar + margins.left() + margins.right();
+  return {qMax(width, minimumSizeHint().width()), kListDialogHeight};
 }
 
 void TSelectDialog::SetModel(TListModel* model) {
   model_ = model;
   grid_->SetListModel(model);
+  resize(WholeListSize().boundedTo(screen()->availableGeometry().size()));
 }
 
 int TSelectDialog::EntryCount() const {
@@ -78,6 +97,13 @@ void TSelectDialog::btnFindClick() {
 
 void TSelectDialog::btnFindNextClick() {
   grid_->FindNext();
+}
+
+void TSelectDialog::showEvent(QShowEvent* event) {
+  TClientDialog::showEvent(event);
+  // Choosing the current row before the dialog had its size may have
+  // scrolled the narrow list sideways.
+  grid_->horizontalScrollBar()->setValue(0);
 }
 
 bool TSelectDialog::eventFilter(QObject* watched, QEvent* event) {

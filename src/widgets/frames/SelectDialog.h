@@ -20,6 +20,9 @@ class TSelectDialog : public TClientDialog {
  public:
   // The row chosen, or -1.
   int ChosenRow() const { return chosen_; }
+  // The size that shows every column of the list whole; the dialog opens at
+  // this size, cut to the screen's available area.
+  QSize WholeListSize() const;
 
   void btnSelectClick();
   void btnExitClick();
@@ -47,6 +50,8 @@ class TSelectDialog : public TClientDialog {
   void ClearChoice() { chosen_ = -1; }
 
   bool eventFilter(QObject* watched, QEvent* event) override;
+  // The list opens scrolled to its first column.
+  void showEvent(QShowEvent* event) override;
 
  private:
   QHBoxLayout* buttons_ = nullptr;

@@ -10,8 +10,11 @@ Qt::Alignment ToQtAlignment(TColumnAlignment alignment);
 constexpr int kDefaultColumnWidth = 64;
 
 // A column as screens declare it: grid->SetColumns({{title, width, alignment}, ...}).
+// A column that fits its text widens, whenever the rows change, to the widest
+// text it holds (amounts are never cut); it never becomes narrower.
 struct TColumnSpec {
   QString Title;
   int Width = kDefaultColumnWidth;
   TColumnAlignment Alignment = TColumnAlignment::Center;
+  bool FitsText = false;
 };

@@ -7,8 +7,17 @@
 #include "widgets/grid/MapleGrid.h"
 
 QString ShownCellText(const QString& text, bool clip, int textWidth, const QFontMetrics& metrics) {
-  if (!clip || metrics.horizontalAdvance(text) <= textWidth) return text;
-  return QString(codec::GbkLength(text), QLatin1Char('#'));
+  if (metrics.horizontalAdvance(text) <= textWidth) return text;
+  if (clip) return QString(codec::GbkLength(text), QLatin1Char('#'));
+  return metrics.elidedText(text, Qt::ElideRight, textWidth);
+}
+
+int CellTextWidth(int columnWidth, bool gridLines) {
+  return columnWidth - 2 * kCellMargin - (gridLines ? 1 : 0);
+}
+
+int ColumnWidthFor(const QString& text, bool gridLines, const QFontMetrics& metrics) {
+  return metrics.horizontalAdvance(text) + 2 * kCellMargin + (gridLines ? 1 : 0);
 }
 
 TMapleCellDelegate::TMapleCellDelegate(TMapleGrid& grid)
@@ -35,7 +44,7 @@ void TMapleCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& op
   const QString text =
       ShownCellText(grid_.CellText(col, row), column.Clip(), textRect.width(), option.fontMetrics);
   const int flags =
-      static_cast<int>(ToQtAlignment(column.Alignment()) | Qt::AlignVCenter) | Qt::TextWordWrap;
+      static_cast<int>(ToQtAlignment(column.Alignment()) | Qt::AlignVCenter) | Qt::TextSingleLine;
   painter->drawText(textRect, flags, text);
   painter->restore();
 }

@@ -51,6 +51,9 @@ class TMapleColumn {
   // A text too wide for the cell shows as "#" once per GBK byte.
   bool Clip() const { return clip_; }
   void SetClip(bool clip);
+  // Widens to the widest text of its cells whenever the rows change.
+  bool FitsText() const { return fitsText_; }
+  void SetFitsText(bool fits) { fitsText_ = fits; }
 
  private:
   TMapleGrid& grid_;
@@ -63,4 +66,5 @@ class TMapleColumn {
   int size_ = 0;
   bool half_ = false;
   bool clip_ = false;
+  bool fitsText_ = false;
 };

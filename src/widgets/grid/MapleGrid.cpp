@@ -107,6 +107,7 @@ void TMapleGrid::SetColumns(const QList<TColumnSpec>& columns) {
     column.SetTitle(spec.Title);
     column.SetAlignment(spec.Alignment);
     column.SetWidth(spec.Width);
+    column.SetFitsText(spec.FitsText);
   }
 }
 
@@ -185,7 +186,23 @@ void TMapleGrid::SetTotalRowCount(int count) {
   const int col = Col();
   totalRowCount_ = qMax(count, 0);
   model_->ResetRows(qMax(totalRowCount_, 1));
+  WidenColumnsToText();
   SetCurrentCell(qMax(col, 0), qBound(0, row, RowCount() - 1));
+}
+
+void TMapleGrid::WidenColumnsToText() {
+  for (TMapleColumn& column : columns_) {
+    if (!column.FitsText() || !column.Visible()) continue;
+    // The longest text is measured, not every text: cheap for long lists, and
+    // exact for figures, whose digits are equally wide.
+    QString longest;
+    for (int row = 0; row < totalRowCount_; ++row) {
+      QString text = CellText(column.Index(), row);
+      if (text.size() > longest.size()) longest = std::move(text);
+    }
+    const int needed = ColumnWidthFor(longest, showGrid(), fontMetrics());
+    if (needed > column.Width()) column.SetWidth(needed);
+  }
 }
 
 int TMapleGrid::RowCount() const {
@@ -242,6 +259,13 @@ QString TMapleGrid::CellText(int col, int row) const {
   if (listModel_) text = listModel_->CellText(row, col);
   if (OnGetCellText) OnGetCellText(col, row, text);
   return text;
+}
+
+QString TMapleGrid::CellToolTip(int col, int row) const {
+  if (col < 0 || col >= ColumnCount()) return {};
+  const QString text = CellText(col, row);
+  const int room = CellTextWidth(columnWidth(col), showGrid());
+  return ShownCellText(text, Column(col).Clip(), room, fontMetrics()) == text ? QString() : text;
 }
 
 QColor TMapleGrid::CellColor(int col, int row) const {

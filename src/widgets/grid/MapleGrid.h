@@ -66,6 +66,7 @@ class TMapleGrid : public QTableView {
 
   int TotalRowCount() const { return totalRowCount_; }
   // n data rows; 0 leaves one empty row. Keeps the current row where it can.
+  // Columns that fit their text widen to the widest text of the rows.
   void SetTotalRowCount(int count);
   // Rows shown, data rows and empty ones.
   int RowCount() const;
@@ -84,6 +85,8 @@ class TMapleGrid : public QTableView {
 
   // What the cells and headers show, through the events.
   QString CellText(int col, int row) const;
+  // The whole text of a cell too narrow to show it; empty when it fits.
+  QString CellToolTip(int col, int row) const;
   QColor CellColor(int col, int row) const;
   QString ColumnText(int col) const;
   QString ColumnHeadText(int head) const;
@@ -114,6 +117,7 @@ class TMapleGrid : public QTableView {
   friend class TMapleColumn;
   void ColumnChanged(int col);
   void ColumnHidden(int col);
+  void WidenColumnsToText();
   bool RunSearchDialog();
   TSearchRows SearchRows() const;
   void GoToFound(std::optional<int> row);

@@ -17,6 +17,10 @@ QVariant TMapleGridModel::data(const QModelIndex& index, int role) const {
   switch (role) {
     case Qt::DisplayRole:
       return grid_.CellText(index.column(), index.row());
+    case Qt::ToolTipRole: {
+      const QString tip = grid_.CellToolTip(index.column(), index.row());
+      return tip.isEmpty() ? QVariant() : QVariant(tip);
+    }
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(ToQtAlignment(grid_.Column(index.column()).Alignment()) |
                                  Qt::AlignVCenter);

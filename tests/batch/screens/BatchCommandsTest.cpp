@@ -67,12 +67,12 @@ TEST(BatchCommands, aSeparatorInAnyFieldOfTheLineIsFound) {
 TEST(BatchCommands, statusTextsAmountCellsAndPasswordRules) {
   TBatch batch;
   EXPECT_EQ(BatchCountText(batch), "共 0 笔");
-  EXPECT_EQ(BatchSumText(batch), "总金额 0 元");
+  EXPECT_EQ(BatchSumText(batch), "总金额 0.00 元");
   batch.Append(BatchDoc("a", "b", 1000));
   batch.Append(BatchDoc("a", "c", 500));
   batch[1].Money = TAmount::Parse(u"500.5").value();
   EXPECT_EQ(BatchCountText(batch), "共 2 笔");
-  EXPECT_EQ(BatchSumText(batch), "总金额 1500.5 元");
+  EXPECT_EQ(BatchSumText(batch), "总金额 1,500.50 元");
 
   EXPECT_EQ(MoneyCellText(TAmount::Parse(u"1500.5").value()), "1,500.50");
   EXPECT_EQ(MoneyCellText(TAmount()), "");

@@ -61,13 +61,20 @@ TEST_F(BatchScreenTest, commandsFollowTheDocumentCountUpToEightHundred) {
   EXPECT_EQ(Enabled(screen), QStringList({"修改", "删除", "清空", "查询", "查询下一个", "导出",
                                           "导出Excel", "在线提交转账记录"}));
   EXPECT_EQ(Child<QLabel>(screen, "lblCount").text(), "共 800 笔");
-  EXPECT_EQ(Child<QLabel>(screen, "lblSum").text(), "总金额 319601 元");  // 1 + 2 + ... + 799, + 1
+  EXPECT_EQ(Child<QLabel>(screen, "lblSum").text(),
+            "总金额 319,601.00 元");  // 1 + 2 + ... + 799, + 1
 
   const TMapleGrid& grid = Child<TMapleGrid>(screen, "grdBatch");
   EXPECT_EQ(grid.ColumnText(6), "金额");
   EXPECT_EQ(grid.CellText(0, 799), "800");
   EXPECT_EQ(grid.CellText(6, 0), "1.00");
   EXPECT_EQ(grid.CellText(6, 798), "799.00");
+
+  // The largest amount shows whole: the amount column widens to it.
+  screen.Batch()[0].Money = TAmount::Parse(u"99999999999.99").value();
+  screen.Refresh();
+  EXPECT_EQ(grid.CellText(6, 0), "99,999,999,999.99");
+  EXPECT_EQ(grid.CellToolTip(6, 0), "");
 
   QLineEdit& password = Child<QLineEdit>(screen, "edtPassword");
   EXPECT_EQ(password.echoMode(), QLineEdit::Password);

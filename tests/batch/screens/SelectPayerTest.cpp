@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
+#include <QScrollBar>
 
 #include "MoneyFixture.h"
 #include "batch/screens/fmSelectPayer.h"
@@ -42,6 +44,24 @@ TEST_F(SelectPayerTest, listsAllOrTheContractedPayersStartingAtTheAccount) {
 
   form.ShowList("1002", "0");  // filtered out: the first row
   EXPECT_EQ(Child<TMapleGrid>(form, "grdPayer").Row(), 0);
+}
+
+TEST_F(SelectPayerTest, opensAsWideAsItsColumnsAllowScrolledToTheFirstColumn) {
+  TfmSelectPayer form(Context());
+  const TMapleGrid& grid = Child<TMapleGrid>(form, "grdPayer");
+  form.ShowList("1003", "");
+  form.show();
+  const QSize available = form.screen()->availableGeometry().size();
+  EXPECT_EQ(form.size(), form.WholeListSize().boundedTo(available));
+  EXPECT_EQ(grid.horizontalScrollBar()->value(), 0);
+  EXPECT_EQ(grid.columnViewportPosition(0), 0);  // 序号
+
+  // At its whole size every column shows, 账户类别 the last.
+  form.resize(form.WholeListSize());
+  QApplication::sendPostedEvents();
+  EXPECT_EQ(grid.ColumnText(6), "账户类别");
+  EXPECT_LE(grid.columnViewportPosition(6) + grid.columnWidth(6), grid.viewport()->width());
+  EXPECT_EQ(grid.horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(SelectPayerTest, chooseCopiesTheCurrentPayerOnlyWhenSelected) {

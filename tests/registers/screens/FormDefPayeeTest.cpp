@@ -376,6 +376,32 @@ TEST_F(FormDefPayeeTest, theTypedBranchIsLowerCaseAndOutlivesRefillsAndSwitches)
   EXPECT_EQ(List("cmbUBank")->currentText(), "xy支行a");
 }
 
+TEST_F(FormDefPayeeTest, readOnlyFieldsLookGreyAndTheHiddenManualNoteLeavesNoGap) {
+  TPayeeInfo payee = OtherBankPayee();
+  form.ShowPayee(payee, TMode::Register);
+  form.show();
+  const QColor grey = form.palette().color(QPalette::Window);
+  const QColor white = form.palette().color(QPalette::Base);
+  ASSERT_NE(grey, white);
+  EXPECT_EQ(Edit("edtAccNo")->palette().color(QPalette::Base), grey);
+  EXPECT_EQ(Edit("edtOldCounter")->palette().color(QPalette::Base), grey);
+  EXPECT_EQ(List("cmbAlias")->lineEdit()->palette().color(QPalette::Base), white);
+
+  // Showing or hiding the note lays out its part first, then the dialog.
+  const auto heightLaidOut = [this] {
+    for (int round = 0; round < 2; ++round) QApplication::sendPostedEvents();
+    return form.height();
+  };
+  const int quickHeight = heightLaidOut();
+  Radio("rbManual")->click();
+  EXPECT_GT(heightLaidOut(), quickHeight);
+  Radio("rbQuick")->click();
+  EXPECT_EQ(heightLaidOut(), quickHeight);
+
+  form.ShowPayee(payee, TMode::Local);  // nothing locked: writable and white again
+  EXPECT_EQ(Edit("edtAccNo")->palette().color(QPalette::Base), white);
+}
+
 TEST_F(FormDefPayeeTest, tablesAreReadAgainAfterTheirFilesChanged) {
   TPayeeInfo fresh;
   form.ShowPayee(fresh, TMode::Local);
