@@ -156,11 +156,13 @@ class TShooter {
     if (!options_.SelectPayerFile.isEmpty()) {
       TfmSelectPayer dialog(Registers(), &main_);
       dialog.ShowList(QString(), QString());
+      dialog.resize(dialog.WholeListSize());  // the offscreen screen is narrower than a desktop
       ok = ShootDialog(dialog, options_.SelectPayerFile) && ok;
     }
     if (!options_.SelectPayeeFile.isEmpty()) {
       TfmSelectPayee dialog(Registers(), &main_);
       dialog.ShowList(QString());
+      dialog.resize(dialog.WholeListSize());  // the offscreen screen is narrower than a desktop
       ok = ShootDialog(dialog, options_.SelectPayeeFile) && ok;
     }
     if (!options_.PayeeRegisterFile.isEmpty()) {
