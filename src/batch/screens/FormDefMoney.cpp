@@ -257,7 +257,7 @@ bool TFormDefMoney::Checked() {
   const QString usage = cmbUsage_->currentText();
   if (registers_.Usages.IndexOf(usage) < 0) {
     registers_.Usages.Add(usage);
-    cmbUsage_->addItem(usage);
+    cmbUsage_->insertItem(int(registers_.Usages.IndexOf(usage)), usage);
     WriteReported(Prompts(), TPrompts::kSystemCaption, [this] { registers_.SaveUsages(); });
   }
   return true;

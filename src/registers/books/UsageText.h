@@ -12,6 +12,6 @@ inline constexpr qsizetype kUsageMaxBytes = 30;
 // was stored.
 QString UsageText(const QString& typed);
 
-// The distinct non-empty values, sorted without regard to case (values that
-// differ only in case both stay), for the group and alias drop-downs.
+// The distinct non-empty values in Chinese order (values that differ only in
+// case both stay), for the group and alias drop-downs.
 QStringList DistinctSorted(const QStringList& values);

@@ -5,8 +5,8 @@
 #include "registers/screens/RegisterContext.h"
 #include "widgets/frames/RegisterBook.h"
 
-// "转账用途": the usage texts offered when a transfer is entered, kept sorted
-// without regard to case and saved to "Usage.txt" after every change.
+// "转账用途": the usage texts offered when a transfer is entered, kept in Chinese
+// order without regard to case and saved to "Usage.txt" after every change.
 class TfmUsageBook : public TRegisterBook {
   Q_OBJECT
  public:

@@ -4,38 +4,59 @@
 
 #include "platform/codec/Gbk.h"
 
-namespace {
+using codec::TChineseSortKey;
 
-bool LessIgnoringCase(const QString& a, const QString& b) {
-  return QString::compare(a, b, Qt::CaseInsensitive) < 0;
-}
-
-}  // namespace
-
-QStringList::const_iterator TUsageList::LowerBound(const QString& text) const {
-  return std::lower_bound(items_.cbegin(), items_.cend(), text, LessIgnoringCase);
+qsizetype TUsageList::LowerBound(const TChineseSortKey& key) const {
+  return std::lower_bound(keys_.cbegin(), keys_.cend(), key) - keys_.cbegin();
 }
 
 bool TUsageList::Add(const QString& text) {
-  const auto it = LowerBound(text);
-  if (it != items_.cend() && QString::compare(*it, text, Qt::CaseInsensitive) == 0) return false;
-  items_.insert(it - items_.cbegin(), text);
+  TChineseSortKey key(text);
+  const qsizetype at = LowerBound(key);
+  if (at < Count() && keys_[size_t(at)] == key) return false;
+  items_.insert(at, text);
+  keys_.insert(keys_.begin() + at, std::move(key));
   return true;
 }
 
+void TUsageList::Remove(qsizetype index) {
+  items_.removeAt(index);
+  keys_.erase(keys_.begin() + index);
+}
+
+void TUsageList::Clear() {
+  items_.clear();
+  keys_.clear();
+}
+
 qsizetype TUsageList::IndexOf(const QString& text) const {
-  const auto it = LowerBound(text);
-  if (it != items_.cend() && QString::compare(*it, text, Qt::CaseInsensitive) == 0)
-    return it - items_.cbegin();
-  return -1;
+  const TChineseSortKey key(text);
+  const qsizetype at = LowerBound(key);
+  return at < Count() && keys_[size_t(at)] == key ? at : -1;
 }
 
 void TUsageList::LoadFromGbk(const QByteArray& bytes) {
-  items_.clear();
+  struct TEntry {
+    TChineseSortKey Key;
+    QString Text;
+  };
+  std::vector<TEntry> entries;
   const QString text = codec::FromGbk(bytes);
   for (const QStringView line : QStringView(text).split(u'\n')) {
-    const QString usage = line.trimmed().toString();
-    if (!usage.isEmpty()) Add(usage);
+    QString usage = line.trimmed().toString();
+    if (!usage.isEmpty()) entries.push_back({TChineseSortKey(usage), std::move(usage)});
+  }
+  // Sorted once rather than inserted one by one; of repeats the first line stays.
+  const auto before = [](const TEntry& a, const TEntry& b) { return a.Key < b.Key; };
+  std::stable_sort(entries.begin(), entries.end(), before);
+  const auto same = [](const TEntry& a, const TEntry& b) { return a.Key == b.Key; };
+  entries.erase(std::unique(entries.begin(), entries.end(), same), entries.end());
+  Clear();
+  items_.reserve(qsizetype(entries.size()));
+  keys_.reserve(entries.size());
+  for (TEntry& entry : entries) {
+    items_.append(std::move(entry.Text));
+    keys_.push_back(std::move(entry.Key));
   }
 }
 

@@ -3,9 +3,12 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <vector>
 
-// The usage texts (transfer purposes), kept sorted; sorting and duplicate
-// detection ignore case.
+#include "platform/codec/ChineseOrder.h"
+
+// The usage texts (transfer purposes), kept in Chinese order; sorting and
+// duplicate detection ignore case.
 class TUsageList {
  public:
   qsizetype Count() const { return items_.size(); }
@@ -14,19 +17,22 @@ class TUsageList {
 
   // False, and nothing added, when the text is already there in any case.
   bool Add(const QString& text);
-  void Remove(qsizetype index) { items_.removeAt(index); }
+  void Remove(qsizetype index);
   // Position of the text compared without regard to case, or -1.
   qsizetype IndexOf(const QString& text) const;
-  void Clear() { items_.clear(); }
+  void Clear();
 
   // Replaces the list by the lines of a GBK text. Lines are trimmed; blank lines
-  // are skipped. Line ends may be CR LF or LF.
+  // are skipped, and so is a line repeating an earlier one in any case. Line
+  // ends may be CR LF or LF.
   void LoadFromGbk(const QByteArray& bytes);
   // One GBK line per entry in sorted order, each ended by CR LF.
   QByteArray ToGbk() const;
 
  private:
-  QStringList::const_iterator LowerBound(const QString& text) const;
+  // The position of the first entry not before the key.
+  qsizetype LowerBound(const codec::TChineseSortKey& key) const;
 
   QStringList items_;
+  std::vector<codec::TChineseSortKey> keys_;  // one per entry, in the same order
 };

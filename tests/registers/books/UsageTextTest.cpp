@@ -24,9 +24,12 @@ TEST(UsageText, keepsThirtyGbkBytesAndNeverHalfACharacter) {
   EXPECT_EQ(UsageText(U("   ")), QString());
 }
 
-TEST(DistinctSorted, dropsEmptiesAndRepeatsAndSortsIgnoringCase) {
+TEST(DistinctSorted, dropsEmptiesAndRepeatsAndSortsInChineseOrderIgnoringCase) {
   EXPECT_EQ(DistinctSorted({U("b组"), QString(), U("A组"), U("b组"), U("a组"), U("C")}),
             (QStringList{U("A组"), U("a组"), U("b组"), U("C")}));
+  // Group names in pinyin order, not in code point order (租 U+79DF before 货 U+8D27).
+  EXPECT_EQ(DistinctSorted({U("货运组"), U("租赁组"), U("财务组"), U("货运组")}),
+            (QStringList{U("财务组"), U("货运组"), U("租赁组")}));
 }
 
 }  // namespace

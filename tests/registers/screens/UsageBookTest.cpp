@@ -73,6 +73,18 @@ TEST_F(UsageBookTest, editMovesTheUsageToItsPlaceAndRefusesDuplicates) {
   EXPECT_EQ(UsageFile(), "banana\r\ncherry\r\nDate\r\n");
 }
 
+TEST_F(UsageBookTest, usagesAreListedAndSavedInPinyinOrder) {
+  // In code point order 工 < 差 < 报 < 租 < 货; in GBK 报 < 差 < 工 < 货 < 租.
+  TfmUsageBook& book = Open("工资\r\n货款\r\n报销\r\nrent\r\n租金\r\n差旅费\r\n");
+  EXPECT_EQ(Cells(Child<TMapleGrid>(book, "grdList"), 1),
+            QStringList({"rent", "报销", "差旅费", "工资", "货款", "租金"}));
+
+  prompts.AnswerText("房租");
+  book.btnAddClick();
+  EXPECT_EQ(Child<TMapleGrid>(book, "grdList").Row(), 3);
+  EXPECT_EQ(UsageFile(), "rent\r\n报销\r\n差旅费\r\n房租\r\n工资\r\n货款\r\n租金\r\n");
+}
+
 TEST_F(UsageBookTest, deleteRemovesTheSelectedRowsAndAFailedSaveIsReported) {
   TfmUsageBook& book = Open("a\r\nb\r\nc\r\nd\r\n");
   Child<TMapleGrid>(book, "grdList").SelectRows(1, 2);
