@@ -13,6 +13,7 @@
 #include <QSplitter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "batch/documents/BatchFile.h"
 #include "batch/documents/BatchLine.h"
@@ -270,10 +271,19 @@ void TFormBatch::closeEvent(QCloseEvent* event) {
 }
 
 bool TFormBatch::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == grid_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      RunCommand(Prompts(), [this] { btnEditClick(); });
+  const bool isKey = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+  if (watched == grid_ && isKey) {
+    const auto* keyEvent = static_cast<QKeyEvent*>(event);
+    if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter) {
+      // The document opens when Enter is released, so that no part of the
+      // keystroke reaches the entry screen. A release whose press the list did
+      // not see (Enter that closed a message) opens nothing.
+      if (keyEvent->isAutoRepeat()) return true;
+      if (event->type() == QEvent::KeyPress) {
+        enterPressed_ = true;
+      } else if (std::exchange(enterPressed_, false)) {
+        RunCommand(Prompts(), [this] { btnEditClick(); });
+      }
       return true;
     }
   }

@@ -74,8 +74,9 @@ class TFormBatch : public TFormOriginal {
   TBatchContext context_;
   TRegisterStore& registers_;
   TBatch batch_;
-  bool shown_ = false;     // shown at least once in this run
-  bool needsLoad_ = true;  // closed since the working copy was last read
+  bool shown_ = false;         // shown at least once in this run
+  bool needsLoad_ = true;      // closed since the working copy was last read
+  bool enterPressed_ = false;  // Enter went down in the list and is not up yet
 
   TListModel* model_ = nullptr;
   TMapleGrid* grid_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -95,12 +96,22 @@ void TFormDefMoney::CreateControls() {
 
   lstDrop_ = new QListWidget(this);
   lstDrop_->setObjectName(QStringLiteral("lstDrop"));
+  // A click on the list leaves the focus in the field, which would hide the list.
+  lstDrop_->setFocusPolicy(Qt::NoFocus);
   lstDrop_->hide();
   connect(
       lstDrop_, &QListWidget::itemClicked, this,
       Guarded(Prompts(), [this](QListWidgetItem* item) { DropDownClicked(lstDrop_->row(item)); }));
 
-  // Key releases of the typed fields, and clicks anywhere outside the list.
+  // Only what the clerk types opens the list, never text set by the program or
+  // a key that merely moves the focus into the field.
+  for (int i = 0; i <= int(TField::PayeeAlias); ++i) {
+    const auto field = TField(i);
+    connect(FieldEdit(field), &QLineEdit::textEdited, this,
+            Guarded(Prompts(), [this, field] { Typed(field); }));
+  }
+
+  // Fields the focus leaves, and clicks anywhere outside the list.
   installEventFilter(this);
   for (QWidget* child : findChildren<QWidget*>()) {
     if (child != lstDrop_ && !lstDrop_->isAncestorOf(child)) child->installEventFilter(this);
@@ -314,7 +325,7 @@ QLineEdit* TFormDefMoney::FieldEdit(TField field) const {
   return nullptr;
 }
 
-void TFormDefMoney::KeyReleased(TField field) {
+void TFormDefMoney::Typed(TField field) {
   if (field == TField::PayerAccNo) {
     if (const TPayerInfo* found = registers_.FindLastPayer(edtPayAccNo_->text())) {
       payer_.Assign(*found);
@@ -332,7 +343,7 @@ void TFormDefMoney::KeyReleased(TField field) {
 }
 
 void TFormDefMoney::TypeAhead(int field) {
-  KeyReleased(TField(field));
+  Typed(TField(field));
 }
 
 void TFormDefMoney::ShowDropDown(TField field) {
@@ -386,15 +397,11 @@ void TFormDefMoney::HideDropDown() {
 }
 
 bool TFormDefMoney::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyRelease) {
-    static const TField kFields[] = {TField::PayerAccNo, TField::PayerName, TField::PayerAlias,
-                                     TField::PayeeAccNo, TField::PayeeName, TField::PayeeAlias};
-    for (TField field : kFields) {
-      if (watched == FieldEdit(field)) {
-        RunCommand(Prompts(), [this, field] { KeyReleased(field); });
-        break;
-      }
-    }
+  if (event->type() == QEvent::FocusOut) {
+    // The field's own context menu takes the focus only for a moment.
+    const bool toPopup = static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+    if (!toPopup && !lstDrop_->isHidden() && watched == FieldEdit(dropField_))
+      RunCommand(Prompts(), [this] { HideDropDown(); });
   } else if (event->type() == QEvent::MouseButtonPress) {
     RunCommand(Prompts(), [this] { HideDropDown(); });
   }

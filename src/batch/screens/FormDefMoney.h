@@ -44,8 +44,9 @@ class TFormDefMoney : public TClientDialog {
   void btnPayerClick();
   void btnPayeeClick();
 
-  // The type-ahead list "lstDrop". TypeAhead(field) is a key release in the
-  // field: 0-2 the payer's account, name and alias, 3-5 the payee's.
+  // The type-ahead list "lstDrop". TypeAhead(field) is the clerk's edit of the
+  // field's text: 0-2 the payer's account, name and alias, 3-5 the payee's. The
+  // list closes as HideDropDown does when the focus leaves the field.
   // DropDownClicked is a click on a row of the list.
   void TypeAhead(int field);
   void DropDownClicked(int row);
@@ -64,7 +65,7 @@ class TFormDefMoney : public TClientDialog {
   void ShowPayer();
   void ShowPayee();
   void UpdatePayerFilter();
-  void KeyReleased(TField field);
+  void Typed(TField field);
   void ShowDropDown(TField field);
   void HideDropDownOnly();
   // Runs the checks; on a failure shows its message and sets the focus.

@@ -276,3 +276,28 @@ TEST_F(BatchScreenTest, theWorkingCopyIsReadWhenShownAndWrittenWhenClosed) {
   EXPECT_FALSE(screen.isVisible());
   EXPECT_EQ(app.Read("param/PayInfo.tmp"), BatchFileBytes(screen.Batch()));
 }
+
+TEST_F(BatchScreenTest, enterOpensTheCurrentDocumentOnceTheKeyIsUp) {
+  StoreWorkingCopy(2);
+  TFormBatch screen(Context());
+  screen.show();
+  TMapleGrid& grid = Child<TMapleGrid>(screen, "grdBatch");
+  grid.SetCurrentCell(1, 1);
+
+  // A release left over from Enter that closed a message opens nothing.
+  QTest::keyRelease(&grid, Qt::Key_Return);
+  // The press alone opens nothing, so the entry screen never sees the key.
+  QTest::keyPress(&grid, Qt::Key_Return);
+  EXPECT_TRUE(prompts.ModalRuns().empty());
+
+  prompts.AnswerModal([](QDialog& dialog) {
+    EXPECT_EQ(Child<QLineEdit>(dialog, "edtRcvAccNo").text(), "6217000000000001");
+    EXPECT_TRUE(Child<QWidget>(dialog, "lstDrop").isHidden());
+    return int(QDialog::Rejected);
+  });
+  QTest::keyRelease(&grid, Qt::Key_Return);
+  ASSERT_EQ(prompts.ModalRuns().size(), 1u);
+  EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, "付款单据");
+  QTest::keyRelease(&grid, Qt::Key_Return);  // one keystroke, one opening
+  EXPECT_EQ(prompts.ModalRuns().size(), 1u);
+}

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTest>
 
 #include "MoneyFixture.h"
 #include "batch/screens/FormDefMoney.h"
@@ -297,6 +298,32 @@ TEST_F(DefMoneyTest, aMouseClickOnTheScreenHidesTheListAndRedisplays) {
   QCoreApplication::sendEvent(Find<QLabel>("lblNote"), &press);
   EXPECT_TRUE(DropList().isHidden());
   EXPECT_EQ(Text("edtRcvAccName"), "收款人2001");
+}
+
+TEST_F(DefMoneyTest, theListOpensWhileTheClerkTypesAndClosesWhenTheFieldIsLeft) {
+  OpenNew("1001");
+  QLineEdit& field = *Find<QLineEdit>("edtRcvAccNo");
+
+  // The focus passing through, and text set by the program, open nothing.
+  QTest::keyRelease(&field, Qt::Key_Tab);
+  QTest::keyRelease(&field, Qt::Key_Return);
+  field.setText("200");
+  EXPECT_TRUE(DropList().isHidden());
+
+  field.clear();
+  QTest::keyClicks(&field, "200");
+  ASSERT_FALSE(DropList().isHidden());
+  EXPECT_EQ(DropTexts(), QStringList({"2001", "2002"}));
+  EXPECT_EQ(DropList().focusPolicy(), Qt::NoFocus);  // clicking the list keeps the field
+
+  // Its own context menu keeps the list; moving on closes it and shows the payee again.
+  QFocusEvent toMenu(QEvent::FocusOut, Qt::PopupFocusReason);
+  QCoreApplication::sendEvent(&field, &toMenu);
+  EXPECT_FALSE(DropList().isHidden());
+  QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
+  QCoreApplication::sendEvent(&field, &away);
+  EXPECT_TRUE(DropList().isHidden());
+  EXPECT_EQ(field.text(), "2001");
 }
 
 }  // namespace
