@@ -7,11 +7,14 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "core/AppInfo.h"
 #include "core/IniFile.h"
@@ -96,7 +99,8 @@ void TFormMain::CreateControls() {
 
   pnlWork_ = new QStackedWidget(splitter_);
   pnlWork_->setObjectName(QStringLiteral("pnlWork"));
-  pnlWork_->addWidget(new TWelcomePage(pnlWork_));
+  pnlWelcome_ = new TWelcomePage(pnlWork_);
+  pnlWork_->addWidget(pnlWelcome_);
 
   splitter_->addWidget(pnlMenus_);
   splitter_->addWidget(pnlWork_);
@@ -168,6 +172,13 @@ void TFormMain::BuildMenu() {
 }
 
 bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
+  // A screen that closes itself (Escape) leaves the welcome page on view. Only
+  // an explicit hide counts: the window hiding hides the screen with it.
+  if (event->type() == QEvent::Hide && watched == currentScreen_ && currentScreen_->isHidden()) {
+    currentScreen_ = nullptr;
+    pnlWork_->setCurrentWidget(pnlWelcome_);
+    HighlightShownScreen();
+  }
   if (watched == treeMenu_ && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
@@ -179,6 +190,9 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TFormMain::TreeMenuClick() {
+  // Whatever the choice leads to (a dialog, a cancelled or failed logon, a
+  // screen that will not close), the highlight ends on the screen on view.
+  const auto highlight = qScopeGuard([this] { HighlightShownScreen(); });
   const TMenu* menu = MenuOf(treeMenu_->currentItem());
   if (!menu) return;
   RunMenuCode(menu->Code);
@@ -192,6 +206,27 @@ void TFormMain::RunMenuCode(qint32 code) {
     RunDialog(code);
   else
     ShowScreen(code);
+}
+
+void TFormMain::HighlightShownScreen() {
+  std::optional<qint32> shown;
+  for (auto it = screenInstances_.cbegin(); it != screenInstances_.cend(); ++it) {
+    if (currentScreen_ && it.value().data() == currentScreen_.data()) shown = it.key();
+  }
+  // Of two leaves with the same code, the one the clerk chose stays highlighted.
+  const TMenu* highlighted = MenuOf(treeMenu_->currentItem());
+  if (shown && highlighted && highlighted->Code == *shown && treeMenu_->currentItem()->isSelected())
+    return;
+  treeMenu_->clearSelection();
+  treeMenu_->setCurrentItem(nullptr);
+  if (!shown) return;
+  for (QTreeWidgetItemIterator it(treeMenu_); *it; ++it) {
+    const TMenu* menu = MenuOf(*it);
+    if (menu && menu->Code == *shown) {
+      treeMenu_->setCurrentItem(*it);
+      return;
+    }
+  }
 }
 
 bool TFormMain::EnsureSession() {
@@ -228,6 +263,7 @@ TFormOriginal* TFormMain::ScreenInstance(qint32 code) {
     // A screen is hidden when another one replaces it, never destroyed.
     screen->setAttribute(Qt::WA_DeleteOnClose, false);
     screen->hide();
+    screen->installEventFilter(this);
     pnlWork_->addWidget(screen.get());
     slot = screen.release();
   }
@@ -248,6 +284,7 @@ bool TFormMain::ShowScreen(qint32 code) {
   currentScreen_ = screen;
   pnlWork_->setCurrentWidget(screen);
   screen->show();
+  HighlightShownScreen();
   return true;
 }
 

@@ -81,7 +81,8 @@ class TFormMain : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
   // Before the window goes, every screen made in the run saves what must
   // outlive it (BeforeProgramExit); when one cannot, the clerk decides.
-  // Return or Enter on the menu tree opens the selected leaf, as a click does.
+  // Return or Enter on the menu tree opens the selected leaf, as a click does;
+  // a screen that closes itself gives the work area back to the welcome page.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -90,6 +91,8 @@ class TFormMain : public QMainWindow {
   void ReadConfiguration();
   bool EnsureSession();
   void RunDialog(qint32 code);
+  // Selects the menu leaf of the screen on view, or no leaf when none is.
+  void HighlightShownScreen();
   void UpdateStatus();
 
   QString appDir_;
@@ -111,6 +114,7 @@ class TFormMain : public QMainWindow {
   QWidget* pnlMenus_ = nullptr;
   QTreeWidget* treeMenu_ = nullptr;
   QStackedWidget* pnlWork_ = nullptr;
+  QWidget* pnlWelcome_ = nullptr;
   TMenuSplitter* splitter_ = nullptr;
   QLabel* lblSession_ = nullptr;
 };

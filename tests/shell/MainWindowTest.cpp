@@ -398,6 +398,40 @@ TEST_F(MainWindowTest, menuPanelToggleCollapsesAndRestoresTheStartWidth) {
   EXPECT_EQ(form->MenuPanelWidth(), startWidth);
 }
 
+TEST_F(MainWindowTest, theMenuHighlightFollowsTheScreenOnView) {
+  auto form = Open("[组]\n付款人=9\n收款人=10\n明细联机=6\n");
+  form->show();
+  const auto highlighted = [&form] {
+    QStringList texts;
+    for (const QTreeWidgetItem* item : Tree(*form)->selectedItems()) texts << item->text(0);
+    if (Tree(*form)->currentItem()) texts << "current:" + Tree(*form)->currentItem()->text(0);
+    return texts;
+  };
+  Choose(*form, "付款人");
+  EXPECT_EQ(highlighted(), QStringList({"付款人", "current:付款人"}));
+
+  // A logon started from a menu entry and cancelled: back on the screen still on view.
+  Choose(*form, "明细联机");
+  EXPECT_EQ(session->LogOnCalls, 1);
+  EXPECT_EQ(highlighted(), QStringList({"付款人", "current:付款人"}));
+
+  // The screen closes itself, as Escape does: the welcome page, and no highlight.
+  form->CurrentScreen()->close();
+  EXPECT_EQ(form->CurrentScreen(), nullptr);
+  EXPECT_EQ(form->findChild<QStackedWidget*>("pnlWork")->currentWidget()->objectName(),
+            "pnlWelcome");
+  EXPECT_TRUE(highlighted().isEmpty());
+  Choose(*form, "明细联机");
+  EXPECT_TRUE(highlighted().isEmpty());
+
+  Choose(*form, "收款人");
+  EXPECT_EQ(highlighted(), QStringList({"收款人", "current:收款人"}));
+  form->hide();  // the window hiding does not close the screen on view
+  form->show();
+  EXPECT_EQ(highlighted(), QStringList({"收款人", "current:收款人"}));
+  EXPECT_TRUE(form->CurrentScreen()->isVisible());
+}
+
 TEST_F(MainWindowTest, returnKeyOnTheTreeOpensTheSelectedLeaf) {
   auto form = Open("[组]\n收款=10\n");
   form->show();
