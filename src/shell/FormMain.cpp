@@ -322,21 +322,22 @@ void TFormMain::btnQuitWYClick() {
 
 void TFormMain::btnLinkWYClick() {
   if (!prompts_.OpenUrl(BankSiteUrl()))
-    prompts_.Warning(AppTitle(),
-                     QStringLiteral("无法打开企业网银网站 %1。").arg(BankSiteUrl().toString()));
+    prompts_.Warning(AppTitle(), QStringLiteral("无法打开企业网银网站 %1。\n"
+                                                "请检查本机是否设置了默认浏览器，"
+                                                "或将此地址复制到浏览器中打开。")
+                                     .arg(BankSiteUrl().toString()));
 }
 
 void TFormMain::btnOperBookClick() {
   if (!QFileInfo::exists(helpFile_)) {
-    prompts_.Warning(
-        AppTitle(),
-        QStringLiteral("找不到操作手册文件 %1。").arg(QDir::toNativeSeparators(helpFile_)));
+    prompts_.Warning(AppTitle(), QStringLiteral("找不到操作手册文件 %1，请重新安装客户端程序。")
+                                     .arg(QDir::toNativeSeparators(helpFile_)));
     return;
   }
   if (!prompts_.OpenUrl(QUrl::fromLocalFile(helpFile_)))
-    prompts_.Warning(
-        AppTitle(),
-        QStringLiteral("无法打开操作手册文件 %1。").arg(QDir::toNativeSeparators(helpFile_)));
+    prompts_.Warning(AppTitle(),
+                     QStringLiteral("无法打开操作手册文件 %1。\n请检查本机是否设置了默认浏览器。")
+                         .arg(QDir::toNativeSeparators(helpFile_)));
 }
 
 void TFormMain::btnExitClick() {

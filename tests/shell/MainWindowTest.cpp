@@ -349,6 +349,18 @@ TEST_F(MainWindowTest, linkAndManualOpenThroughTheDesktop) {
   ASSERT_EQ(prompts.OpenedUrls().size(), 2);
   EXPECT_EQ(prompts.OpenedUrls()[1],
             QUrl::fromLocalFile(dir.File(QStringLiteral("param/help.html"))));
+  EXPECT_EQ(prompts.Messages().size(), 1u);
+
+  // The desktop cannot open them: the clerk is told what and why.
+  prompts.SetOpenUrlResult(false);
+  form->btnLinkWYClick();
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Warning);
+  EXPECT_TRUE(prompts.LastMessage().Text.startsWith("无法打开企业网银网站 " +
+                                                    prompts.OpenedUrls()[0].toString()));
+  form->btnOperBookClick();
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Warning);
+  EXPECT_TRUE(prompts.LastMessage().Text.startsWith("无法打开操作手册文件 "));
+  EXPECT_EQ(prompts.Messages().size(), 3u);
 }
 
 TEST_F(MainWindowTest, closingLetsEveryScreenSaveAndAFailedSaveLetsTheClerkChoose) {
