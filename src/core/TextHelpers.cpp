@@ -240,3 +240,11 @@ QString SubstrByPos(QStringView text, qsizetype first, qsizetype last) {
 qsizetype IndexOfText(QStringView text, const QStringList& list) {
   return list.indexOf(text);
 }
+
+QString ExportedNote(qsizetype count) {
+  return QStringLiteral("已导出 %1 条记录").arg(count);
+}
+
+QString ImportedNote(qsizetype count) {
+  return QStringLiteral("已导入 %1 条记录").arg(count);
+}

@@ -87,3 +87,8 @@ QString SubstrByPos(QStringView text, qsizetype first, qsizetype last);
 
 // The index of the first entry equal to the text (exact, case-sensitive), or -1.
 qsizetype IndexOfText(QStringView text, const QStringList& list);
+
+// The status bar notes that close an export or an import: "已导出 12 条记录",
+// "已导入 3 条记录".
+QString ExportedNote(qsizetype count);
+QString ImportedNote(qsizetype count);

@@ -21,6 +21,7 @@ QString DamagedFileNotice(const TDamagedFile& damaged) {
 TClientProgram::TClientProgram(const QString& appDir, TPrompts& prompts)
     : prompts_(prompts), formMain_(appDir, prompts), browser_(prompts) {
   data_ = std::make_unique<TDataMain>(appDir);
+  prompts.KeepRecentFoldersIn(data_->Paths().ParamFile(QStringLiteral("RecentFolders.txt")));
   formMain_.SetHelpFile(data_->Paths().HelpFile());
   session_ = std::make_unique<TBankSession>(
       TServerConfig{formMain_.ServerBaseUrl(), formMain_.ClientVersionTime(),

@@ -31,6 +31,7 @@
 namespace {
 
 constexpr int kMenuPanelWidth = 240;
+constexpr int kStatusNoteMilliseconds = 15000;
 
 QString MenuFileDamagedText() {
   return QStringLiteral("系统菜单文件有误，请重新安装客户端程序！");
@@ -56,7 +57,9 @@ TFormMain::TFormMain(const QString& appDir, TPrompts& prompts, QWidget* parent)
   UpdateStatus();
 }
 
-TFormMain::~TFormMain() = default;
+TFormMain::~TFormMain() {
+  prompts_.SetStatusSink({});
+}
 
 void TFormMain::CreateControls() {
   auto* central = new QWidget(this);
@@ -117,7 +120,10 @@ void TFormMain::CreateControls() {
   setCentralWidget(central);
   lblSession_ = new QLabel(this);
   lblSession_->setObjectName(QStringLiteral("lblSession"));
-  statusBar()->addWidget(lblSession_);
+  // Permanent, so that the notes of the screens show beside it, not over it.
+  statusBar()->addPermanentWidget(lblSession_);
+  prompts_.SetStatusSink(
+      [this](const QString& text) { statusBar()->showMessage(text, kStatusNoteMilliseconds); });
 }
 
 QPushButton* TFormMain::AddButton(const QString& name, const QString& caption,

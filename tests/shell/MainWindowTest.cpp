@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
 #include <stdexcept>
@@ -361,6 +362,15 @@ TEST_F(MainWindowTest, linkAndManualOpenThroughTheDesktop) {
   EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Warning);
   EXPECT_TRUE(prompts.LastMessage().Text.startsWith("无法打开操作手册文件 "));
   EXPECT_EQ(prompts.Messages().size(), 3u);
+}
+
+TEST_F(MainWindowTest, notesOfTheScreensShowInTheStatusBarBesideTheSessionState) {
+  auto form = Open("[组]\n制单=0\n");
+  prompts.ShowStatus("已导出 3 条记录");
+  EXPECT_EQ(form->statusBar()->currentMessage(), "已导出 3 条记录");
+  EXPECT_TRUE(form->findChild<QLabel*>("lblSession")->isVisibleTo(form.get()));
+  form.reset();
+  prompts.ShowStatus("已导出 4 条记录");  // the window is gone: nowhere, and no crash
 }
 
 TEST_F(MainWindowTest, closingLetsEveryScreenSaveAndAFailedSaveLetsTheClerkChoose) {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <numeric>
 
+#include "core/TextHelpers.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
@@ -127,12 +128,13 @@ void TFailPanel::btnHideClick() {
 }
 
 void TFailPanel::btnSaveAsClick() {
-  QString path = prompts_.SaveFileName(QStringLiteral("另存为"), QString(),
-                                       QStringLiteral("文本文档 (*.txt)"));
+  QString path = prompts_.SaveFileOfKind(TFileKind::Batches, QStringLiteral("另存为"),
+                                         QStringLiteral("文本文档 (*.txt)"));
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QLatin1String(".txt");
   try {
     WriteFileAtomically(path, FailListFileBytes(fails_));
+    prompts_.ShowStatus(ExportedNote(fails_.size()));
   } catch (const TFileError& e) {
     prompts_.Error(
         TPrompts::kErrorCaption,

@@ -22,6 +22,7 @@
 #include "batch/screens/FailPanel.h"
 #include "batch/screens/FormDefMoney.h"
 #include "batch/submission/BatchUpload.h"
+#include "core/TextHelpers.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
 #include "platform/spreadsheet/Spreadsheet.h"
@@ -366,14 +367,15 @@ void TFormBatch::OpenFailedDocument(int seqNo) {
 
 void TFormBatch::btnExportClick() {
   if (batch_.IsEmpty()) return;
-  QString path = Prompts().SaveFileName(QStringLiteral("保存"), QString(),
-                                        QStringLiteral("文本文件(*.txt);;所有文件(*.*)"));
+  QString path = Prompts().SaveFileOfKind(TFileKind::Batches, QStringLiteral("保存"),
+                                          QStringLiteral("文本文件(*.txt);;所有文件(*.*)"));
   if (path.isEmpty()) return;
   path = WithDefaultSuffix(path, QStringLiteral("txt"));
-  WriteReported(Prompts(), TPrompts::kErrorCaption, [this, &path] {
+  const bool written = WriteReported(Prompts(), TPrompts::kErrorCaption, [this, &path] {
     WriteFileAtomically(path, BatchTextBytes(batch_));
     SaveBatchFile(batch_, registers_.Paths().BatchLogFile(ArchiveFileName(path)));
   });
+  if (written) Prompts().ShowStatus(ExportedNote(batch_.Count()));
 }
 
 void TFormBatch::btnExportExcelClick() {
@@ -384,8 +386,8 @@ void TFormBatch::btnExportExcelClick() {
   }
   try {
     std::unique_ptr<TSpreadsheetApp> app = context_.Registers.StartSpreadsheet();
-    QString path = Prompts().SaveFileName(QStringLiteral("保存"), QString(),
-                                          QStringLiteral("Excel文件(*.xls);;Excel文件(*.xlsx)"));
+    QString path = Prompts().SaveFileOfKind(TFileKind::Batches, QStringLiteral("保存"),
+                                            QStringLiteral("Excel文件(*.xls);;Excel文件(*.xlsx)"));
     if (path.isEmpty()) return;
     path = WithDefaultSuffix(path, QStringLiteral("xls"));
     std::unique_ptr<TWorkbook> book = app->NewWorkbook();
@@ -397,6 +399,7 @@ void TFormBatch::btnExportExcelClick() {
     else
       WriteBatchSheet16(batch_, sheet);
     book->SaveAs(path);
+    Prompts().ShowStatus(ExportedNote(batch_.Count()));
   } catch (const TSpreadsheetError&) {
     Prompts().Warning(TPrompts::kSystemCaption, QStringLiteral("连接到EXCEL文件失败!"));
   }
@@ -407,8 +410,8 @@ void TFormBatch::btnExportExcelClick() {
 void TFormBatch::btnImportClick() {
   if (batch_.Count() >= kMaxBatchDocuments) return;
   const QString path =
-      Prompts().OpenFileName(QStringLiteral("打开"), QString(),
-                             QStringLiteral("文本文件(*.txt);;Excel文件(*.xls *.xlsx)"));
+      Prompts().OpenFileOfKind(TFileKind::Batches, QStringLiteral("打开"),
+                               QStringLiteral("文本文件(*.txt);;Excel文件(*.xls *.xlsx)"));
   if (path.isEmpty()) return;
   const qsizetype before = batch_.Count();
   if (IsWorkbookName(path))
@@ -416,6 +419,7 @@ void TFormBatch::btnImportClick() {
   else
     ImportText(path);
   if (batch_.Count() != before) Refresh();
+  Prompts().ShowStatus(ImportedNote(batch_.Count() - before));
 }
 
 bool TFormBatch::BatchFull() {

@@ -4,7 +4,10 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <optional>
+
+#include "platform/prompts/RecentFolders.h"
 
 class QDialog;
 
@@ -51,6 +54,22 @@ class TPrompts {
   // default program. False when nothing could be opened.
   virtual bool OpenUrl(const QUrl& url) = 0;
 
+  // A short note in the main window's status bar on how a command ended, for
+  // commands that close without a message. Goes to the sink the main window
+  // sets; nowhere while none is set.
+  virtual void ShowStatus(const QString& text);
+  void SetStatusSink(std::function<void(const QString&)> sink) { statusSink_ = std::move(sink); }
+
+  // File dialogs for one kind of file: they start in the folder in which a file
+  // of that kind was chosen last, and remember the folder of the file chosen
+  // now. The save dialog proposes suggestedName in that folder.
+  QString OpenFileOfKind(TFileKind kind, const QString& caption, const QString& filter);
+  QString SaveFileOfKind(TFileKind kind, const QString& caption, const QString& filter,
+                         const QString& suggestedName = QString());
+  // Keeps the remembered folders in the file across runs; until this is called
+  // they last for the run.
+  void KeepRecentFoldersIn(const QString& storePath) { recentFolders_.KeepIn(storePath); }
+
   void Info(const QString& caption, const QString& text);
   void Warning(const QString& caption, const QString& text);
   void Error(const QString& caption, const QString& text);
@@ -58,4 +77,8 @@ class TPrompts {
   bool Ask(const QString& caption, const QString& text);
   // An OK/Cancel question; true for OK.
   bool Confirm(const QString& caption, const QString& text);
+
+ private:
+  std::function<void(const QString&)> statusSink_;
+  TRecentFolders recentFolders_;
 };

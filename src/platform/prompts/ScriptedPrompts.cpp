@@ -116,3 +116,8 @@ bool TScriptedPrompts::OpenUrl(const QUrl& url) {
   openedUrls_.append(url);
   return openUrlResult_;
 }
+
+void TScriptedPrompts::ShowStatus(const QString& text) {
+  statusTexts_.append(text);
+  TPrompts::ShowStatus(text);
+}

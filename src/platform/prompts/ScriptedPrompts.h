@@ -70,6 +70,7 @@ class TScriptedPrompts : public TPrompts {
   const std::vector<TScriptedInput>& Inputs() const { return inputs_; }
   const std::vector<TScriptedModal>& ModalRuns() const { return modalRuns_; }
   const QList<QUrl>& OpenedUrls() const { return openedUrls_; }
+  const QStringList& StatusTexts() const { return statusTexts_; }
   // Answers queued but not yet used, of all kinds.
   qsizetype PendingAnswers() const;
 
@@ -84,6 +85,8 @@ class TScriptedPrompts : public TPrompts {
                        const QString& filter) override;
   int RunModal(QDialog& dialog) override;
   bool OpenUrl(const QUrl& url) override;
+  // Recorded, and passed on to the sink when one is set.
+  void ShowStatus(const QString& text) override;
 
  private:
   QStringList NextFiles(TScriptedFileDialog::TKind kind, const QString& caption,
@@ -100,4 +103,5 @@ class TScriptedPrompts : public TPrompts {
   std::vector<TScriptedInput> inputs_;
   std::vector<TScriptedModal> modalRuns_;
   QList<QUrl> openedUrls_;
+  QStringList statusTexts_;
 };

@@ -2,6 +2,7 @@
 
 #include <type_traits>
 
+#include "core/TextHelpers.h"
 #include "platform/prompts/Prompts.h"
 #include "registers/books/RegisterMerge.h"
 #include "registers/screens/AccountColumns.h"
@@ -213,7 +214,7 @@ bool TAccountBook::ReadImport(const QString& path, TOwningList<T>& imported) {
 template <class T>
 void TAccountBook::Import(TOwningList<T>& list) {
   const QString path =
-      Prompts().OpenFileName(QStringLiteral("打开"), QString(), RegisterFileFilter());
+      Prompts().OpenFileOfKind(TFileKind::Registers, QStringLiteral("打开"), RegisterFileFilter());
   if (path.isEmpty()) return;
   TOwningList<T> imported;
   if (!ReadImport(path, imported)) return;
@@ -259,11 +260,13 @@ void TAccountBook::btnExportClick() {
 
 template <class T>
 void TAccountBook::Export(const TOwningList<T>& list) {
-  const QString path = Prompts().SaveFileName(
-      QStringLiteral("保存"), QString(), IsLocal() ? RegisterFileFilter() : WorkbookFileFilter());
+  const QString path =
+      Prompts().SaveFileOfKind(TFileKind::Registers, QStringLiteral("保存"),
+                               IsLocal() ? RegisterFileFilter() : WorkbookFileFilter());
   if (path.isEmpty()) return;
   if (IsLocal() && !IsWorkbookName(path)) {
-    SaveReported([this, &list, &path] { context_.Registers.SaveList(list, File().At(path)); });
+    if (SaveReported([this, &list, &path] { context_.Registers.SaveList(list, File().At(path)); }))
+      Prompts().ShowStatus(ExportedNote(list.Count()));
     return;
   }
   if (list.IsEmpty()) {
@@ -273,15 +276,16 @@ void TAccountBook::Export(const TOwningList<T>& list) {
   }
   try {
     WriteWorkbook(list, path, context_);
+    Prompts().ShowStatus(ExportedNote(list.Count()));
   } catch (const TSpreadsheetError&) {
     Prompts().Warning(TPrompts::kSystemCaption, QStringLiteral("连接到EXCEL文件失败!"));
   }
 }
 
 QString RegisterFileFilter() {
-  return QStringLiteral("*.txt;;*.xls;;所有文件 (*.*)");
+  return QStringLiteral("*.txt;;*.xls *.xlsx;;所有文件 (*.*)");
 }
 
 QString WorkbookFileFilter() {
-  return QStringLiteral("*.xls;;所有文件 (*.*)");
+  return QStringLiteral("*.xls *.xlsx;;所有文件 (*.*)");
 }

@@ -89,7 +89,7 @@ TCodeFile TFormUBank::ChosenFile() const {
 
 void TFormUBank::btnOkClick() {
   const TCodeFile kind = ChosenFile();
-  const QString path = Prompts().OpenFileName(QStringLiteral("打开"), QString());
+  const QString path = Prompts().OpenFileOfKind(TFileKind::CodeTables, QStringLiteral("打开"), {});
   if (path.isEmpty()) return;
   if (path.endsWith(codetables::SourceFileName(kind), Qt::CaseInsensitive) &&
       codetables::UpdateCodeTable(kind, path, paramDir_)) {

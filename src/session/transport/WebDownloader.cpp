@@ -180,7 +180,8 @@ void TWebDownloader::Exchange(const QUrl& url, const QByteArray& body, const QSt
 
 void TWebDownloader::SaveFile(const QByteArray& bytes, const QString& suggestedName) {
   TPrompts& prompts = browser_->Prompts();
-  const QString path = prompts.SaveFileName(QStringLiteral("文件下载"), suggestedName, {});
+  const QString path =
+      prompts.SaveFileOfKind(TFileKind::Downloads, QStringLiteral("文件下载"), {}, suggestedName);
   if (path.isEmpty()) return;
   try {
     WriteFileAtomically(path, bytes);

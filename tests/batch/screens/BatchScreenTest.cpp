@@ -116,6 +116,9 @@ TEST_F(BatchScreenTest, textImportStopsAtEightHundredAtAnEmptyLineAndWhenTheCler
   prompts.Answer(QMessageBox::Cancel);
   screen.btnImportClick();
   EXPECT_EQ(screen.Batch().Count(), 3);  // A1 again, then stopped at line 2
+  EXPECT_EQ(prompts.StatusTexts(),
+            QStringList({"已导入 800 条记录", "已导入 2 条记录", "已导入 1 条记录"}));
+  EXPECT_EQ(prompts.FileDialogs().back().Path, app.File("io"));  // where the last file was
 
   // An amount that is not plain payment text is refused like any bad line.
   screen.Batch().Clear();
@@ -184,6 +187,7 @@ TEST_F(BatchScreenTest, exportsWriteTheTextFileItsArchiveAndTheWorkbookOfTheTrad
   EXPECT_TRUE(QFile::exists(app.File("io/abc.txt")));
   EXPECT_TRUE(QFile::exists(app.File("BatchLog/abc.xml")));
   EXPECT_TRUE(prompts.Messages().empty());
+  EXPECT_EQ(prompts.StatusTexts(), QStringList({"已导出 2 条记录", "已导出 2 条记录"}));
 
   for (qint32 tradeType : {1, 0}) {
     session.User().TradeType = tradeType;

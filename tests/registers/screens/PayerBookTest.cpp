@@ -32,7 +32,7 @@ TEST_F(PayerBookTest, anEmptyRegisterOffersOnlyImportAndHasNothingToExport) {
 
   prompts.AnswerFile(app.File("out/none.xls"));
   book.btnExportClick();
-  EXPECT_EQ(prompts.FileDialogs().back().Filter, "*.xls;;所有文件 (*.*)");
+  EXPECT_EQ(prompts.FileDialogs().back().Filter, "*.xls *.xlsx;;所有文件 (*.*)");
   ExpectMessage(QMessageBox::Warning, "系统提示", "当前没有数据可以导出,请先更新数据!");
   EXPECT_FALSE(QFile::exists(app.File("out/none.xls")));
 
@@ -57,7 +57,7 @@ TEST_F(PayerBookTest, importKeepsRegisteredDataAndListsTheAccountsNotUpdated) {
   });
   book.btnImportClick();
 
-  EXPECT_EQ(prompts.FileDialogs()[0].Filter, "*.txt;;*.xls;;所有文件 (*.*)");
+  EXPECT_EQ(prompts.FileDialogs()[0].Filter, "*.txt;;*.xls *.xlsx;;所有文件 (*.*)");
   ExpectMessage(QMessageBox::Information, "系统提示", "导入文件已成功！");
   ASSERT_EQ(prompts.ModalRuns().size(), 1u);
   EXPECT_EQ(prompts.ModalRuns()[0].WindowTitle, "下列付款人信息在付款名册中已经存在，此次未更新");

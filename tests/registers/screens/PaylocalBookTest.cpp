@@ -109,7 +109,7 @@ TEST_F(PaylocalBookTest, exportWritesARegisterFileOrAWorkbookByTheName) {
   TfmpaylocalBook book(Context());
   prompts.AnswerFile(app.File("out/local.txt"));
   book.btnExportClick();
-  EXPECT_EQ(prompts.FileDialogs().back().Filter, "*.txt;;*.xls;;所有文件 (*.*)");
+  EXPECT_EQ(prompts.FileDialogs().back().Filter, "*.txt;;*.xls *.xlsx;;所有文件 (*.*)");
   Data().SaveList(Data().LocalPayees, info_configs::LocalPayees());
   EXPECT_EQ(app.Read("out/local.txt"), app.Read("param/PayeeLocal.xml"));
 
@@ -124,6 +124,7 @@ TEST_F(PaylocalBookTest, exportWritesARegisterFileOrAWorkbookByTheName) {
   book.btnExportClick();
   EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical);
   EXPECT_EQ(prompts.LastMessage().Caption, "系统提示");
+  EXPECT_EQ(prompts.StatusTexts(), QStringList({"已导出 2 条记录", "已导出 2 条记录"}));
 }
 
 }  // namespace
