@@ -1,5 +1,7 @@
 #include "platform/files/AtomicFileWriter.h"
 
+#include "platform/files/FileProblem.h"
+
 #include <QSaveFile>
 
 TAtomicFileWriter::TAtomicFileWriter(const QString& path)
@@ -23,7 +25,7 @@ void TAtomicFileWriter::Commit() {
 }
 
 void TAtomicFileWriter::Fail() {
-  const QString reason = file_->errorString();
   file_->cancelWriting();
+  const QString reason = WriteProblemText(path_);
   throw TFileError(QStringLiteral("无法写入文件 %1：%2").arg(path_, reason));
 }

@@ -7,6 +7,7 @@
 #include <QUrl>
 
 #include "platform/files/AtomicFile.h"
+#include "platform/files/FileProblem.h"
 #include "platform/prompts/Prompts.h"
 #include "platform/spreadsheet/XlsFormat.h"
 #include "platform/spreadsheet/XlsxFormat.h"
@@ -33,7 +34,8 @@ void TWorkbook::Show(TPrompts& prompts) const {
   QTemporaryFile file(QDir::temp().filePath(QStringLiteral("workbook-XXXXXX.xlsx")));
   file.setAutoRemove(false);  // the desktop program opens it after we return
   if (!file.open())
-    throw TSpreadsheetError(QStringLiteral("无法建立临时文件：%1").arg(file.errorString()));
+    throw TSpreadsheetError(
+        QStringLiteral("无法建立临时文件：%1").arg(WriteProblemText(file.fileTemplate())));
   const QString path = file.fileName();
   file.close();
   WriteWorkbookFile(data_, path);
@@ -64,7 +66,7 @@ TWorkbookData ReadWorkbookFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
     throw TSpreadsheetError(QStringLiteral("无法打开文件 %1：%2")
-                                .arg(QDir::toNativeSeparators(path), file.errorString()));
+                                .arg(QDir::toNativeSeparators(path), ReadProblemText(path)));
   const QByteArray head = file.peek(8);
   if (head.startsWith("PK\x03\x04")) {
     file.close();

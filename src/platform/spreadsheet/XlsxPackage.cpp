@@ -6,6 +6,8 @@
 #include <QFile>
 #include <algorithm>
 
+#include "platform/files/FileProblem.h"
+
 namespace spreadsheet {
 
 TXlsxPackage::TXlsxPackage(const QString& path, const TXlsxLimits& limits)
@@ -19,7 +21,7 @@ TXlsxPackage::TXlsxPackage(const QString& path, const TXlsxLimits& limits)
       case ZIP_ER_OPEN:
       case ZIP_ER_READ:
       case ZIP_ER_SEEK:
-        Fail(QStringLiteral("文件无法读取。"));
+        Fail(ReadProblemText(path));
       case ZIP_ER_MEMORY:
         Fail(QStringLiteral("内存不足。"));
       default:

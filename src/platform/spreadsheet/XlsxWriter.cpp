@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/files/FileProblem.h"
 #include "platform/spreadsheet/XlsxFormat.h"
 
 namespace spreadsheet {
@@ -122,12 +123,13 @@ void WriteTo(const TWorkbookData& data, const QString& file, const QString& targ
         if (cells[c].isEmpty()) continue;
         const lxw_error error = worksheet_write_string(worksheet, lxw_row_t(r), lxw_col_t(c),
                                                        CellBytes(cells[c]).constData(), nullptr);
-        if (error != LXW_NO_ERROR) Fail(target, QString::fromUtf8(lxw_strerror(error)));
+        if (error != LXW_NO_ERROR)
+          Fail(target, QStringLiteral("第 %1 行第 %2 列的内容无法写入。").arg(r + 1).arg(c + 1));
       }
     }
   }
   const lxw_error error = closer.Close();
-  if (error != LXW_NO_ERROR) Fail(target, QString::fromUtf8(lxw_strerror(error)));
+  if (error != LXW_NO_ERROR) Fail(target, WriteProblemText(target));
 }
 
 }  // namespace
@@ -138,8 +140,7 @@ void WriteXlsx(const TWorkbookData& workbook, const QString& path) {
   {
     QTemporaryFile placeholder(info.absoluteFilePath() + QStringLiteral(".tmpXXXXXX"));
     placeholder.setAutoRemove(false);
-    if (!placeholder.open())
-      Fail(path, QStringLiteral("无法在该文件夹中写入文件（%1）。").arg(placeholder.errorString()));
+    if (!placeholder.open()) Fail(path, WriteProblemText(path));
     temporaryPath = placeholder.fileName();
   }
   try {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFileInfo>
 
 #include "platform/prompts/ScriptedPrompts.h"
@@ -66,6 +67,31 @@ TEST(Spreadsheet, whatIsNotAWorkbookIsAFailureNotACrash) {
   dir.Write("cut.xls", QByteArray("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + QByteArray(100, '\0'));
   for (const char* name : {"empty.xls", "text.xls", "cut.xlsx", "cut.xls", "missing.xls"})
     EXPECT_THROW(app->OpenWorkbook(dir.File(name)), TSpreadsheetError) << name;
+}
+
+TEST(Spreadsheet, fileFailuresAreToldInChinese) {
+  TempAppDir dir;
+  QDir(dir.Path()).mkdir(QStringLiteral("folder.xlsx"));
+  const auto messageOf = [](const auto& action) {
+    try {
+      action();
+    } catch (const TSpreadsheetError& e) {
+      return e.Message();
+    }
+    return QString();
+  };
+  const auto read = [&](const char* name) {
+    return messageOf([&] { ReadWorkbookFile(dir.File(name)); });
+  };
+  EXPECT_TRUE(read("missing.xlsx").endsWith(U("文件不存在。")))
+      << read("missing.xlsx").toStdString();
+  EXPECT_TRUE(read("folder.xlsx").endsWith(U("这是一个文件夹，不是文件。")));
+  TWorkbookData book;
+  book.Sheets.push_back(TSheetData{U("Sheet1"), {{U("a")}}});
+  for (const char* name : {"nowhere/a.xlsx", "nowhere/a.xls"}) {
+    const QString message = messageOf([&] { WriteWorkbookFile(book, dir.File(name)); });
+    EXPECT_TRUE(message.contains(U("文件夹不存在"))) << message.toStdString();
+  }
 }
 
 TEST(Spreadsheet, showOpensATemporaryCopyInTheDesktopProgram) {
