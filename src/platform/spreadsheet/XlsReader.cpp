@@ -341,6 +341,13 @@ QByteArray WorkbookStream(const QByteArray& file) {
     } catch (const TSpreadsheetError&) {
     }
     if (older) ThrowUnsupportedVersion();
+    // An encrypted .xlsx is a compound file holding the encrypted package.
+    bool encrypted = false;
+    try {
+      encrypted = !ReadCompoundStream(file, QStringLiteral("EncryptedPackage")).isEmpty();
+    } catch (const TSpreadsheetError&) {
+    }
+    if (encrypted) throw TSpreadsheetError(QString::fromUtf8("文件已加密，无法读取"));
     throw;
   }
 }

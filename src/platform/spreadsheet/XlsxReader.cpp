@@ -1,7 +1,10 @@
+#include <QDate>
+#include <QDateTime>
 #include <QDir>
 #include <charconv>
 #include <cstring>
 #include <map>
+#include <optional>
 #include <pugixml.hpp>
 #include <string>
 #include <string_view>
@@ -35,6 +38,24 @@ int HexDigit(QChar c) {
 }
 
 // Text as a spreadsheet shows it: _xHHHH_ stands for the UTF-16 unit HHHH.
+// The ISO 8601 date or date-time of a t="d" cell as the day serial that other
+// date cells hold: days since 1899-12-30 with the time as the fraction, less
+// one before 1900-03-01 (the serials count a 29 February 1900). Nothing for
+// text that is no such date or lies before 1900.
+std::optional<double> DateSerial(const std::string& iso) {
+  const QString text = QString::fromLatin1(iso).trimmed();
+  QDateTime at = QDateTime::fromString(text, Qt::ISODateWithMs);
+  if (!at.isValid()) {
+    const QDate day = QDate::fromString(text, Qt::ISODate);
+    if (!day.isValid()) return std::nullopt;
+    at = QDateTime(day, QTime(0, 0));
+  }
+  if (at.date().year() < 1900) return std::nullopt;
+  double serial = double(QDate(1899, 12, 30).daysTo(at.date()));
+  if (serial < 61) serial -= 1;
+  return serial + at.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
 QString TextOf(const std::string& utf8) {
   QString text = QString::fromUtf8(utf8.data(), qsizetype(utf8.size()));
   if (utf8.find("_x") == std::string::npos) return text;
@@ -215,6 +236,10 @@ class TSheetParser {
       return (*sharedStrings_)[index];
     }
     if (type_ == "b") return QLatin1String(value_ == "0" ? "FALSE" : "TRUE");
+    if (type_ == "d") {
+      if (const std::optional<double> serial = DateSerial(value_))
+        return GeneralNumberText(*serial);
+    }
     if (type_.empty() || type_ == "n") {
       double number = 0;
       const char* begin = value_.data();
@@ -243,12 +268,29 @@ class TSheetParser {
   std::string attribute_, type_, value_, inlineText_;
 };
 
-// A relationship target as a part name: relative to xl/, or absolute with a
-// leading "/".
-std::string PartName(const char* target) {
+// A relationship target as a part name: relative to the folder of the part
+// that holds the relationship ("" for the package), or absolute with a leading "/".
+std::string PartName(const char* target, const QString& folder) {
   const QString path = QString::fromUtf8(target);
-  const QString full = path.startsWith(u'/') ? path.mid(1) : QStringLiteral("xl/") + path;
+  const QString full = path.startsWith(u'/') ? path.mid(1) : folder + path;
   return QDir::cleanPath(full).toStdString();
+}
+
+bool HasType(std::string_view type, std::string_view suffix) {
+  return type.size() >= suffix.size() && type.substr(type.size() - suffix.size()) == suffix;
+}
+
+// The relationships part of a part: xl/workbook.xml -> xl/_rels/workbook.xml.rels.
+std::string RelationshipsOf(const std::string& part) {
+  const size_t slash = part.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : part.substr(0, slash + 1);
+  const std::string name = slash == std::string::npos ? part : part.substr(slash + 1);
+  return folder + "_rels/" + name + ".rels";
+}
+
+QString FolderOf(const std::string& part) {
+  const size_t slash = part.rfind('/');
+  return slash == std::string::npos ? QString() : QString::fromStdString(part.substr(0, slash + 1));
 }
 
 struct TSheetEntry {
@@ -261,22 +303,43 @@ void LoadXml(TXlsxPackage& package, TXlsxPart& part, pugi::xml_document& documen
     package.Fail(QStringLiteral("某个部件不是格式正确的 XML。"));
 }
 
+// The workbook part named by the package relationships; xl/workbook.xml when
+// the package has none.
+std::string FindWorkbookPart(TXlsxPackage& package) {
+  std::optional<TXlsxPart> relsXml = package.Read("_rels/.rels", true);
+  if (!relsXml) return "xl/workbook.xml";
+  pugi::xml_document rels;
+  LoadXml(package, *relsXml, rels);
+  for (pugi::xml_node node : rels.document_element().children()) {
+    if (LocalName(node.name()) == "Relationship" &&
+        HasType(node.attribute("Type").value(), "/officeDocument"))
+      return PartName(node.attribute("Target").value(), QString());
+  }
+  return "xl/workbook.xml";
+}
+
+// The worksheets in workbook order; chart and dialog sheets are left out.
 std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedStringsPart) {
-  std::optional<TXlsxPart> workbookXml = package.Read("xl/workbook.xml", true);
-  std::optional<TXlsxPart> relsXml = package.Read("xl/_rels/workbook.xml.rels", true);
+  const std::string workbookPart = FindWorkbookPart(package);
+  std::optional<TXlsxPart> workbookXml = package.Read(workbookPart, true);
+  std::optional<TXlsxPart> relsXml = package.Read(RelationshipsOf(workbookPart), true);
   if (!workbookXml || !relsXml) package.Fail(QStringLiteral("不是有效的 .xlsx 工作簿。"));
   pugi::xml_document workbook, rels;
   LoadXml(package, *workbookXml, workbook);
   LoadXml(package, *relsXml, rels);
 
+  const QString folder = FolderOf(workbookPart);
+  sharedStringsPart = (folder + QStringLiteral("sharedStrings.xml")).toStdString();
   std::map<std::string, std::string> targets;
+  std::map<std::string, bool> isWorksheet;
   for (pugi::xml_node node : rels.document_element().children()) {
     if (LocalName(node.name()) != "Relationship") continue;
-    const std::string part = PartName(node.attribute("Target").value());
-    targets[node.attribute("Id").value()] = part;
+    const std::string part = PartName(node.attribute("Target").value(), folder);
+    const std::string id = node.attribute("Id").value();
+    targets[id] = part;
     const std::string_view type = node.attribute("Type").value();
-    if (type.size() >= 14 && type.substr(type.size() - 14) == "/sharedStrings")
-      sharedStringsPart = part;
+    isWorksheet[id] = HasType(type, "/worksheet");
+    if (HasType(type, "/sharedStrings")) sharedStringsPart = part;
   }
 
   std::vector<TSheetEntry> sheets;
@@ -290,6 +353,7 @@ std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedSt
           id = attribute.value();
       const auto target = targets.find(id);
       if (target == targets.end()) package.Fail(QStringLiteral("某个工作表缺少数据部件。"));
+      if (!isWorksheet[id]) continue;
       sheets.push_back({QString::fromUtf8(sheet.attribute("name").value()), target->second});
     }
   }
@@ -301,7 +365,7 @@ std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedSt
 
 TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits) {
   TXlsxPackage package(path, limits);
-  std::string sharedStringsPart = "xl/sharedStrings.xml";
+  std::string sharedStringsPart;  // set by FindSheets
   const std::vector<TSheetEntry> sheets = FindSheets(package, sharedStringsPart);
 
   TWorkbookData workbook;

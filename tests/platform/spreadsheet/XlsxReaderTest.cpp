@@ -5,6 +5,8 @@
 #include <QTemporaryDir>
 
 #include "XlsxTestFiles.h"
+#include "platform/spreadsheet/CompoundFile.h"
+#include "platform/spreadsheet/Spreadsheet.h"
 #include "platform/spreadsheet/XlsxFormat.h"
 #include "platform/spreadsheet/XlsxPackage.h"
 
@@ -13,6 +15,7 @@ namespace {
 using spreadsheet::ReadXlsx;
 using xlsxtest::Grid;
 using xlsxtest::Package;
+using xlsxtest::TParts;
 using xlsxtest::WriteZip;
 
 const std::string kSharedStrings =
@@ -66,6 +69,62 @@ TEST(XlsxReader, readsCellsOfEveryKindFromHandWrittenParts) {
   EXPECT_EQ(first.RowCount(), 6);
   EXPECT_EQ(Grid(workbook.Sheets[1]), QString("||\n||3"));
   EXPECT_EQ(workbook.Sheets[2].RowCount(), 0);
+}
+
+TEST(XlsxReader, findsTheWorksheetsThroughTheRelationshipsAndReadsDatesAsSerials) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("moved.xlsx");
+  const std::string ns = "http://schemas.openxmlformats.org/officeDocument/2006/relationships/";
+  const TParts parts = {
+      {"_rels/.rels",
+       R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+       R"(<Relationship Id="r1" Target="book/main.xml" Type=")" +
+           ns +
+           R"(officeDocument"/>)"
+           "</Relationships>"},
+      {"book/main.xml",
+       R"(<workbook xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main" xmlns:r=")" +
+           ns +
+           R"("><sheets><sheet name="Chart" sheetId="1" r:id="c"/>)"
+           R"(<sheet name="Data" sheetId="2" r:id="w"/></sheets></workbook>)"},
+      {"book/_rels/main.xml.rels",
+       R"(<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">)"
+       R"(<Relationship Id="c" Target="charts/c1.xml" Type=")" +
+           ns +
+           R"(chartsheet"/>)"
+           R"(<Relationship Id="w" Target="data.xml" Type=")" +
+           ns +
+           R"(worksheet"/>)"
+           "</Relationships>"},
+      {"book/charts/c1.xml", "<chartsheet/>"},
+      {"book/data.xml",
+       R"(<worksheet xmlns="http://schemas.openxmlformats.org/spreadsheetml/2006/main"><sheetData>)"
+       R"(<row r="1"><c r="A1" t="d"><v>2024-01-05</v></c><c r="B1" t="d"><v>1900-01-01</v></c>)"
+       R"(<c r="C1" t="d"><v>2024-01-05T12:00:00</v></c><c r="D1" t="d"><v>soon</v></c></row>)"
+       "</sheetData></worksheet>"},
+  };
+  WriteZip(path, parts);
+
+  const TWorkbookData workbook = ReadXlsx(path);
+  ASSERT_EQ(workbook.Sheets.size(), 1u);  // the chart sheet is no worksheet
+  EXPECT_EQ(workbook.Sheets[0].Name, QString("Data"));
+  EXPECT_EQ(Grid(workbook.Sheets[0]), QString("45296|1|45296.5|soon"));
+}
+
+TEST(XlsxReader, anEncryptedPackageIsReportedAsEncrypted) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("locked.xlsx");
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(
+      spreadsheet::WriteCompoundFile(QStringLiteral("EncryptedPackage"), QByteArray(64, 'x')));
+  file.close();
+  try {
+    ReadWorkbookFile(path);
+    ADD_FAILURE() << "read an encrypted package";
+  } catch (const TSpreadsheetError& e) {
+    EXPECT_EQ(e.Message(), QString::fromUtf8("文件已加密，无法读取"));
+  }
 }
 
 TEST(XlsxReader, readsWhatOpenpyxlWrote) {
