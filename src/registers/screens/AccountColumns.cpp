@@ -1,6 +1,6 @@
 #include "registers/screens/AccountColumns.h"
 
-QList<TColumnSpec> PayerColumns() {
+QList<TColumnDef> PayerColumns() {
   return {{QStringLiteral("序号"), 48, TColumnAlignment::Center},
           {QStringLiteral("付款账号"), 170, TColumnAlignment::Left},
           {QStringLiteral("付款账户名称"), 240, TColumnAlignment::Left},
@@ -29,7 +29,7 @@ QString PayerCell(const TPayerInfo& payer, int col) {
   }
 }
 
-QList<TColumnSpec> PayeeColumns() {
+QList<TColumnDef> PayeeColumns() {
   return {{QStringLiteral("序号"), 48, TColumnAlignment::Center},
           {QStringLiteral("收款账号"), 170, TColumnAlignment::Left},
           {QStringLiteral("收款账户名称"), 240, TColumnAlignment::Left},

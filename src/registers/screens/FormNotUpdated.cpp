@@ -36,7 +36,7 @@ TFormNotUpdated::TFormNotUpdated(TPrompts& prompts, const QString& caption, TLis
   layout->addLayout(buttons);
 
   int width = 0;
-  for (const TColumnSpec& column : model->Columns()) width += column.Width;
+  for (const TColumnDef& column : model->Columns()) width += column.Width;
   resize(width + 40, 420);
 }
 

@@ -8,7 +8,7 @@
 #include "registers/records/PayeeInfo.h"
 #include "registers/records/PayerInfo.h"
 #include "widgets/base/ClientDialog.h"
-#include "widgets/grid/ColumnSpec.h"
+#include "widgets/grid/ColumnDef.h"
 
 class TListModel;
 class TMapleGrid;

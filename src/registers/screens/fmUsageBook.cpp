@@ -11,8 +11,8 @@ TfmUsageBook::TfmUsageBook(const TRegisterContext& context, QWidget* parent)
   setObjectName(QStringLiteral("fmUsageBook"));
   model_ = std::make_unique<TRecordListModel<QStringList>>(
       registers_.Usages.Texts(),
-      QList<TColumnSpec>{{QStringLiteral("序号"), 48, TColumnAlignment::Center},
-                         {QStringLiteral("用途"), 360, TColumnAlignment::Left}},
+      QList<TColumnDef>{{QStringLiteral("序号"), 48, TColumnAlignment::Center},
+                        {QStringLiteral("用途"), 360, TColumnAlignment::Left}},
       [](const QString& usage, int col) { return col == 1 ? usage : QString(); }, true);
   SetModel(model_.get());
   AddCommand(

@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "widgets/base/FormOriginal.h"
-#include "widgets/grid/ColumnSpec.h"
+#include "widgets/grid/ColumnDef.h"
 #include "widgets/grid/MapleGrid.h"
 
 class QLabel;

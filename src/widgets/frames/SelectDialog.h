@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "widgets/base/ClientDialog.h"
-#include "widgets/grid/ColumnSpec.h"
+#include "widgets/grid/ColumnDef.h"
 
 class QHBoxLayout;
 class QPushButton;

@@ -1,6 +1,6 @@
 #include "widgets/grid/ListModel.h"
 
-TListModel::TListModel(QList<TColumnSpec> columns, bool numberedRows, QObject* parent)
+TListModel::TListModel(QList<TColumnDef> columns, bool numberedRows, QObject* parent)
     : QAbstractTableModel(parent), columns_(std::move(columns)), numberedRows_(numberedRows) {}
 
 QString TListModel::CellText(int row, int col) const {

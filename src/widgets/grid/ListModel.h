@@ -7,7 +7,7 @@
 #include <iterator>
 #include <type_traits>
 
-#include "widgets/grid/ColumnSpec.h"
+#include "widgets/grid/ColumnDef.h"
 
 // A table model over a list that a screen keeps: one row per entry, the
 // screen's columns, and the text of each cell. With numbered rows column 0
@@ -16,9 +16,9 @@
 class TListModel : public QAbstractTableModel {
   Q_OBJECT
  public:
-  TListModel(QList<TColumnSpec> columns, bool numberedRows, QObject* parent = nullptr);
+  TListModel(QList<TColumnDef> columns, bool numberedRows, QObject* parent = nullptr);
 
-  const QList<TColumnSpec>& Columns() const { return columns_; }
+  const QList<TColumnDef>& Columns() const { return columns_; }
   // The text of a cell of an entry; empty outside the list.
   QString CellText(int row, int col) const;
   // Every view shows the list again.
@@ -34,7 +34,7 @@ class TListModel : public QAbstractTableModel {
   virtual QString EntryText(int row, int col) const = 0;
 
  private:
-  QList<TColumnSpec> columns_;
+  QList<TColumnDef> columns_;
   bool numberedRows_;
 };
 
@@ -46,7 +46,7 @@ class TRecordListModel : public TListModel {
   using Record = std::remove_cvref_t<decltype(*std::declval<const List&>().begin())>;
   using Cell = std::function<QString(const Record& record, int col)>;
 
-  TRecordListModel(const List& list, QList<TColumnSpec> columns, Cell cell, bool numberedRows,
+  TRecordListModel(const List& list, QList<TColumnDef> columns, Cell cell, bool numberedRows,
                    QObject* parent = nullptr)
       : TListModel(std::move(columns), numberedRows, parent), list_(list), cell_(std::move(cell)) {}
 

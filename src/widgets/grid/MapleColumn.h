@@ -3,7 +3,7 @@
 #include <QColor>
 #include <QString>
 
-#include "widgets/grid/ColumnSpec.h"
+#include "widgets/grid/ColumnDef.h"
 
 class TMapleGrid;
 

@@ -99,15 +99,15 @@ TMapleColumn& TMapleGrid::AddColumn(const QString& title, int width, TColumnAlig
   return column;
 }
 
-void TMapleGrid::SetColumns(const QList<TColumnSpec>& columns) {
+void TMapleGrid::SetColumns(const QList<TColumnDef>& columns) {
   SetColumnCount(int(columns.size()));
   int col = 0;
-  for (const TColumnSpec& spec : columns) {
+  for (const TColumnDef& def : columns) {
     TMapleColumn& column = Column(col++);
-    column.SetTitle(spec.Title);
-    column.SetAlignment(spec.Alignment);
-    column.SetWidth(spec.Width);
-    column.SetFitsText(spec.FitsText);
+    column.SetTitle(def.Title);
+    column.SetAlignment(def.Alignment);
+    column.SetWidth(def.Width);
+    column.SetFitsText(def.FitsText);
   }
 }
 

@@ -42,7 +42,7 @@ class TMapleGrid : public QTableView {
   TMapleColumn& AddColumn(const QString& title, int width = kDefaultColumnWidth,
                           TColumnAlignment alignment = TColumnAlignment::Center);
   // Exactly these columns, in this order.
-  void SetColumns(const QList<TColumnSpec>& columns);
+  void SetColumns(const QList<TColumnDef>& columns);
 
   // Shows the model: its columns, its rows whenever it is refreshed, its texts.
   // The model must outlive the grid or be replaced first.

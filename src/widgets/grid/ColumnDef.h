@@ -12,7 +12,7 @@ constexpr int kDefaultColumnWidth = 64;
 // A column as screens declare it: grid->SetColumns({{title, width, alignment}, ...}).
 // A column that fits its text widens, whenever the rows change, to the widest
 // text it holds (amounts are never cut); it never becomes narrower.
-struct TColumnSpec {
+struct TColumnDef {
   QString Title;
   int Width = kDefaultColumnWidth;
   TColumnAlignment Alignment = TColumnAlignment::Center;
