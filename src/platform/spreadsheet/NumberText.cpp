@@ -15,3 +15,8 @@ QString GeneralNumberText(double value) {
     result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
   return QString::fromLatin1(buffer, result.ptr - buffer).toUpper();  // 1E-05, as shown
 }
+
+bool IsInexactNumber(double value) {
+  const double size = std::fabs(value);
+  return size >= 1e15 || (size > 0 && size < 1e-4);
+}

@@ -14,3 +14,10 @@ class TSpreadsheetStartError : public TSpreadsheetError {
  public:
   using TSpreadsheetError::TSpreadsheetError;
 };
+
+// One cell of an open workbook cannot be read; the message names the sheet
+// and the cell and says what the clerk can do. Imports show it.
+class TSpreadsheetCellError : public TSpreadsheetError {
+ public:
+  using TSpreadsheetError::TSpreadsheetError;
+};

@@ -30,4 +30,24 @@ void TSheetData::SetCell(int row, int column, const QString& text) {
   QStringList& cells = Rows[size_t(row)];
   while (cells.size() <= column) cells.append(QString());
   cells[column] = text;
+  if (!inexactNumbers_.empty()) inexactNumbers_.erase(Key(row, column));
+  if (!unreadable_.empty()) unreadable_.erase(Key(row, column));
+}
+
+void TSheetData::MarkInexactNumber(int row, int column) {
+  inexactNumbers_.insert(Key(row, column));
+}
+
+bool TSheetData::IsInexactNumber(int row, int column) const {
+  return !inexactNumbers_.empty() && inexactNumbers_.contains(Key(row, column));
+}
+
+void TSheetData::MarkUnreadable(int row, int column, const QString& reason) {
+  unreadable_[Key(row, column)] = reason;
+}
+
+const QString* TSheetData::UnreadableReason(int row, int column) const {
+  if (unreadable_.empty()) return nullptr;
+  const auto found = unreadable_.find(Key(row, column));
+  return found == unreadable_.end() ? nullptr : &found->second;
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "platform/spreadsheet/SpreadsheetError.h"
 #include "platform/spreadsheet/WorkbookData.h"
 
 // One worksheet of an open workbook, rows and columns counted from 1, cells
@@ -13,7 +14,17 @@ class TWorksheet {
   // The used range: from row and column 1 to the last non-empty cell.
   int UsedRows() const { return sheet_.RowCount(); }
   int UsedColumns() const { return sheet_.ColumnCount(); }
-  QString ReadCell(int row, int column) const { return sheet_.Cell(row - 1, column - 1); }
+  // Throws TSpreadsheetError for a cell the component could not read (a
+  // formula it cannot work out), saying which and what to do.
+  QString ReadCell(int row, int column) const {
+    if (const QString* reason = sheet_.UnreadableReason(row - 1, column - 1))
+      throw TSpreadsheetCellError(*reason);
+    return sheet_.Cell(row - 1, column - 1);
+  }
+  // A number cell that lost digits in the file (see TSheetData).
+  bool IsInexactNumber(int row, int column) const {
+    return sheet_.IsInexactNumber(row - 1, column - 1);
+  }
   void WriteCell(int row, int column, const QString& text) {
     sheet_.SetCell(row - 1, column - 1, text);
   }

@@ -222,11 +222,11 @@ class TSheetReader {
       }
       case Number:
         if (size < 14) ThrowDamaged();
-        Put(data, GeneralNumberText(DoubleAt(data + 6)));
+        PutNumber(data, DoubleAt(data + 6));
         break;
       case Rk:
         if (size < 10) ThrowDamaged();
-        Put(data, GeneralNumberText(RkValue(U32At(data + 6))));
+        PutNumber(data, RkValue(U32At(data + 6)));
         break;
       case MulRk:
         ReadMulRk(record);
@@ -261,8 +261,7 @@ class TSheetReader {
     const int firstColumn = U16At(record.Data + 2);
     const qsizetype count = (record.Size - 6) / 6;
     for (qsizetype i = 0; i < count; ++i)
-      PutAt(row, firstColumn + int(i),
-            GeneralNumberText(RkValue(U32At(record.Data + 4 + 6 * i + 2))));
+      PutNumberAt(row, firstColumn + int(i), RkValue(U32At(record.Data + 4 + 6 * i + 2)));
   }
 
   void ReadFormula(const TRecord& record) {
@@ -270,7 +269,7 @@ class TSheetReader {
     if (record.Size < 20) ThrowDamaged();
     const uchar* result = record.Data + 6;
     if (U16At(result + 6) != 0xFFFF) {
-      Put(record.Data, GeneralNumberText(DoubleAt(result)));
+      PutNumber(record.Data, DoubleAt(result));
       return;
     }
     switch (result[0]) {
@@ -289,6 +288,15 @@ class TSheetReader {
         Put(record.Data, QString());
         break;
     }
+  }
+
+  void PutNumber(const uchar* cell, double value) {
+    PutNumberAt(U16At(cell), U16At(cell + 2), value);
+  }
+
+  void PutNumberAt(int row, int column, double value) {
+    PutAt(row, column, GeneralNumberText(value));
+    if (IsInexactNumber(value)) sheet_->MarkInexactNumber(row, column);
   }
 
   void Put(const uchar* cell, QString text) {

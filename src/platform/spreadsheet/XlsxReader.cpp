@@ -199,8 +199,10 @@ class TSheetParser {
       --phoneticDepth_;
     else if (name == "c") {
       inCell_ = false;
+      inexact_ = false;
       QString text = CellText();
       if (!text.isEmpty()) Place(sheet, std::move(text));
+      if (inexact_) sheet.MarkInexactNumber(row_, column_);
     }
   }
 
@@ -246,7 +248,10 @@ class TSheetParser {
       const char* end = begin + value_.size();
       while (begin < end && (*begin == ' ' || *begin == '+')) ++begin;
       const auto [stop, error] = std::from_chars(begin, end, number);
-      if (error == std::errc() && stop == end) return GeneralNumberText(number);
+      if (error == std::errc() && stop == end) {
+        inexact_ = IsInexactNumber(number);
+        return GeneralNumberText(number);
+      }
     }
     return TextOf(value_);  // "str", "e", dates and anything unknown as written
   }
@@ -260,7 +265,7 @@ class TSheetParser {
   const std::vector<QString>* sharedStrings_;
   int row_ = -1;
   int column_ = -1;
-  bool inCell_ = false, inValue_ = false, inInline_ = false, inText_ = false;
+  bool inCell_ = false, inValue_ = false, inInline_ = false, inText_ = false, inexact_ = false;
   int phoneticDepth_ = 0;
   qsizetype lastWidth_ = 0;
   static constexpr uint64_t kSlotsAlways = 4u << 20, kSlotsPerCell = 256;
