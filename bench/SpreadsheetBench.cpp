@@ -104,11 +104,56 @@ void ReadXlsx(benchmark::State& state) {
   }
 }
 
+// A salary sheet of kRows rows whose amount column is "=D2+E2" and so on, as
+// libxlsxwriter writes it: with the results stored, or with the 0 it puts in
+// place of results it leaves to be calculated.
+void WriteFormulaSheet(const QString& path, bool storeResults) {
+  lxw_workbook_options options = {};
+  options.constant_memory = LXW_TRUE;
+  lxw_workbook* workbook = workbook_new_opt(path.toUtf8().constData(), &options);
+  lxw_worksheet* worksheet = workbook_add_worksheet(workbook, nullptr);
+  for (int r = 0; r < kRows; ++r) {
+    const QByteArray name = CellText(r, 1).toUtf8(), account = CellText(r, 0).toUtf8();
+    const double base = (r * 31) % 100000 + 0.25, bonus = (r * 17) % 1000 + 0.5;
+    const QByteArray formula = QStringLiteral("=D%1+E%1").arg(r + 1).toUtf8();
+    worksheet_write_string(worksheet, lxw_row_t(r), 0, name.constData(), nullptr);
+    worksheet_write_string(worksheet, lxw_row_t(r), 1, account.constData(), nullptr);
+    if (storeResults)
+      worksheet_write_formula_num(worksheet, lxw_row_t(r), 2, formula.constData(), nullptr,
+                                  base + bonus);
+    else
+      worksheet_write_formula(worksheet, lxw_row_t(r), 2, formula.constData(), nullptr);
+    worksheet_write_number(worksheet, lxw_row_t(r), 3, base, nullptr);
+    worksheet_write_number(worksheet, lxw_row_t(r), 4, bonus, nullptr);
+  }
+  workbook_close(workbook);
+}
+
+void ReadFormulaSheet(benchmark::State& state, bool storeResults) {
+  const QString path = File(storeResults ? "bench-formulas-stored.xlsx" : "bench-formulas.xlsx");
+  if (!QFileInfo::exists(path)) WriteFormulaSheet(path, storeResults);
+  for (auto _ : state) {
+    const TWorkbookData book = ReadWorkbookFile(path);
+    if (book.Sheets.at(0).Cell(1, 2) != QStringLiteral("48.75"))
+      state.SkipWithError("wrong amount");
+  }
+}
+
+void ReadXlsxFormulasStored(benchmark::State& state) {
+  ReadFormulaSheet(state, true);
+}
+
+void ReadXlsxFormulasUnstored(benchmark::State& state) {
+  ReadFormulaSheet(state, false);
+}
+
 BENCHMARK(WriteXls)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(WriteXlsx)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(WriteXlsxLibraryAlone)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ReadXls)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ReadXlsx)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ReadXlsxFormulasStored)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(ReadXlsxFormulasUnstored)->Iterations(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

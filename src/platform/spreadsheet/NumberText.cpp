@@ -16,6 +16,22 @@ QString GeneralNumberText(double value) {
   return QString::fromLatin1(buffer, result.ptr - buffer).toUpper();  // 1E-05, as shown
 }
 
+std::optional<double> GeneralNumberValue(const QString& text) {
+  if (text.isEmpty() || text.size() > 32) return std::nullopt;
+  const QChar first = text[0];
+  if (!first.isDigit() && first != u'-') return std::nullopt;
+  char latin[33];
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].unicode() > 0x7F) return std::nullopt;
+    latin[i] = char(text[i].unicode());
+  }
+  double value = 0;
+  const auto [end, error] = std::from_chars(latin, latin + text.size(), value);
+  if (error != std::errc() || end != latin + text.size() || GeneralNumberText(value) != text)
+    return std::nullopt;
+  return value;
+}
+
 bool IsInexactNumber(double value) {
   const double size = std::fabs(value);
   return size >= 1e15 || (size > 0 && size < 1e-4);

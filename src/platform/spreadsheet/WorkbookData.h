@@ -3,9 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <stdexcept>
-#include <utility>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 // A workbook as the readers give it and the writers take it: worksheets in

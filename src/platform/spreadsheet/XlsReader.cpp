@@ -1,11 +1,15 @@
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <map>
+#include <memory>
 #include <vector>
 
 #include "platform/spreadsheet/CompoundFile.h"
 #include "platform/spreadsheet/NumberText.h"
+#include "platform/spreadsheet/UnstoredFormulas.h"
 #include "platform/spreadsheet/XlsFormat.h"
+#include "platform/spreadsheet/XlsFormulaTokens.h"
 #include "platform/spreadsheet/XlsRecords.h"
 
 // Cell texts only: formats (XF, FORMAT) are not read, so a date cell reads as
@@ -13,6 +17,7 @@
 namespace spreadsheet {
 namespace {
 
+using xls::ErrorText;
 using xls::TContinuedData;
 using xls::ThrowDamaged;
 using xls::TRecord;
@@ -23,11 +28,14 @@ using xls::U32At;
 enum : quint16 {
   Formula = 0x0006,
   Eof = 0x000A,
+  ExternSheet = 0x0017,
   FilePass = 0x002F,
   BoundSheet = 0x0085,
   MulRk = 0x00BD,
   RString = 0x00D6,
   Sst = 0x00FC,
+  SupBook = 0x01AE,
+  RecalcId = 0x01C1,
   LabelSst = 0x00FD,
   Number = 0x0203,
   Label = 0x0204,
@@ -59,7 +67,13 @@ struct TSheetEntry {
 struct TGlobals {
   std::vector<TSheetEntry> Worksheets;
   std::vector<qsizetype> SheetOffsets;  // of every sheet, charts and macros too
+  std::vector<int> WorksheetOfSheet;    // of every sheet, or xls::kSheetGone
   std::vector<QString> Strings;
+  std::vector<bool> SupBookIsThisWorkbook;
+  std::vector<int> ExternSheets;  // for formulas: see XlsFormulaTokens.h
+  // Written by a spreadsheet program that calculated the formulas it saved;
+  // other writers leave the calculation to whoever opens the file.
+  bool HasRecalcId = false;
   qsizetype End = 0;
 };
 
@@ -74,7 +88,9 @@ void ReadBoundSheet(const TRecord& record, TGlobals& globals) {
   if (record.Size < 8) ThrowDamaged();
   const qsizetype offset = U32At(record.Data);
   globals.SheetOffsets.push_back(offset);
-  if (record.Data[5] != 0) return;  // a chart, macro or module sheet
+  const bool worksheet = record.Data[5] == 0;  // not a chart, macro or module sheet
+  globals.WorksheetOfSheet.push_back(worksheet ? int(globals.Worksheets.size()) : xls::kSheetGone);
+  if (!worksheet) return;
   TContinuedData data(record);
   data.Skip(6);
   const quint8 length = data.U8();
@@ -94,15 +110,53 @@ std::vector<QString> ReadSharedStrings(TContinuedData data) {
   return strings;
 }
 
+struct TSheetReference {
+  quint16 Book, First, Last;
+};
+
+std::vector<TSheetReference> ReadExternSheet(TContinuedData data) {
+  std::vector<TSheetReference> references;
+  const quint16 count = data.U16();
+  for (quint16 i = 0; i < count && data.BytesLeft() >= 6; ++i) {
+    TSheetReference& reference = references.emplace_back();
+    reference.Book = data.U16();
+    reference.First = data.U16();
+    reference.Last = data.U16();
+  }
+  return references;
+}
+
+// The sheets the entries of EXTERNSHEET name, as worksheet indices.
+std::vector<int> ExternSheets(const std::vector<TSheetReference>& references,
+                              const TGlobals& globals) {
+  std::vector<int> sheets;
+  for (const TSheetReference& reference : references) {
+    const bool here = reference.Book < globals.SupBookIsThisWorkbook.size() &&
+                      globals.SupBookIsThisWorkbook[reference.Book];
+    const bool known = reference.First < globals.WorksheetOfSheet.size();
+    if (!here)
+      sheets.push_back(xls::kOtherWorkbook);
+    else if (!known)
+      sheets.push_back(xls::kSheetGone);
+    else if (reference.First != reference.Last)
+      sheets.push_back(xls::kSheetRange);
+    else
+      sheets.push_back(globals.WorksheetOfSheet[reference.First]);
+  }
+  return sheets;
+}
+
 TGlobals ReadGlobals(QByteArrayView stream) {
   TRecordCursor cursor(stream, 0, stream.size());
   CheckBiff8Bof(cursor.Next());
   TGlobals globals;
+  std::vector<TSheetReference> sheetReferences;
   for (;;) {
     const TRecord record = cursor.Next();
     switch (record.Id) {
       case Eof:
         globals.End = cursor.Position();
+        globals.ExternSheets = ExternSheets(sheetReferences, globals);
         return globals;
       case FilePass:
         throw TSpreadsheetError(QString::fromUtf8("文件已加密，无法读取"));
@@ -112,30 +166,20 @@ TGlobals ReadGlobals(QByteArrayView stream) {
       case Sst:
         globals.Strings = ReadSharedStrings(TContinuedData::Gather(record, cursor));
         break;
+      case SupBook:
+        // The entry for this workbook's own sheets has 0x0401 in place of a name.
+        globals.SupBookIsThisWorkbook.push_back(record.Size >= 4 &&
+                                                U16At(record.Data + 2) == 0x0401);
+        break;
+      case ExternSheet:
+        sheetReferences = ReadExternSheet(TContinuedData::Gather(record, cursor));
+        break;
+      case RecalcId:
+        globals.HasRecalcId = true;
+        break;
       default:
         break;
     }
-  }
-}
-
-QString ErrorText(quint8 code) {
-  switch (code) {
-    case 0x00:
-      return QStringLiteral("#NULL!");
-    case 0x07:
-      return QStringLiteral("#DIV/0!");
-    case 0x0F:
-      return QStringLiteral("#VALUE!");
-    case 0x17:
-      return QStringLiteral("#REF!");
-    case 0x1D:
-      return QStringLiteral("#NAME?");
-    case 0x24:
-      return QStringLiteral("#NUM!");
-    case 0x2A:
-      return QStringLiteral("#N/A");
-    default:
-      return QString();
   }
 }
 
@@ -173,8 +217,12 @@ constexpr qsizetype kRowReserveLimit = 65536;
 
 class TSheetReader {
  public:
-  TSheetReader(const std::vector<QString>& strings, TGridBudget& budget)
-      : strings_(strings), budget_(budget) {}
+  TSheetReader(const TGlobals& globals, TGridBudget& budget, TUnstoredFormulas& formulas, int sheet)
+      : globals_(globals),
+        strings_(globals.Strings),
+        budget_(budget),
+        formulas_(formulas),
+        sheetIndex_(sheet) {}
 
   void Read(QByteArrayView stream, qsizetype begin, qsizetype end, TSheetData& sheet) {
     sheet_ = &sheet;
@@ -197,6 +245,7 @@ class TSheetReader {
         ReadRecord(record, cursor);
       }
     }
+    AddUnstoredFormulas();
   }
 
  private:
@@ -208,7 +257,7 @@ class TSheetReader {
         if (size < 10) ThrowDamaged();
         const quint32 index = U32At(data + 6);
         if (index >= strings_.size()) ThrowDamaged();
-        Put(data, strings_[index]);
+        PutText(U16At(data), U16At(data + 2), strings_[index]);
         break;
       }
       case Label:
@@ -217,7 +266,7 @@ class TSheetReader {
         TContinuedData text = TContinuedData::Gather(record, cursor);
         text.Skip(6);
         const quint16 length = text.U16();
-        Put(data, text.StringAfterCount(length, false));
+        PutText(U16At(data), U16At(data + 2), text.StringAfterCount(length, false));
         break;
       }
       case Number:
@@ -242,11 +291,13 @@ class TSheetReader {
         if (pendingString_) {
           TContinuedData text = TContinuedData::Gather(record, cursor);
           const quint16 length = text.U16();
-          PutAt(pendingRow_, pendingColumn_, text.StringAfterCount(length, false));
+          PutText(pendingRow_, pendingColumn_, text.StringAfterCount(length, false));
         }
         break;
-      case Array:
       case SharedFormula:
+        ReadSharedFormula(record);
+        return;  // may come between a formula and its string result
+      case Array:
       case Table:
         return;  // may come between a formula and its string result
       default:
@@ -284,10 +335,64 @@ class TSheetReader {
       case 2:
         Put(record.Data, ErrorText(result[2]));
         break;
-      default:  // an empty text
-        Put(record.Data, QString());
+      default:  // an empty text, or a result left to be calculated
+        if (!Unstored(record)) Put(record.Data, QString());
         break;
     }
+  }
+
+  // A formula whose result the writer left empty for the calculation when the
+  // file is opened: the formula asks for it, or the writer is no spreadsheet
+  // program that would have calculated it.
+  bool Unstored(const TRecord& record) {
+    constexpr quint16 kCalculate = 0x0001 | 0x0002;  // always, and when opened
+    if (record.Size < 22) return false;
+    const QByteArrayView tokens(record.Data + 22,
+                                qMin<qsizetype>(U16At(record.Data + 20), record.Size - 22));
+    if (tokens.isEmpty()) return false;
+    if (!(U16At(record.Data + 14) & kCalculate) && globals_.HasRecalcId) return false;
+    unstored_.push_back({U16At(record.Data), U16At(record.Data + 2), tokens});
+    return true;
+  }
+
+  void ReadSharedFormula(const TRecord& record) {
+    if (record.Size < 10) return;
+    const quint16 size = qMin<qsizetype>(U16At(record.Data + 8), record.Size - 10);
+    sharedFormulas_[{U16At(record.Data), record.Data[4]}] = {QByteArrayView(record.Data + 10, size),
+                                                             nullptr};
+  }
+
+  // The unstored formulas to work out once the workbook is read; one that
+  // uses a shared formula begins with a reference to the formula's first cell.
+  void AddUnstoredFormulas() {
+    using spreadsheet::formula::TFormula;
+    for (const TUnstored& cell : unstored_) {
+      if (cell.Tokens.size() < 5 || cell.Tokens[0] != 0x01) {
+        formulas_.Add(sheetIndex_, cell.Row, cell.Column,
+                      std::make_shared<const TFormula>(xls::DecodeFormula(
+                          cell.Tokens, cell.Row, cell.Column, false, globals_.ExternSheets)));
+        continue;
+      }
+      const auto* first = reinterpret_cast<const uchar*>(cell.Tokens.data()) + 1;
+      const int row = U16At(first), column = U16At(first + 2);
+      const auto shared = sharedFormulas_.find({row, column});
+      if (shared == sharedFormulas_.end()) {
+        formulas_.Add(sheetIndex_, cell.Row, cell.Column,
+                      std::make_shared<const TFormula>(
+                          formula::UnsupportedFormula(QStringLiteral("数组公式或模拟运算表"))));
+        continue;
+      }
+      if (!shared->second.Formula)
+        shared->second.Formula = std::make_shared<const TFormula>(
+            xls::DecodeFormula(shared->second.Tokens, row, column, true, globals_.ExternSheets));
+      formulas_.Add(sheetIndex_, cell.Row, cell.Column, shared->second.Formula, cell.Row - row,
+                    cell.Column - column);
+    }
+  }
+
+  void PutText(int row, int column, QString text) {
+    formulas_.NoteTextCell(sheetIndex_, row, column, text);
+    PutAt(row, column, std::move(text));
   }
 
   void PutNumber(const uchar* cell, double value) {
@@ -328,8 +433,22 @@ class TSheetReader {
     lastWidth_ = int(cells.size());
   }
 
+  struct TUnstored {
+    int Row, Column;
+    QByteArrayView Tokens;
+  };
+  struct TSharedFormula {
+    QByteArrayView Tokens;
+    std::shared_ptr<const formula::TFormula> Formula;  // decoded when first needed
+  };
+
+  const TGlobals& globals_;
   const std::vector<QString>& strings_;
   TGridBudget& budget_;
+  TUnstoredFormulas& formulas_;
+  int sheetIndex_;
+  std::vector<TUnstored> unstored_;
+  std::map<std::pair<int, int>, TSharedFormula> sharedFormulas_;  // by first row and column
   TSheetData* sheet_ = nullptr;
   int lastWidth_ = 0;
   bool pendingString_ = false;
@@ -375,14 +494,17 @@ TWorkbookData ReadXls(const QByteArray& file) {
   TWorkbookData workbook;
   workbook.Sheets.reserve(globals.Worksheets.size());
   TGridBudget budget;
+  TUnstoredFormulas formulas;
   for (const TSheetEntry& entry : globals.Worksheets) {
     if (entry.Offset < globals.End || entry.Offset >= stream.size()) ThrowDamaged();
     const auto next = std::upper_bound(starts.begin(), starts.end(), entry.Offset);
     const qsizetype end = next == starts.end() ? stream.size() : *next;
     TSheetData& sheet = workbook.Sheets.emplace_back();
     sheet.Name = entry.Name;
-    TSheetReader(globals.Strings, budget).Read(stream, entry.Offset, end, sheet);
+    TSheetReader(globals, budget, formulas, int(workbook.Sheets.size()) - 1)
+        .Read(stream, entry.Offset, end, sheet);
   }
+  formulas.WorkOut(workbook);
   return workbook;
 }
 

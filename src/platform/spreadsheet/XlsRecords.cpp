@@ -13,6 +13,27 @@ void ThrowDamaged() {
   throw TSpreadsheetError(QString::fromUtf8("文件已损坏或不是有效的 .xls 工作簿，无法读取。"));
 }
 
+QString ErrorText(quint8 code) {
+  switch (code) {
+    case 0x00:
+      return QStringLiteral("#NULL!");
+    case 0x07:
+      return QStringLiteral("#DIV/0!");
+    case 0x0F:
+      return QStringLiteral("#VALUE!");
+    case 0x17:
+      return QStringLiteral("#REF!");
+    case 0x1D:
+      return QStringLiteral("#NAME?");
+    case 0x24:
+      return QStringLiteral("#NUM!");
+    case 0x2A:
+      return QStringLiteral("#N/A");
+    default:
+      return QString();
+  }
+}
+
 TRecordCursor::TRecordCursor(QByteArrayView stream, qsizetype begin, qsizetype end)
     : bytes_(reinterpret_cast<const uchar*>(stream.data())),
       position_(begin),

@@ -14,6 +14,10 @@ namespace spreadsheet::xls {
 
 [[noreturn]] void ThrowDamaged();
 
+// "#DIV/0!" for 0x07 and the other error codes of cells and formulas; empty
+// text for an unknown code.
+QString ErrorText(quint8 code);
+
 struct TRecord {
   quint16 Id = 0;
   const uchar* Data = nullptr;

@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/spreadsheet/FormulaText.h"
 #include "platform/spreadsheet/NumberText.h"
+#include "platform/spreadsheet/UnstoredFormulas.h"
 #include "platform/spreadsheet/XlsxFormat.h"
 #include "platform/spreadsheet/XlsxPackage.h"
 #include "platform/spreadsheet/XlsxXmlScanner.h"
@@ -129,16 +131,31 @@ std::vector<QString> ParseSharedStrings(const TXlsxPart& xml) {
   return strings;
 }
 
+// What the sheets of a workbook share while they are read.
+struct TWorkbookReading {
+  const std::vector<QString>* SharedStrings = nullptr;
+  QStringList SheetNames;
+  // The workbook asks to be calculated when opened, so a stored 0 may be a
+  // placeholder its writer put in.
+  bool RecalculateOnLoad = false;
+  TUnstoredFormulas Formulas;
+};
+
 class TSheetParser {
  public:
-  TSheetParser(TXlsxPackage& package, const std::vector<QString>* sharedStrings)
-      : package_(package), sharedStrings_(sharedStrings) {}
+  TSheetParser(TXlsxPackage& package, TWorkbookReading& workbook, int sheet)
+      : package_(package),
+        sharedStrings_(workbook.SharedStrings),
+        workbook_(workbook),
+        sheet_(sheet) {}
 
   void Parse(const TXlsxPart& xml, TSheetData& sheet) {
     TXlsxXmlScanner scanner(xml.begin(), xml.end());
     for (EToken token; (token = scanner.Next()) != EToken::End;) {
       if (token == EToken::Text) {
-        if (inCell_ && (inValue_ || (inInline_ && inText_ && phoneticDepth_ == 0)))
+        if (inFormula_)
+          scanner.AppendText(formula_);
+        else if (inCell_ && (inValue_ || (inInline_ && inText_ && phoneticDepth_ == 0)))
           scanner.AppendText(inValue_ ? value_ : inlineText_);
       } else if (token == EToken::StartElement) {
         Start(scanner);
@@ -160,6 +177,8 @@ class TSheetParser {
         inText_ = true;
       else if (name == "rPh")
         ++phoneticDepth_;
+      else if (name == "f")
+        StartFormula(scanner);
     } else if (name == "row") {
       if (scanner.Attribute("r", attribute_)) {
         int r = 0;
@@ -173,7 +192,7 @@ class TSheetParser {
       column_ = -1;
     } else if (name == "c") {
       inCell_ = true;
-      inValue_ = inInline_ = inText_ = false;
+      inValue_ = inInline_ = inText_ = hasFormula_ = false;
       phoneticDepth_ = 0;
       value_.clear();
       inlineText_.clear();
@@ -197,13 +216,70 @@ class TSheetParser {
       inText_ = false;
     else if (name == "rPh")
       --phoneticDepth_;
-    else if (name == "c") {
-      inCell_ = false;
-      inexact_ = false;
-      QString text = CellText();
-      if (!text.isEmpty()) Place(sheet, std::move(text));
-      if (inexact_) sheet.MarkInexactNumber(row_, column_);
+    else if (name == "f")
+      inFormula_ = false;
+    else if (name == "c")
+      EndCell(sheet);
+  }
+
+  void EndCell(TSheetData& sheet) {
+    inCell_ = false;
+    // A shared formula is written out in its first cell and used by the others.
+    if (hasFormula_ && formulaType_ == "shared" && !formula_.empty())
+      sharedFormulas_[sharedIndex_] = {formula_, nullptr, row_, column_};
+    if (hasFormula_ && !HasResult()) {
+      AddFormula();
+      return;
     }
+    inexact_ = false;
+    QString text = CellText();
+    if (text.isEmpty()) return;
+    if (type_ == "s" || type_ == "str" || type_ == "inlineStr")
+      workbook_.Formulas.NoteTextCell(sheet_, row_, column_, text);
+    Place(sheet, std::move(text));
+    if (inexact_) sheet.MarkInexactNumber(row_, column_);
+  }
+
+  void StartFormula(const TXlsxXmlScanner& scanner) {
+    inFormula_ = hasFormula_ = true;
+    formula_.clear();
+    if (!scanner.Attribute("t", formulaType_)) formulaType_.clear();
+    if (!scanner.Attribute("si", sharedIndex_)) sharedIndex_.clear();
+  }
+
+  // Whether the file holds the result of the cell's formula.
+  bool HasResult() const {
+    if (type_ == "inlineStr") return !inlineText_.empty();
+    if (value_.empty()) return false;
+    return !(workbook_.RecalculateOnLoad && value_ == "0" && (type_.empty() || type_ == "n"));
+  }
+
+  void AddFormula() {
+    using spreadsheet::formula::TFormula;
+    const auto parse = [this](const std::string& text) {
+      return std::make_shared<const TFormula>(
+          formula::ParseFormulaText(QString::fromUtf8(text), workbook_.SheetNames));
+    };
+    const auto unsupported = [](const char* what) {
+      return std::make_shared<const TFormula>(formula::UnsupportedFormula(QString::fromUtf8(what)));
+    };
+    if (formulaType_ == "array" || formulaType_ == "dataTable") {
+      workbook_.Formulas.Add(sheet_, row_, column_, unsupported("数组公式或模拟运算表"));
+      return;
+    }
+    if (formulaType_ != "shared") {
+      workbook_.Formulas.Add(sheet_, row_, column_, parse(formula_));
+      return;
+    }
+    const auto found = sharedFormulas_.find(sharedIndex_);
+    if (found == sharedFormulas_.end()) {
+      workbook_.Formulas.Add(sheet_, row_, column_, unsupported("缺失的共享公式"));
+      return;
+    }
+    TSharedFormula& shared = found->second;
+    if (!shared.Formula) shared.Formula = parse(shared.Text);
+    workbook_.Formulas.Add(sheet_, row_, column_, shared.Formula, row_ - shared.Row,
+                           column_ - shared.Column);
   }
 
   // Rows usually hold as many cells as the one before, so that one's width
@@ -261,8 +337,19 @@ class TSheetParser {
         QStringLiteral("工作表中有超出 1,048,576 行、16,384 列范围的单元格，或单元格引用已损坏。"));
   }
 
+  struct TSharedFormula {
+    std::string Text;
+    std::shared_ptr<const formula::TFormula> Formula;  // parsed when first needed
+    int Row = 0, Column = 0;
+  };
+
   TXlsxPackage& package_;
   const std::vector<QString>* sharedStrings_;
+  TWorkbookReading& workbook_;
+  int sheet_;
+  std::map<std::string, TSharedFormula> sharedFormulas_;  // by index
+  bool inFormula_ = false, hasFormula_ = false;
+  std::string formula_, formulaType_, sharedIndex_;
   int row_ = -1;
   int column_ = -1;
   bool inCell_ = false, inValue_ = false, inInline_ = false, inText_ = false, inexact_ = false;
@@ -323,8 +410,13 @@ std::string FindWorkbookPart(TXlsxPackage& package) {
   return "xl/workbook.xml";
 }
 
-// The worksheets in workbook order; chart and dialog sheets are left out.
-std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedStringsPart) {
+struct TWorkbookPart {
+  std::vector<TSheetEntry> Sheets;  // the worksheets in order; chart and dialog sheets left out
+  std::string SharedStringsPart;
+  bool RecalculateOnLoad = false;
+};
+
+TWorkbookPart FindSheets(TXlsxPackage& package) {
   const std::string workbookPart = FindWorkbookPart(package);
   std::optional<TXlsxPart> workbookXml = package.Read(workbookPart, true);
   std::optional<TXlsxPart> relsXml = package.Read(RelationshipsOf(workbookPart), true);
@@ -333,6 +425,8 @@ std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedSt
   LoadXml(package, *workbookXml, workbook);
   LoadXml(package, *relsXml, rels);
 
+  TWorkbookPart found;
+  std::string& sharedStringsPart = found.SharedStringsPart;
   const QString folder = FolderOf(workbookPart);
   sharedStringsPart = (folder + QStringLiteral("sharedStrings.xml")).toStdString();
   std::map<std::string, std::string> targets;
@@ -347,8 +441,10 @@ std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedSt
     if (HasType(type, "/sharedStrings")) sharedStringsPart = part;
   }
 
-  std::vector<TSheetEntry> sheets;
+  std::vector<TSheetEntry>& sheets = found.Sheets;
   for (pugi::xml_node section : workbook.document_element().children()) {
+    if (LocalName(section.name()) == "calcPr")
+      found.RecalculateOnLoad = section.attribute("fullCalcOnLoad").as_bool();
     if (LocalName(section.name()) != "sheets") continue;
     for (pugi::xml_node sheet : section.children()) {
       if (LocalName(sheet.name()) != "sheet") continue;
@@ -363,30 +459,34 @@ std::vector<TSheetEntry> FindSheets(TXlsxPackage& package, std::string& sharedSt
     }
   }
   if (sheets.empty()) package.Fail(QStringLiteral("工作簿中没有工作表。"));
-  return sheets;
+  return found;
 }
 
 }  // namespace
 
 TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits) {
   TXlsxPackage package(path, limits);
-  std::string sharedStringsPart;  // set by FindSheets
-  const std::vector<TSheetEntry> sheets = FindSheets(package, sharedStringsPart);
+  const TWorkbookPart part = FindSheets(package);
 
   TWorkbookData workbook;
   try {
+    TWorkbookReading reading;
+    reading.RecalculateOnLoad = part.RecalculateOnLoad;
+    for (const TSheetEntry& entry : part.Sheets) reading.SheetNames.append(entry.Name);
     std::optional<std::vector<QString>> sharedStrings;
-    if (std::optional<TXlsxPart> xml = package.Read(sharedStringsPart))
+    if (std::optional<TXlsxPart> xml = package.Read(part.SharedStringsPart))
       sharedStrings = ParseSharedStrings(*xml);
-    for (const TSheetEntry& entry : sheets) {
+    reading.SharedStrings = sharedStrings ? &*sharedStrings : nullptr;
+    for (const TSheetEntry& entry : part.Sheets) {
       std::optional<TXlsxPart> xml = package.Read(entry.Part);
       if (!xml) package.Fail(QStringLiteral("工作表 %1 缺失。").arg(entry.Name));
       TSheetData sheet;
       sheet.Name = entry.Name;
-      TSheetParser(package, sharedStrings ? &*sharedStrings : nullptr).Parse(*xml, sheet);
+      TSheetParser(package, reading, int(workbook.Sheets.size())).Parse(*xml, sheet);
       xml.reset();
       workbook.Sheets.push_back(std::move(sheet));
     }
+    reading.Formulas.WorkOut(workbook);
   } catch (const TXlsxXmlScanner::TMalformed&) {
     package.Fail(QStringLiteral("某个部件不是格式正确的 XML。"));
   }

@@ -161,6 +161,8 @@ TEST(XlsReader, readsWhatXlwtWroteAsXlrdReadsIt) {
       QString text = cell[3].toString();
       if (type == 2) text = GeneralNumberText(cell[3].toDouble());
       if (type == 4) text = cell[3].toInt() ? "TRUE" : "FALSE";
+      // xlwt leaves formulas to be calculated, and xlrd shows the empty result
+      if (s == 0 && cell[0].toInt() == 0 && cell[1].toInt() == 3) text = "12345678901234.5";
       xlrdSheet.SetCell(cell[0].toInt(), cell[1].toInt(), text);
     }
     ASSERT_EQ(sheet.RowCount(), xlrdSheet.RowCount()) << s;
@@ -171,7 +173,8 @@ TEST(XlsReader, readsWhatXlwtWroteAsXlrdReadsIt) {
   }
 
   const TSheetData& first = workbook.Sheets[0];
-  EXPECT_EQ(first.Rows[0], QStringList({U("珺 喆"), "12345678901234", "0.5", "", "TRUE", "FALSE"}));
+  EXPECT_EQ(first.Rows[0], QStringList({U("珺 喆"), "12345678901234", "0.5", "12345678901234.5",
+                                        "TRUE", "FALSE"}));
   EXPECT_EQ(first.Rows[1],
             QStringList({"-3", GeneralNumberText(1e-5), U("Zürich ÿ"), "", "", "1234.5678"}));
   EXPECT_EQ(first.Cell(3, 5), "after blanks");
@@ -228,6 +231,38 @@ TEST(XlsReader, readsCellRecordsOfOtherWriters) {
   EXPECT_EQ(sheet.Rows[4], QStringList({"TRUE", "FALSE", "#N/A", "#NAME?"}));
   EXPECT_EQ(sheet.Rows[5], QStringList({U("Zürich"), U("珺 喆"), "rich"}));
   EXPECT_EQ(sheet.RowCount(), 6);
+}
+
+TEST(XlsReader, sharedFormulasWithoutResultsAreWorkedOutUnlessAProgramCalculatedThem) {
+  // C1:C3 share A*$B$1, written as offsets from each cell; D1 reads C3 on
+  // the second sheet through the sheet references.
+  const QByteArray refA = QByteArray("\x4C") + Le16(0) + Le16(0xC0FE);
+  const QByteArray fixedB1 = QByteArray("\x4C") + Le16(0) + Le16(1);
+  const QByteArray sharedTokens = refA + fixedB1 + '\x05';
+  const auto formula = [](int row, int column, const QByteArray& tokens) {
+    return Cell(0x0006, row, column,
+                SpecialResult(3, 0) + Le16(0) + Le32(0) + Le16(int(tokens.size())) + tokens);
+  };
+  const QByteArray useShared = QByteArray("\x01") + Le16(0) + Le16(2);
+  QByteArray cells = Cell(0x0203, 0, 1, LeDouble(2));
+  for (int row = 0; row < 3; ++row) {
+    cells += Cell(0x0203, row, 0, LeDouble(2 * row + 1)) + formula(row, 2, useShared);
+    if (row == 0)
+      cells += Record(0x04BC, Le16(0) + Le16(2) + '\x02' + '\x02' + '\0' + '\x03' +
+                                  Le16(int(sharedTokens.size())) + sharedTokens);
+  }
+  const QByteArray otherSheet = QByteArray("\x5A") + Le16(0) + Le16(2) + Le16(2);
+  const QByteArray globals = Record(0x01AE, Le16(2) + Le16(0x0401)) +
+                             Record(0x0017, Le16(1) + Le16(0) + Le16(0) + Le16(0));
+  const QByteArray second = formula(0, 3, otherSheet + QByteArray("\x1E") + Le16(1) + '\x03');
+
+  const TWorkbookData workbook = ReadXls(Xls(Stream(globals, {{"A", cells}, {"B", second}})));
+  EXPECT_EQ(workbook.Sheets[0].Rows[2], QStringList({"5", "", "10"}));
+  EXPECT_EQ(workbook.Sheets[0].Cell(0, 2) + workbook.Sheets[0].Cell(1, 2), "26");
+  EXPECT_EQ(workbook.Sheets[1].Cell(0, 3), "11");
+
+  const QByteArray calculated = Record(0x01C1, Le16(0x01C1) + Le16(0) + Le32(191029));
+  EXPECT_EQ(ReadXls(Xls(Stream(globals + calculated, {{"A", cells}}))).Sheets[0].Cell(2, 2), "");
 }
 
 TEST(XlsReader, refusesOlderVersionsAndEncryptedFiles) {

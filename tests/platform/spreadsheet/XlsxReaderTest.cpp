@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <xlsxwriter.h>
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -150,6 +151,40 @@ TEST(XlsxReader, readsWhatOpenpyxlWrote) {
                                                         "line\r\nbreak||||"));
   EXPECT_EQ(workbook.Sheets[1].Name, QString("Second"));
   EXPECT_EQ(Grid(workbook.Sheets[1]), QString("|\n|-1234.5"));
+}
+
+TEST(XlsxReader, formulasWithoutResultsAreWorkedOutAndPlaceholdersIgnored) {
+  QTemporaryDir dir;
+  // libxlsxwriter stores 0 for every formula and asks for a calculation on load.
+  const QString written = dir.filePath("writer.xlsx");
+  lxw_workbook* book = workbook_new(written.toUtf8().constData());
+  lxw_worksheet* sheet = workbook_add_worksheet(book, "工资");
+  worksheet_write_number(sheet, 0, 3, 1000.5, nullptr);
+  worksheet_write_number(sheet, 0, 4, 200.25, nullptr);
+  worksheet_write_formula(sheet, 0, 2, "=D1+E1", nullptr);
+  worksheet_write_formula(sheet, 0, 5, "=\"No.\"&ROUND(C1,0)", nullptr);
+  worksheet_write_formula(sheet, 0, 6, "=D1-D1", nullptr);
+  ASSERT_EQ(workbook_close(book), LXW_NO_ERROR);
+  EXPECT_EQ(Grid(ReadXlsx(written).Sheets[0]), QString("||1200.75|1000.5|200.25|No.1201|0"));
+
+  // A shared formula written in C1 and used down to C3; a chain of formulas
+  // each reading the one below, longer than formulas are worked out inside
+  // each other; a circle of formulas.
+  std::string cells =
+      R"(<sheetData><row r="1"><c r="A1"><v>1</v></c><c r="B1"><v>2</v></c>)"
+      R"(<c r="C1"><f t="shared" ref="C1:C3" si="0">A1*$B$1</f></c></row>)"
+      R"(<row r="2"><c r="A2"><v>3</v></c><c r="C2"><f t="shared" si="0"/></c></row>)"
+      R"(<row r="3"><c r="A3"><v>5</v></c><c r="C3"><f t="shared" si="0"/><v/></c></row>)";
+  for (int row = 10; row < 1010; ++row)
+    cells += "<row r=\"" + std::to_string(row) + "\"><c r=\"D" + std::to_string(row) + "\"><f>D" +
+             std::to_string(row + 1) + "+1</f></c><c r=\"E" + std::to_string(row) + "\"><f>E" +
+             std::to_string(row == 1009 ? 10 : row + 1) + "</f></c></row>";
+  const QString shared = dir.filePath("shared.xlsx");
+  WriteZip(shared, Package({{"S", cells + "</sheetData>"}}));
+  const TSheetData read = ReadXlsx(shared).Sheets[0];
+  EXPECT_EQ(read.Cell(0, 2) + ' ' + read.Cell(1, 2) + ' ' + read.Cell(2, 2), QString("2 6 10"));
+  EXPECT_EQ(read.Cell(9, 3), QString("1000"));
+  EXPECT_EQ(read.Cell(9, 4) + ' ' + read.Cell(500, 4), QString("#REF! #REF!"));
 }
 
 void ExpectRefused(const QString& path, const char* reason,
