@@ -102,9 +102,9 @@ class TEvaluation {
   }
 
   TValue Operator(const TNode& node) {
-    const TValue left = At(node.Arguments[0]);
+    TValue left = At(node.Arguments[0]);
     if (node.Arguments.size() == 1) return Unary(node.Operator, left);
-    const TValue right = At(node.Arguments[1]);
+    TValue right = At(node.Arguments[1]);
     if (left.IsError()) return left;
     if (right.IsError()) return right;
     switch (node.Operator) {
@@ -193,7 +193,7 @@ class TEvaluation {
   // empty is 0.
   TValue If(const TNode& node) {
     if (node.Arguments.size() < 2 || node.Arguments.size() > 3) return TValue::OfError("#VALUE!");
-    const TValue condition = At(node.Arguments[0]);
+    TValue condition = At(node.Arguments[0]);
     if (condition.IsError()) return condition;
     bool truth = false;
     if (condition.Type == EType::Text) {

@@ -2,18 +2,33 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstring>
+
+namespace {
+
+// The general text of a finite number into buffer (64 bytes); its length.
+qsizetype GeneralNumberChars(double value, char* buffer) {
+  if (value == 0) {
+    buffer[0] = '0';
+    return 1;
+  }
+  std::to_chars_result result;
+  if (value == std::trunc(value) && std::fabs(value) < 1e17)
+    result = std::to_chars(buffer, buffer + 64, value, std::chars_format::fixed, 0);
+  else
+    result = std::to_chars(buffer, buffer + 64, value, std::chars_format::general, 15);
+  for (char* c = buffer; c < result.ptr; ++c)
+    if (*c == 'e') *c = 'E';  // 1E-05, as shown
+  return result.ptr - buffer;
+}
+
+}  // namespace
 
 QString GeneralNumberText(double value) {
   if (std::isnan(value)) return QStringLiteral("#NUM!");
   if (std::isinf(value)) return QStringLiteral("#DIV/0!");
-  if (value == 0) return QStringLiteral("0");
   char buffer[64];
-  std::to_chars_result result;
-  if (value == std::trunc(value) && std::fabs(value) < 1e17)
-    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 0);
-  else
-    result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
-  return QString::fromLatin1(buffer, result.ptr - buffer).toUpper();  // 1E-05, as shown
+  return QString::fromLatin1(buffer, GeneralNumberChars(value, buffer));
 }
 
 std::optional<double> GeneralNumberValue(const QString& text) {
@@ -27,7 +42,11 @@ std::optional<double> GeneralNumberValue(const QString& text) {
   }
   double value = 0;
   const auto [end, error] = std::from_chars(latin, latin + text.size(), value);
-  if (error != std::errc() || end != latin + text.size() || GeneralNumberText(value) != text)
+  if (error != std::errc() || end != latin + text.size() || !std::isfinite(value))
+    return std::nullopt;
+  char shown[64];
+  if (GeneralNumberChars(value, shown) != text.size() ||
+      std::memcmp(shown, latin, size_t(text.size())) != 0)
     return std::nullopt;
   return value;
 }

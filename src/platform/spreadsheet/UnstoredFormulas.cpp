@@ -33,19 +33,6 @@ QString Problem(const QString& sheet, int row, int column, const QString& what) 
       .arg(sheet, formula::CellName(row, column), what);
 }
 
-// Text that a formula would take for a number, a logical or an error value
-// if it did not know the cell holds text.
-bool ReadsLikeValue(const QString& text) {
-  if (text.isEmpty() || text.size() > 24) return false;
-  const QChar first = text[0];
-  if (first == u'T' || first == u'F' || first == u'#')
-    return text == u"TRUE" || text == u"FALSE" || formula::IsErrorText(text);
-  if (!first.isDigit() && first != u'-') return false;
-  for (const QChar c : text)
-    if (!c.isDigit() && c != u'.' && c != u'E' && c != u'+' && c != u'-') return false;
-  return GeneralNumberValue(text).has_value();
-}
-
 }  // namespace
 
 class TWorkingOut : public formula::TCellValues {
@@ -64,8 +51,10 @@ class TWorkingOut : public formula::TCellValues {
     const auto formula = cells.Formulas.find(key);
     if (formula == cells.Formulas.end()) {
       const QString text = workbook_.Sheets[size_t(sheet)].Cell(row, column);
-      if (!text.isEmpty() && cells.Texts.contains(key)) return TValue::OfText(text);
-      return formula::ValueOfCellText(text);
+      if (text.isEmpty()) return {};
+      if (std::binary_search(cells.Values.begin(), cells.Values.end(), key))
+        return formula::ValueOfCellText(text);
+      return TValue::OfText(text);
     }
     TUnstoredFormulas::TCell& cell = formulas_.cells_[formula->second];
     if (cell.State == EState::Waiting) {
@@ -173,13 +162,10 @@ void TUnstoredFormulas::Add(int sheet, int row, int column,
   cells.Columns = std::max(cells.Columns, column + 1);
 }
 
-void TUnstoredFormulas::NoteTextCell(int sheet, int row, int column, const QString& text) {
-  if (ReadsLikeValue(text)) Sheet(sheet).Texts.insert(Key(row, column));
-}
-
 void TUnstoredFormulas::WorkOut(TWorkbookData& workbook) {
   if (cells_.empty()) return;
   sheets_.resize(std::max(sheets_.size(), workbook.Sheets.size()));
+  for (TSheetCells& sheet : sheets_) std::sort(sheet.Values.begin(), sheet.Values.end());
   TWorkingOut(*this, workbook).Run();
   for (const TCell& cell : cells_) {
     TSheetData& sheet = workbook.Sheets[size_t(cell.Sheet)];

@@ -3,7 +3,6 @@
 #include <QString>
 #include <memory>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "platform/spreadsheet/Formula.h"
@@ -21,9 +20,11 @@ class TUnstoredFormulas {
   // cell lies from where the formula was written.
   void Add(int sheet, int row, int column, std::shared_ptr<const formula::TFormula> formula,
            int rowShift = 0, int columnShift = 0);
-  // A text cell: formulas must see it as text even when it reads like a
-  // number, a logical or an error value. Cheap for every other text.
-  void NoteTextCell(int sheet, int row, int column, const QString& text);
+  // A cell that holds a number, a logical or an error value rather than text
+  // (text can read like those): a readers notes every such cell.
+  void NoteValueCell(int sheet, int row, int column) {
+    Sheet(sheet).Values.push_back(Key(row, column));
+  }
   bool IsEmpty() const { return cells_.empty(); }
 
   // Works out every formula and puts the results into the workbook as a
@@ -44,8 +45,8 @@ class TUnstoredFormulas {
   };
   struct TSheetCells {
     std::unordered_map<quint64, size_t> Formulas;  // into cells_
-    std::unordered_set<quint64> Texts;
-    int Rows = 0, Columns = 0;  // reach of the formula cells
+    std::vector<quint64> Values;                   // sorted before the working out
+    int Rows = 0, Columns = 0;                     // reach of the formula cells
   };
   TSheetCells& Sheet(int sheet);
   static quint64 Key(int row, int column) { return quint64(quint32(row)) << 32 | quint32(column); }

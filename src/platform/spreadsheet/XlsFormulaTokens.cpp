@@ -193,10 +193,10 @@ class TDecoder {
 
   void Reference3d(bool area) {
     const quint16 entry = U16();
-    const int sheet = entry < externSheets_.size() ? externSheets_[entry] : kSheetGone;
-    if (sheet == kOtherWorkbook) throw TStop{QStringLiteral("对其他工作簿的引用")};
-    if (sheet == kSheetRange) throw TStop{QStringLiteral("跨多个工作表的引用")};
-    if (sheet == kSheetGone) {
+    const int sheet = entry < externSheets_.size() ? externSheets_[entry] : SheetGone;
+    if (sheet == OtherWorkbook) throw TStop{QStringLiteral("对其他工作簿的引用")};
+    if (sheet == SheetRange) throw TStop{QStringLiteral("跨多个工作表的引用")};
+    if (sheet == SheetGone) {
       Take(area ? 8 : 4);
       return Leaf(EKind::Error, QStringLiteral("#REF!"));
     }

@@ -10,9 +10,9 @@ namespace spreadsheet::xls {
 // What an entry of the workbook's sheet references (EXTERNSHEET) stands for:
 // a worksheet index from 0, or one of these.
 enum : int {
-  kSheetGone = -1,      // a sheet that is no worksheet, or none at all: #REF!
-  kOtherWorkbook = -2,  // a sheet of another workbook
-  kSheetRange = -3,     // several sheets at once
+  SheetGone = -1,      // a sheet that is no worksheet, or none at all: #REF!
+  OtherWorkbook = -2,  // a sheet of another workbook
+  SheetRange = -3,     // several sheets at once
 };
 
 // The formula of the tokens (the rgce bytes) of a formula in the cell at row

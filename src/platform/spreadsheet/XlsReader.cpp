@@ -67,7 +67,7 @@ struct TSheetEntry {
 struct TGlobals {
   std::vector<TSheetEntry> Worksheets;
   std::vector<qsizetype> SheetOffsets;  // of every sheet, charts and macros too
-  std::vector<int> WorksheetOfSheet;    // of every sheet, or xls::kSheetGone
+  std::vector<int> WorksheetOfSheet;    // of every sheet, or xls::SheetGone
   std::vector<QString> Strings;
   std::vector<bool> SupBookIsThisWorkbook;
   std::vector<int> ExternSheets;  // for formulas: see XlsFormulaTokens.h
@@ -89,7 +89,7 @@ void ReadBoundSheet(const TRecord& record, TGlobals& globals) {
   const qsizetype offset = U32At(record.Data);
   globals.SheetOffsets.push_back(offset);
   const bool worksheet = record.Data[5] == 0;  // not a chart, macro or module sheet
-  globals.WorksheetOfSheet.push_back(worksheet ? int(globals.Worksheets.size()) : xls::kSheetGone);
+  globals.WorksheetOfSheet.push_back(worksheet ? int(globals.Worksheets.size()) : xls::SheetGone);
   if (!worksheet) return;
   TContinuedData data(record);
   data.Skip(6);
@@ -135,11 +135,11 @@ std::vector<int> ExternSheets(const std::vector<TSheetReference>& references,
                       globals.SupBookIsThisWorkbook[reference.Book];
     const bool known = reference.First < globals.WorksheetOfSheet.size();
     if (!here)
-      sheets.push_back(xls::kOtherWorkbook);
+      sheets.push_back(xls::OtherWorkbook);
     else if (!known)
-      sheets.push_back(xls::kSheetGone);
+      sheets.push_back(xls::SheetGone);
     else if (reference.First != reference.Last)
-      sheets.push_back(xls::kSheetRange);
+      sheets.push_back(xls::SheetRange);
     else
       sheets.push_back(globals.WorksheetOfSheet[reference.First]);
   }
@@ -257,7 +257,7 @@ class TSheetReader {
         if (size < 10) ThrowDamaged();
         const quint32 index = U32At(data + 6);
         if (index >= strings_.size()) ThrowDamaged();
-        PutText(U16At(data), U16At(data + 2), strings_[index]);
+        Put(data, strings_[index]);
         break;
       }
       case Label:
@@ -266,7 +266,7 @@ class TSheetReader {
         TContinuedData text = TContinuedData::Gather(record, cursor);
         text.Skip(6);
         const quint16 length = text.U16();
-        PutText(U16At(data), U16At(data + 2), text.StringAfterCount(length, false));
+        Put(data, text.StringAfterCount(length, false));
         break;
       }
       case Number:
@@ -282,7 +282,7 @@ class TSheetReader {
         break;
       case BoolErr:
         if (size < 8) ThrowDamaged();
-        Put(data, data[7] ? ErrorText(data[6]) : BooleanText(data[6]));
+        PutValue(data, data[7] ? ErrorText(data[6]) : BooleanText(data[6]));
         break;
       case Formula:
         ReadFormula(record);
@@ -291,7 +291,7 @@ class TSheetReader {
         if (pendingString_) {
           TContinuedData text = TContinuedData::Gather(record, cursor);
           const quint16 length = text.U16();
-          PutText(pendingRow_, pendingColumn_, text.StringAfterCount(length, false));
+          PutAt(pendingRow_, pendingColumn_, text.StringAfterCount(length, false));
         }
         break;
       case SharedFormula:
@@ -330,10 +330,10 @@ class TSheetReader {
         pendingColumn_ = U16At(record.Data + 2);
         break;
       case 1:
-        Put(record.Data, BooleanText(result[2]));
+        PutValue(record.Data, BooleanText(result[2]));
         break;
       case 2:
-        Put(record.Data, ErrorText(result[2]));
+        PutValue(record.Data, ErrorText(result[2]));
         break;
       default:  // an empty text, or a result left to be calculated
         if (!Unstored(record)) Put(record.Data, QString());
@@ -390,9 +390,10 @@ class TSheetReader {
     }
   }
 
-  void PutText(int row, int column, QString text) {
-    formulas_.NoteTextCell(sheetIndex_, row, column, text);
-    PutAt(row, column, std::move(text));
+  // A number, logical or error value.
+  void PutValue(const uchar* cell, QString text) {
+    formulas_.NoteValueCell(sheetIndex_, U16At(cell), U16At(cell + 2));
+    Put(cell, std::move(text));
   }
 
   void PutNumber(const uchar* cell, double value) {
@@ -400,6 +401,7 @@ class TSheetReader {
   }
 
   void PutNumberAt(int row, int column, double value) {
+    formulas_.NoteValueCell(sheetIndex_, row, column);
     PutAt(row, column, GeneralNumberText(value));
     if (IsInexactNumber(value)) sheet_->MarkInexactNumber(row, column);
   }

@@ -234,8 +234,8 @@ class TSheetParser {
     inexact_ = false;
     QString text = CellText();
     if (text.isEmpty()) return;
-    if (type_ == "s" || type_ == "str" || type_ == "inlineStr")
-      workbook_.Formulas.NoteTextCell(sheet_, row_, column_, text);
+    if (type_ != "s" && type_ != "str" && type_ != "inlineStr")
+      workbook_.Formulas.NoteValueCell(sheet_, row_, column_);
     Place(sheet, std::move(text));
     if (inexact_) sheet.MarkInexactNumber(row_, column_);
   }
