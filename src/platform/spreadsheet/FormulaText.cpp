@@ -12,7 +12,11 @@ namespace {
 constexpr int kLastRow = 1048575;
 constexpr int kLastColumn = 16383;
 
-struct TSyntaxError {};
+struct TSyntaxError {
+  const char* What = "无法识别的写法";
+};
+
+constexpr TSyntaxError kTooDeep{"嵌套过深或过长的算式"};
 
 // A reference read from the text: "$B$3", "B3", or a whole column "B".
 struct TReferenceText {
@@ -69,8 +73,8 @@ class TParser {
       Expression();
       SkipSpaces();
       if (position_ != text_.size()) throw TSyntaxError();
-    } catch (const TSyntaxError&) {
-      formula_ = UnsupportedFormula(QStringLiteral("无法识别的写法"));
+    } catch (const TSyntaxError& error) {
+      formula_ = UnsupportedFormula(QString::fromUtf8(error.What));
     }
     return std::move(formula_);
   }
@@ -81,7 +85,7 @@ class TParser {
     int depth = 1;
     for (const int argument : node.Arguments)
       depth = std::max(depth, depths_[size_t(argument)] + 1);
-    if (depth > kMaxDepth) throw TSyntaxError();
+    if (depth > kMaxDepth) throw kTooDeep;
     depths_.push_back(depth);
     return formula_.Add(std::move(node));
   }
@@ -115,7 +119,7 @@ class TParser {
   }
 
   int Expression() {
-    if (++nesting_ > kMaxDepth) throw TSyntaxError();
+    if (++nesting_ > kMaxDepth) throw kTooDeep;
     const int node = Comparison();
     --nesting_;
     return node;
@@ -177,7 +181,7 @@ class TParser {
 
   // A sign binds tighter than "^": -2^2 is 4.
   int Sign() {
-    if (++nesting_ > kMaxDepth) throw TSyntaxError();
+    if (++nesting_ > kMaxDepth) throw kTooDeep;
     int node;
     if (Take(u"-"))
       node = Operator(EOperator::Negate, {Sign()});

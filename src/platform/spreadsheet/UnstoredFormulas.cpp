@@ -15,6 +15,10 @@ namespace {
 // Formulas reading formulas are worked out one inside the other this deep at
 // most; a longer chain is worked out from its far end first.
 constexpr int kNesting = 16;
+// Cells read by all the formulas of a workbook at most, so that a sheet of
+// running totals over a hundred thousand rows does not hold the clerk up for
+// minutes; formulas beyond it are left to a spreadsheet program.
+constexpr qint64 kCellReads = 50'000'000;
 
 // Thrown to work out the cell first.
 struct TWorkOutFirst {
@@ -45,6 +49,7 @@ class TWorkingOut : public formula::TCellValues {
   }
 
   TValue Value(int sheet, int row, int column) override {
+    if (++reads_ > kCellReads) throw formula::TUnsupported{QStringLiteral("过多的单元格引用")};
     if (size_t(sheet) >= workbook_.Sheets.size()) return TValue::OfError("#REF!");
     const TUnstoredFormulas::TSheetCells& cells = formulas_.sheets_[size_t(sheet)];
     const quint64 key = TUnstoredFormulas::Key(row, column);
@@ -138,6 +143,7 @@ class TWorkingOut : public formula::TCellValues {
   const TWorkbookData& workbook_;
   std::vector<int> columns_;
   int depth_ = 0;
+  qint64 reads_ = 0;
 };
 
 TUnstoredFormulas::TSheetCells& TUnstoredFormulas::Sheet(int sheet) {

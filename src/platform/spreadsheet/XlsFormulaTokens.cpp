@@ -119,7 +119,7 @@ class TDecoder {
     int depth = 1;
     for (const int argument : node.Arguments)
       depth = std::max(depth, depths_[size_t(argument)] + 1);
-    if (depth > formula::kMaxDepth) Unreadable();
+    if (depth > formula::kMaxDepth) throw TStop{QStringLiteral("嵌套过深或过长的算式")};
     depths_.push_back(depth);
     stack_.push_back(formula_.Add(std::move(node)));
   }

@@ -179,12 +179,17 @@ TEST(XlsxReader, formulasWithoutResultsAreWorkedOutAndPlaceholdersIgnored) {
     cells += "<row r=\"" + std::to_string(row) + "\"><c r=\"D" + std::to_string(row) + "\"><f>D" +
              std::to_string(row + 1) + "+1</f></c><c r=\"E" + std::to_string(row) + "\"><f>E" +
              std::to_string(row == 1009 ? 10 : row + 1) + "</f></c></row>";
+  std::string longSum = "1";
+  for (int i = 0; i < 300; ++i) longSum += "+1";
+  cells += "<row r=\"1200\"><c r=\"A1200\"><f>" + longSum + "</f></c></row>";
   const QString shared = dir.filePath("shared.xlsx");
   WriteZip(shared, Package({{"S", cells + "</sheetData>"}}));
   const TSheetData read = ReadXlsx(shared).Sheets[0];
   EXPECT_EQ(read.Cell(0, 2) + ' ' + read.Cell(1, 2) + ' ' + read.Cell(2, 2), QString("2 6 10"));
   EXPECT_EQ(read.Cell(9, 3), QString("1000"));
   EXPECT_EQ(read.Cell(9, 4) + ' ' + read.Cell(500, 4), QString("#REF! #REF!"));
+  ASSERT_NE(read.UnreadableReason(1199, 0), nullptr);
+  EXPECT_TRUE(read.UnreadableReason(1199, 0)->contains(QString::fromUtf8("单元格 A1200 中的公式")));
 }
 
 void ExpectRefused(const QString& path, const char* reason,
