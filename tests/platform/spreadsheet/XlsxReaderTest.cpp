@@ -192,6 +192,40 @@ TEST(XlsxReader, formulasWithoutResultsAreWorkedOutAndPlaceholdersIgnored) {
   EXPECT_TRUE(read.UnreadableReason(1199, 0)->contains(QString::fromUtf8("单元格 A1200 中的公式")));
 }
 
+TEST(XlsxReader, openpyxlDatesAChartSheetFirstAndARenamedWorkbookPart) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("dated.xlsx");
+  const QString renamed = dir.filePath("renamed.xlsx");
+  xlsxtest::RunPython(
+      "import sys, datetime, zipfile, openpyxl\n"
+      "wb = openpyxl.Workbook()\n"
+      "wb.iso_dates = True\n"
+      "ws = wb.active\n"
+      "ws.title = '数据'\n"
+      "ws.append([datetime.date(2026, 12, 9), datetime.datetime(1900, 2, 28, 12, 0)])\n"
+      "wb.create_chartsheet('图表', 0)\n"
+      "wb.save(sys.argv[1])\n"
+      "src = zipfile.ZipFile(sys.argv[1])\n"
+      "out = zipfile.ZipFile(sys.argv[2], 'w')\n"
+      "names = {'xl/workbook.xml': 'xl/book/main.xml',\n"
+      "         'xl/_rels/workbook.xml.rels': 'xl/book/_rels/main.xml.rels'}\n"
+      "for n in src.namelist():\n"
+      "    data = src.read(n)\n"
+      "    if n in ('_rels/.rels', '[Content_Types].xml'):\n"
+      "        data = data.replace(b'xl/workbook.xml', b'xl/book/main.xml')\n"
+      "    if n == 'xl/_rels/workbook.xml.rels':  # targets relative to the new folder\n"
+      "        data = data.replace(b'Target=\"/xl/', b'Target=\"../')\n"
+      "    out.writestr(names.get(n, n), data)\n"
+      "out.close()\n",
+      {path, renamed});
+  for (const QString& file : {path, renamed}) {
+    const TWorkbookData workbook = ReadXlsx(file);
+    ASSERT_EQ(workbook.Sheets.size(), 1u) << file.toStdString();
+    EXPECT_EQ(workbook.Sheets[0].Name, QString::fromUtf8("数据"));
+    EXPECT_EQ(Grid(workbook.Sheets[0]), QString("46365|59.5"));
+  }
+}
+
 void ExpectRefused(const QString& path, const char* reason,
                    const spreadsheet::TXlsxLimits& limits = {}) {
   try {
