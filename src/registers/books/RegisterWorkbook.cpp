@@ -4,11 +4,14 @@
 #include <utility>
 
 #include "platform/prompts/Prompts.h"
+#include "platform/spreadsheet/AccountCells.h"
 #include "xml/XmlNodes.h"
 
 namespace {
 
 constexpr int kBlankRowsBeforeStop = 50;
+// Both layouts start with the account number.
+constexpr int kAccountColumn = 1;
 
 QString CellText(const QString& value) {
   return QLatin1Char('\t') + value + QLatin1Char(' ');
@@ -33,11 +36,21 @@ std::unique_ptr<T> ReadRow(const TWorksheet& sheet, int row) {
   return record;
 }
 
-void ReadPayerRows(const TWorksheet& sheet, TOwningList<TPayerInfo>& out) {
+// Whether the row's account number lost digits in the file; such a row goes to
+// refused.
+bool Refused(const TWorksheet& sheet, int row, QList<int>& refused) {
+  if (!AccountLostDigits(sheet, row, kAccountColumn)) return false;
+  refused.append(row);
+  return true;
+}
+
+QList<int> ReadPayerRows(const TWorksheet& sheet, TOwningList<TPayerInfo>& out) {
+  QList<int> refused;
   ReadWorkbookRows(sheet, [&](int row) {
-    out.Append(ReadRow<TPayerInfo>(sheet, row));
+    if (!Refused(sheet, row, refused)) out.Append(ReadRow<TPayerInfo>(sheet, row));
     return true;
   });
+  return refused;
 }
 
 // The started component, or null after the error box that says it cannot start.
@@ -59,8 +72,10 @@ TImportResult ReadWorkbook(const QString& path, TOwningList<T>& out,
   if (!app) return TImportResult::NotStarted;
   try {
     std::unique_ptr<TWorkbook> book = app->OpenWorkbook(path);
-    readRows(book->Worksheet(1), out);
-    return TImportResult::Read;
+    const QList<int> refused = readRows(book->Worksheet(1), out);
+    if (refused.isEmpty()) return TImportResult::Read;
+    prompts.Warning(TPrompts::kSystemCaption, LostDigitsRowsMessage(refused));
+    return out.IsEmpty() ? TImportResult::Reported : TImportResult::Read;
   } catch (const TSpreadsheetError&) {
     // A register is replaced by a complete file or not at all.
     out.Clear();
@@ -92,10 +107,13 @@ void ReadWorkbookRows(const TWorksheet& sheet, const std::function<bool(int row)
   }
 }
 
-void ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list) {
+QList<int> ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list) {
   QSet<std::pair<QString, QString>> read;
   for (const TPayeeInfo& payee : list) read.insert({payee.RcvAccNo, payee.RcvAccName});
+  QList<int> refused;
   ReadWorkbookRows(sheet, [&](int row) {
+    // A refused row counts as read for the blank rows, as it did when imported.
+    if (Refused(sheet, row, refused)) return true;
     const std::pair<QString, QString> key{xml::TrimControls(sheet.ReadCell(row, 1)),
                                           xml::TrimControls(sheet.ReadCell(row, 2))};
     if (read.contains(key)) return false;  // a repeat does not reset the count
@@ -103,6 +121,7 @@ void ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list) {
     list.Append(ReadRow<TPayeeInfo>(sheet, row));
     return true;
   });
+  return refused;
 }
 
 bool IsWorkbookName(const QString& path) {
@@ -134,7 +153,9 @@ void ImportPayeesFromExcel(TOwningList<TPayeeInfo>& list, const QString& path,
   if (!app) return;
   try {
     std::unique_ptr<TWorkbook> book = app->OpenWorkbook(path);
-    ReadPayeeRows(book->Worksheet(1), list);
+    const QList<int> refused = ReadPayeeRows(book->Worksheet(1), list);
+    if (!refused.isEmpty())
+      prompts.Warning(TPrompts::kSystemCaption, LostDigitsRowsMessage(refused));
   } catch (const TSpreadsheetError&) {
     // An unreadable workbook ends the import with what was read.
   }

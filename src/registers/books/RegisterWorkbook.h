@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <functional>
 
@@ -24,8 +25,9 @@ void ReadWorkbookRows(const TWorksheet& sheet, const std::function<bool(int row)
 
 // Appends the payees of the worksheet's rows, every field trimmed of white space
 // and control characters, leaving out a payee whose account number and name
-// equal those of one already in the list.
-void ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list);
+// equal those of one already in the list, and a row whose account cell is a
+// number that lost digits (AccountLostDigits): those rows are returned.
+QList<int> ReadPayeeRows(const TWorksheet& sheet, TOwningList<TPayeeInfo>& list);
 
 // Every cell is written as a tab, the value and one space, so that account
 // numbers stay text; reading trims both away again.
@@ -35,14 +37,17 @@ void WritePayeesSheet(const TOwningList<TPayeeInfo>& payees, TWorksheet& sheet);
 // A name containing ".xls" in any case (".xlsx" too) is a workbook.
 bool IsWorkbookName(const QString& path);
 
-enum class TImportResult { Read, NotStarted, Failed };
+// Reported: nothing to import, and the clerk has been told why.
+enum class TImportResult { Read, NotStarted, Failed, Reported };
 
 // Replaces out by the accounts of the workbook at path, read by the rows of
 // ReadWorkbookRows, every cell trimmed of white space and control characters.
 // Payer fields outside the layout stay empty (Balance 0); a payee repeating the
-// account number and name of an earlier one is left out. NotStarted when the
-// spreadsheet component cannot start, after the error box "Excel may not be
-// installed". Failed, with out empty, when the workbook cannot be opened or read.
+// account number and name of an earlier one is left out. Rows whose account
+// number lost digits are left out and named in one warning; Reported when no
+// other row was read. NotStarted when the spreadsheet component cannot start,
+// after the error box "Excel may not be installed". Failed, with out empty, when
+// the workbook cannot be opened or read.
 TImportResult ReadPayersWorkbook(const QString& path, TOwningList<TPayerInfo>& out,
                                  const TSpreadsheetStarter& start, TPrompts& prompts);
 TImportResult ReadPayeesWorkbook(const QString& path, TOwningList<TPayeeInfo>& out,

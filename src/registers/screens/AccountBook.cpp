@@ -194,7 +194,7 @@ template <class T>
 bool TAccountBook::ReadImport(const QString& path, TOwningList<T>& imported) {
   if (IsWorkbookName(path)) {
     const TImportResult result = ReadWorkbook(path, imported, context_);
-    // NotStarted was already reported by the reader.
+    // NotStarted and Reported were told by the reader.
     if (result == TImportResult::Failed)
       Prompts().Warning(TPrompts::kSystemCaption, QStringLiteral("连接到EXCEL文件失败!"));
     return result == TImportResult::Read;

@@ -5,6 +5,7 @@
 #include "registers/screens/FormNotUpdated.h"
 #include "registers/screens/fmPayeeBook.h"
 #include "support/Children.h"
+#include "support/SystemPython.h"
 
 namespace {
 
@@ -13,6 +14,11 @@ class PayeeBookTest : public BookFixture {
   QString PayeeFile() { return app.File("param/Payee.xml"); }
   TOwningList<TPayeeInfo> Saved() {
     return ReadList<TPayeeInfo>(info_configs::Payees(), PayeeFile());
+  }
+  QStringList SavedAccounts() {
+    QStringList accounts;
+    for (const TPayeeInfo& payee : Saved()) accounts << payee.RcvAccNo;
+    return accounts;
   }
 };
 
@@ -47,6 +53,51 @@ TEST_F(PayeeBookTest, importReplacesOtherBankEntriesWithoutInterbankNumberAndSki
   book.btnImportClick();
   ExpectMessage(QMessageBox::Information, "请检查", "该文件中没有找到收款账户信息!");
   EXPECT_EQ(Take(PayeeFile()), before);
+}
+
+TEST_F(PayeeBookTest, workbookImportRefusesAnAccountNumberThatLostDigits) {
+  // The same payees with the account column as numbers and as text, as
+  // openpyxl and xlwt write them.
+  RunSystemPython(QStringLiteral(R"py(
+import sys, openpyxl, xlwt
+rows = [(6222021234567, "甲"), (622202123456789012, "乙"), (123456789012345, "丙")]
+for kind in ("number", "text"):
+    account = (lambda a: a) if kind == "number" else str
+    wb = openpyxl.Workbook()
+    for r, (a, name) in enumerate(rows, 1):
+        wb.active.cell(r, 1, account(a)).number_format = "0" if kind == "number" else "@"
+        wb.active.cell(r, 2, name)
+    wb.save(sys.argv[1] + "/" + kind + ".xlsx")
+    book = xlwt.Workbook()
+    sheet = book.add_sheet("Sheet1")
+    style = xlwt.easyxf(num_format_str="0" if kind == "number" else "@")
+    for r, (a, name) in enumerate(rows):
+        sheet.write(r, 0, account(a), style)
+        sheet.write(r, 1, name)
+    book.save(sys.argv[1] + "/" + kind + ".xls")
+)py"),
+                  {app.File("in")});
+  TfmPayeeBook book(Context());
+  for (const char* format : {"xlsx", "xls"}) {
+    SCOPED_TRACE(format);
+    for (const char* kind : {"number", "text"}) {
+      Data().Payees.Clear();
+      const qsizetype seen = prompts.Messages().size();
+      prompts.AnswerFile(app.File(QString("in/%1.%2").arg(kind, format)));
+      book.btnImportClick();
+      if (QString(kind) == "number") {
+        EXPECT_EQ(prompts.MessageTexts().mid(seen),
+                  QStringList({"第2行未导入：账号是数字格式，文件中已丢失位数。请把账号列设为"
+                               "文本格式，重新输入完整的账号后再导入。",
+                               "导入文件已成功！"}));
+        EXPECT_EQ(SavedAccounts(), QStringList({"6222021234567", "123456789012345"}));
+      } else {
+        EXPECT_EQ(prompts.MessageTexts().mid(seen), QStringList({"导入文件已成功！"}));
+        EXPECT_EQ(SavedAccounts(),
+                  QStringList({"6222021234567", "622202123456789012", "123456789012345"}));
+      }
+    }
+  }
 }
 
 TEST_F(PayeeBookTest, editLocksTheRegisteredPayeeAndSavesOnOk) {
