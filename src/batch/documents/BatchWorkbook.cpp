@@ -1,6 +1,7 @@
 #include "batch/documents/BatchWorkbook.h"
 
 #include "batch/documents/BatchLine.h"
+#include "platform/spreadsheet/AccountCells.h"
 #include "xml/XmlNodes.h"
 
 namespace {
@@ -140,7 +141,10 @@ QList<TBatchSheetRow> ReadBatchSheet(const TWorksheet& sheet) {
     emptyRows = 0;
     const QString amount = cell(twelve ? 10 : 12);
     const bool badAmount = !amount.isEmpty() && !TAmount::ParsePayment(amount);
-    rows.append({row, twelve ? Read12(cell) : Read16(cell), badAmount});
+    // The payer's account is in column 2 or 3, the payee's in column 5.
+    const bool lostDigits =
+        AccountLostDigits(sheet, row, twelve ? 2 : 3) || AccountLostDigits(sheet, row, 5);
+    rows.append({row, twelve ? Read12(cell) : Read16(cell), badAmount, lostDigits});
   }
   return rows;
 }

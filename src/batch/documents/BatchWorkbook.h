@@ -24,13 +24,17 @@ struct TBatchSheetRow {
   int Row;  // worksheet row, from 1
   TPayMoneyInfo Doc;
   bool BadAmount = false;  // the amount cell holds text that is no payment amount
+  // The payer's or the payee's account cell is a number that lost digits
+  // (AccountLostDigits): the row must not be imported.
+  bool AccountLostDigits = false;
 };
 
 // The documents of the worksheet: twelve-column layout when its used range is
 // exactly twelve columns wide (row 1 skipped), otherwise sixteen-column. Cells
 // are trimmed of white space and control characters. An amount cell that is
 // neither empty nor a plain payment amount (TAmount::ParsePayment) reads as 0 and
-// marks the row BadAmount.
+// marks the row BadAmount; a payer or payee account cell that lost digits marks
+// it AccountLostDigits.
 // Twelve columns: "01" gives IsNVX "1", "02" gives "0", other text is kept.
 // Sixteen columns: columns 13, 15 and 16 are not read.
 // In both layouts a row whose first cell is empty is skipped, and reading stops

@@ -25,6 +25,7 @@
 #include "core/TextHelpers.h"
 #include "platform/files/AtomicFile.h"
 #include "platform/prompts/Prompts.h"
+#include "platform/spreadsheet/AccountCells.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "registers/books/RegisterWorkbook.h"
 #include "session/transport/ResponseError.h"
@@ -429,8 +430,11 @@ bool TFormBatch::BatchFull() {
 }
 
 bool TFormBatch::AskContinueAfter(int lineNo) {
-  return Prompts().Message(QMessageBox::Question, windowTitle(),
-                           QStringLiteral("导入第%1行失败,继续吗?").arg(lineNo),
+  return AskContinue(QStringLiteral("导入第%1行失败,继续吗?").arg(lineNo));
+}
+
+bool TFormBatch::AskContinue(const QString& question) {
+  return Prompts().Message(QMessageBox::Question, windowTitle(), question,
                            QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
@@ -473,6 +477,11 @@ void TFormBatch::ImportWorkbook(const QString& path) {
   }
   for (TBatchSheetRow& row : rows) {
     if (BatchFull()) return;
+    if (row.AccountLostDigits) {
+      if (!AskContinue(LostDigitsRowsMessage({row.Row}) + QStringLiteral("\n继续导入其余行吗?")))
+        return;
+      continue;
+    }
     if (row.BadAmount) {
       if (!AskContinueAfter(row.Row)) return;
       continue;

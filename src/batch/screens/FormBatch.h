@@ -67,6 +67,7 @@ class TFormBatch : public TFormOriginal {
   void ImportWorkbook(const QString& path);
   // False when the clerk stops the import after a rejected line.
   bool AskContinueAfter(int lineNo);
+  bool AskContinue(const QString& question);
   bool BatchFull();
   void ShowVerdict(const TUploadVerdict& verdict);
   void OpenFailedDocument(int seqNo);

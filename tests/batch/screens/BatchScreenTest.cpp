@@ -13,6 +13,7 @@
 #include "platform/codec/Gbk.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "support/Children.h"
+#include "support/SystemPython.h"
 
 namespace {
 
@@ -170,6 +171,31 @@ TEST_F(BatchScreenTest, workbookImportEndsSilentlyAtTheFirstRowWithoutAnAmount) 
   screen.btnImportClick();
   ExpectLastMessage(QMessageBox::Critical, "错误", "Excel may not be installed");
   EXPECT_EQ(screen.Batch().Count(), 17);
+}
+
+TEST_F(BatchScreenTest, workbookImportAsksAboutARowWhoseAccountNumberLostDigits) {
+  const QString path = app.File("io/batch.xlsx");
+  RunSystemPython(QStringLiteral(R"py(
+import sys, openpyxl
+wb = openpyxl.Workbook()
+wb.active.append(["序号", "付款账号", "付款户名", "行别", "收款账号", "收款户名",
+                  "开户行", "联行号", "流水号", "金额", "用途", "备注"])
+for seq, payee in ((1, "6222021234567"), (2, 622202123456789012), (3, "6222021234569")):
+    wb.active.append([seq, "3100012345001", "北京测试公司", "01", payee, "收款人", "", "",
+                      "", "12.50", "货款", "x"])
+wb.save(sys.argv[1])
+)py"),
+                  {path});
+  TFormBatch screen(Context());
+  screen.show();
+  prompts.AnswerFile(path);
+  prompts.Answer(QMessageBox::Ok);
+  screen.btnImportClick();
+  EXPECT_EQ(prompts.MessageTexts(),
+            QStringList({"第3行未导入：账号是数字格式，文件中已丢失位数。请把账号列设为文本格式，"
+                         "重新输入完整的账号后再导入。\n继续导入其余行吗?"}));
+  ASSERT_EQ(screen.Batch().Count(), 2);
+  EXPECT_EQ(screen.Batch()[1].Payee.RcvAccNo, "6222021234569");
 }
 
 TEST_F(BatchScreenTest, exportsWriteTheTextFileItsArchiveAndTheWorkbookOfTheTradeType) {
