@@ -472,6 +472,9 @@ void TFormBatch::ImportWorkbook(const QString& path) {
   try {
     std::unique_ptr<TWorkbook> book = app->OpenWorkbook(path);
     rows = ReadBatchSheet(book->Worksheet(1));
+  } catch (const TSpreadsheetCellError& e) {
+    Prompts().Error(TPrompts::kErrorCaption, e.Message());
+    return;
   } catch (const TSpreadsheetError&) {
     return;  // a workbook that cannot be read ends the import quietly
   }

@@ -76,6 +76,10 @@ TImportResult ReadWorkbook(const QString& path, TOwningList<T>& out,
     if (refused.isEmpty()) return TImportResult::Read;
     prompts.Warning(TPrompts::kSystemCaption, LostDigitsRowsMessage(refused));
     return out.IsEmpty() ? TImportResult::Reported : TImportResult::Read;
+  } catch (const TSpreadsheetCellError& e) {
+    out.Clear();
+    prompts.Error(TPrompts::kErrorCaption, e.Message());
+    return TImportResult::Reported;
   } catch (const TSpreadsheetError&) {
     // A register is replaced by a complete file or not at all.
     out.Clear();
@@ -156,6 +160,8 @@ void ImportPayeesFromExcel(TOwningList<TPayeeInfo>& list, const QString& path,
     const QList<int> refused = ReadPayeeRows(book->Worksheet(1), list);
     if (!refused.isEmpty())
       prompts.Warning(TPrompts::kSystemCaption, LostDigitsRowsMessage(refused));
+  } catch (const TSpreadsheetCellError& e) {
+    prompts.Error(TPrompts::kErrorCaption, e.Message());
   } catch (const TSpreadsheetError&) {
     // An unreadable workbook ends the import with what was read.
   }

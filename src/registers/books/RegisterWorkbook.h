@@ -46,16 +46,17 @@ enum class TImportResult { Read, NotStarted, Failed, Reported };
 // account number and name of an earlier one is left out. Rows whose account
 // number lost digits are left out and named in one warning; Reported when no
 // other row was read. NotStarted when the spreadsheet component cannot start,
-// after the error box "Excel may not be installed". Failed, with out empty, when
-// the workbook cannot be opened or read.
+// after the error box "Excel may not be installed". Reported, with out empty,
+// after the error box of a cell the component cannot read. Failed, with out
+// empty, when the workbook cannot be opened or read otherwise.
 TImportResult ReadPayersWorkbook(const QString& path, TOwningList<TPayerInfo>& out,
                                  const TSpreadsheetStarter& start, TPrompts& prompts);
 TImportResult ReadPayeesWorkbook(const QString& path, TOwningList<TPayeeInfo>& out,
                                  const TSpreadsheetStarter& start, TPrompts& prompts);
 
 // Replaces the list by the payees of the workbook at path, as ReadPayeesWorkbook,
-// except that a workbook that cannot be read ends the import quietly with the
-// payees read so far.
+// except that a workbook that cannot be read ends the import with the payees
+// read so far: quietly, or after the error box of a cell that cannot be read.
 void ImportPayeesFromExcel(TOwningList<TPayeeInfo>& list, const QString& path,
                            const TSpreadsheetStarter& start, TPrompts& prompts);
 

@@ -82,7 +82,7 @@ for kind in ("number", "text"):
     SCOPED_TRACE(format);
     for (const char* kind : {"number", "text"}) {
       Data().Payees.Clear();
-      const qsizetype seen = prompts.Messages().size();
+      const auto seen = qsizetype(prompts.Messages().size());
       prompts.AnswerFile(app.File(QString("in/%1.%2").arg(kind, format)));
       book.btnImportClick();
       if (QString(kind) == "number") {
@@ -98,6 +98,36 @@ for kind in ("number", "text"):
       }
     }
   }
+}
+
+TEST_F(PayeeBookTest, aCellThatCannotBeReadIsShownAndLeavesTheRegister) {
+  WriteList(info_configs::Payees(), PayeeFile(), {Payee("P1", "1", "旧")});
+  const Snapshot before = Freeze(PayeeFile());
+  const QString path = app.File("in/formulas.xlsx");
+  RunSystemPython(QStringLiteral(R"py(
+import sys, openpyxl
+wb = openpyxl.Workbook()
+wb.active.append(["P5", "新"])
+wb.active.append(["P6", "新", "=VLOOKUP(1,A1:A2,1)"])
+wb.save(sys.argv[1])
+)py"),
+                  {path});
+  QString cellMessage;
+  try {
+    TSpreadsheetApp::Start()->OpenWorkbook(path)->Worksheet(1).ReadCell(2, 3);
+  } catch (const TSpreadsheetCellError& error) {
+    cellMessage = error.Message();
+  }
+  ASSERT_FALSE(cellMessage.isEmpty());
+
+  TfmPayeeBook book(Context());
+  prompts.AnswerFile(path);
+  book.btnImportClick();
+  ASSERT_EQ(prompts.Messages().size(), 1u);
+  EXPECT_EQ(prompts.LastMessage().Icon, QMessageBox::Critical);
+  EXPECT_EQ(prompts.LastMessage().Caption, "错误");
+  EXPECT_EQ(prompts.LastMessage().Text, cellMessage);
+  EXPECT_EQ(Take(PayeeFile()), before);
 }
 
 TEST_F(PayeeBookTest, editLocksTheRegisteredPayeeAndSavesOnOk) {
