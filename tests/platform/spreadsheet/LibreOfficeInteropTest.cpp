@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QtEndian>
+#include <algorithm>
 
 #include "platform/codec/Gbk.h"
 #include "platform/spreadsheet/CompoundFile.h"
@@ -96,7 +97,10 @@ QByteArray WithoutResults(const QByteArray& file) {
   for (qsizetype at = 0; at + 4 <= stream.size();) {
     auto* record = reinterpret_cast<uchar*>(stream.data() + at);
     const quint16 id = qFromLittleEndian<quint16>(record);
-    if (id == 0x0006) std::memcpy(record + 4 + 6, "\x03\0\0\0\0\0\xFF\xFF", 8);
+    if (id == 0x0006) {  // an empty text as the result
+      const QByteArray empty = QByteArray::fromHex("030000000000FFFF");
+      std::copy(empty.begin(), empty.end(), record + 4 + 6);
+    }
     if (id == 0x01C1) qToLittleEndian<quint16>(0x0161, record);  // RECALCID made a record read past
     at += 4 + qFromLittleEndian<quint16>(record + 2);
   }
