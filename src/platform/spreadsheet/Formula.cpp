@@ -5,6 +5,52 @@
 
 namespace spreadsheet::formula {
 
+namespace {
+
+template <class T>
+void Append(std::string& key, const T& value) {
+  key.append(reinterpret_cast<const char*>(&value), sizeof value);
+}
+
+void AppendPosition(std::string& key, const TCellPosition& position, int row, int column) {
+  Append(key, char(position.RowFixed) | char(position.ColumnFixed) << 1);
+  Append(key, position.RowFixed ? position.Row : position.Row - row);
+  Append(key, position.ColumnFixed ? position.Column : position.Column - column);
+}
+
+}  // namespace
+
+std::string ShapeOf(const TFormula& formula, int row, int column) {
+  std::string key;
+  key.reserve(formula.Nodes.size() * 24);
+  for (const TNode& node : formula.Nodes) {
+    Append(key, char(node.Kind));
+    switch (node.Kind) {
+      case TNode::EKind::Number:
+      case TNode::EKind::Boolean:
+        Append(key, node.Number);
+        break;
+      case TNode::EKind::Reference:
+        Append(key, node.Sheet);
+        AppendPosition(key, node.First, row, column);
+        AppendPosition(key, node.Last, row, column);
+        break;
+      case TNode::EKind::Operator:
+      case TNode::EKind::Function:
+        Append(key,
+               char(node.Kind == TNode::EKind::Operator ? int(node.Operator) : int(node.Function)));
+        Append(key, int(node.Arguments.size()));
+        for (const int argument : node.Arguments) Append(key, argument);
+        break;
+      default:
+        break;
+    }
+    Append(key, int(node.Text.size()));
+    key.append(reinterpret_cast<const char*>(node.Text.utf16()), size_t(node.Text.size()) * 2);
+  }
+  return key;
+}
+
 TFormula UnsupportedFormula(const QString& what) {
   TFormula formula;
   TNode node;

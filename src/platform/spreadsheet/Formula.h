@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <string>
 #include <vector>
 
 // A formula as the evaluator works it out, parsed from the text of an .xlsx
@@ -90,6 +91,11 @@ struct TFormula {
 // Nesting deeper than this is refused when a formula is read, so that working
 // one out never runs deep into the stack.
 constexpr int kMaxDepth = 256;
+
+// What a formula in the cell at row and column does, regardless of where it
+// is: two formulas of the same shape differ only in where they are, as
+// "D2+E2" in row 2 and "D3+E3" in row 3 do.
+std::string ShapeOf(const TFormula& formula, int row, int column);
 
 // A formula that is only the note of what cannot be worked out.
 TFormula UnsupportedFormula(const QString& what);

@@ -1,5 +1,6 @@
 #include "platform/spreadsheet/FormulaValue.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -98,8 +99,13 @@ TValue ValueOfCellText(const QString& text) {
     error.Text = text;
     return error;
   }
-  if (const std::optional<double> number = GeneralNumberValue(text))
-    return TValue::OfNumber(*number);
+  // The readers wrote the text of a number cell from its value.
+  char latin[64];
+  const qsizetype size = std::min<qsizetype>(text.size(), sizeof latin);
+  for (qsizetype i = 0; i < size; ++i) latin[i] = char(text[i].unicode());
+  double number = 0;
+  const auto [end, error] = std::from_chars(latin, latin + size, number);
+  if (error == std::errc() && end == latin + text.size()) return TValue::OfNumber(number);
   return TValue::OfText(text);
 }
 

@@ -34,8 +34,8 @@ std::optional<double> NumberOf(const TValue& value);
 std::optional<double> NumberInText(const QString& text);
 // The text a value shows: numbers in the general format.
 QString TextOf(const TValue& value);
-// The value a cell text read from the file stands for, when the cell is no
-// text cell: numbers in the general format, TRUE and FALSE, error values.
+// The value the text of a number, logical or error cell read from the file
+// stands for.
 TValue ValueOfCellText(const QString& text);
 // A comparison: below 0, 0 or above 0; numbers before text before logical
 // values, text without regard to case, blank as 0, "" or FALSE.

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -29,26 +28,6 @@ QString GeneralNumberText(double value) {
   if (std::isinf(value)) return QStringLiteral("#DIV/0!");
   char buffer[64];
   return QString::fromLatin1(buffer, GeneralNumberChars(value, buffer));
-}
-
-std::optional<double> GeneralNumberValue(const QString& text) {
-  if (text.isEmpty() || text.size() > 32) return std::nullopt;
-  const QChar first = text[0];
-  if (!first.isDigit() && first != u'-') return std::nullopt;
-  char latin[33];
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    if (text[i].unicode() > 0x7F) return std::nullopt;
-    latin[i] = char(text[i].unicode());
-  }
-  double value = 0;
-  const auto [end, error] = std::from_chars(latin, latin + text.size(), value);
-  if (error != std::errc() || end != latin + text.size() || !std::isfinite(value))
-    return std::nullopt;
-  char shown[64];
-  if (GeneralNumberChars(value, shown) != text.size() ||
-      std::memcmp(shown, latin, size_t(text.size())) != 0)
-    return std::nullopt;
-  return value;
 }
 
 bool IsInexactNumber(double value) {

@@ -168,6 +168,15 @@ void TUnstoredFormulas::Add(int sheet, int row, int column,
   cells.Columns = std::max(cells.Columns, column + 1);
 }
 
+void TUnstoredFormulas::Add(int sheet, int row, int column, formula::TFormula formula) {
+  const auto [shape, added] =
+      Sheet(sheet).Shapes.try_emplace(formula::ShapeOf(formula, row, column));
+  if (added)
+    shape->second = {std::make_shared<const formula::TFormula>(std::move(formula)), row, column};
+  Add(sheet, row, column, shape->second.Formula, row - shape->second.Row,
+      column - shape->second.Column);
+}
+
 void TUnstoredFormulas::WorkOut(TWorkbookData& workbook) {
   if (cells_.empty()) return;
   sheets_.resize(std::max(sheets_.size(), workbook.Sheets.size()));

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <memory>
+#include <string>
 #include <unordered_map>
 #include <vector>
 
@@ -19,7 +20,10 @@ class TUnstoredFormulas {
   // A formula to work out in a cell; a shared formula comes with how far the
   // cell lies from where the formula was written.
   void Add(int sheet, int row, int column, std::shared_ptr<const formula::TFormula> formula,
-           int rowShift = 0, int columnShift = 0);
+           int rowShift, int columnShift);
+  // A formula of the cell's own; one of the same shape as an earlier one of
+  // the sheet is kept once, as a shared formula is.
+  void Add(int sheet, int row, int column, formula::TFormula formula);
   // A cell that holds a number, a logical or an error value rather than text
   // (text can read like those): a readers notes every such cell.
   void NoteValueCell(int sheet, int row, int column) {
@@ -47,6 +51,11 @@ class TUnstoredFormulas {
     std::unordered_map<quint64, size_t> Formulas;  // into cells_
     std::vector<quint64> Values;                   // sorted before the working out
     int Rows = 0, Columns = 0;                     // reach of the formula cells
+    struct TShape {
+      std::shared_ptr<const formula::TFormula> Formula;
+      int Row = 0, Column = 0;  // where it was first met
+    };
+    std::unordered_map<std::string, TShape> Shapes;
   };
   TSheetCells& Sheet(int sheet);
   static quint64 Key(int row, int column) { return quint64(quint32(row)) << 32 | quint32(column); }

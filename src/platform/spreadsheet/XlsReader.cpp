@@ -368,9 +368,9 @@ class TSheetReader {
     using spreadsheet::formula::TFormula;
     for (const TUnstored& cell : unstored_) {
       if (cell.Tokens.size() < 5 || cell.Tokens[0] != 0x01) {
-        formulas_.Add(sheetIndex_, cell.Row, cell.Column,
-                      std::make_shared<const TFormula>(xls::DecodeFormula(
-                          cell.Tokens, cell.Row, cell.Column, false, globals_.ExternSheets)));
+        formulas_.Add(
+            sheetIndex_, cell.Row, cell.Column,
+            xls::DecodeFormula(cell.Tokens, cell.Row, cell.Column, false, globals_.ExternSheets));
         continue;
       }
       const auto* first = reinterpret_cast<const uchar*>(cell.Tokens.data()) + 1;
@@ -378,8 +378,7 @@ class TSheetReader {
       const auto shared = sharedFormulas_.find({row, column});
       if (shared == sharedFormulas_.end()) {
         formulas_.Add(sheetIndex_, cell.Row, cell.Column,
-                      std::make_shared<const TFormula>(
-                          formula::UnsupportedFormula(QStringLiteral("数组公式或模拟运算表"))));
+                      formula::UnsupportedFormula(QStringLiteral("数组公式或模拟运算表")));
         continue;
       }
       if (!shared->second.Formula)

@@ -255,13 +255,11 @@ class TSheetParser {
   }
 
   void AddFormula() {
-    using spreadsheet::formula::TFormula;
     const auto parse = [this](const std::string& text) {
-      return std::make_shared<const TFormula>(
-          formula::ParseFormulaText(QString::fromUtf8(text), workbook_.SheetNames));
+      return formula::ParseFormulaText(QString::fromUtf8(text), workbook_.SheetNames);
     };
     const auto unsupported = [](const char* what) {
-      return std::make_shared<const TFormula>(formula::UnsupportedFormula(QString::fromUtf8(what)));
+      return formula::UnsupportedFormula(QString::fromUtf8(what));
     };
     if (formulaType_ == "array" || formulaType_ == "dataTable") {
       workbook_.Formulas.Add(sheet_, row_, column_, unsupported("数组公式或模拟运算表"));
@@ -277,7 +275,8 @@ class TSheetParser {
       return;
     }
     TSharedFormula& shared = found->second;
-    if (!shared.Formula) shared.Formula = parse(shared.Text);
+    if (!shared.Formula)
+      shared.Formula = std::make_shared<const formula::TFormula>(parse(shared.Text));
     workbook_.Formulas.Add(sheet_, row_, column_, shared.Formula, row_ - shared.Row,
                            column_ - shared.Column);
   }
