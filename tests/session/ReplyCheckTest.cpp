@@ -87,6 +87,19 @@ TEST(ReplyCheck, RepliesWithoutRootMapToTransportMessages) {
             QStringLiteral("用户两次提交时间间隔太短，请稍后提交！"));
 }
 
+TEST(ReplyCheck, AReplyNestedDeeplyOrLongIsReadWithoutExhaustingTheStack) {
+  const int depth = 200000;
+  const QString nested = QStringLiteral("<a>").repeated(depth) + QStringLiteral("503") +
+                         QStringLiteral("</a>").repeated(depth);
+  EXPECT_EQ(CheckText(nested), kNetwork);
+  pugi::xml_document doc;
+  LoadReply(doc, QStringLiteral("<a>") + QString(3 << 20, u'x') + QStringLiteral("<b>y</b></a>"));
+  EXPECT_EQ(DocumentTextContent(doc).size(), 1 << 20);
+  LoadReply(doc, QStringLiteral("<a>1<b>2<c>3</c></b>4<d/>5</a>"));
+  EXPECT_EQ(DocumentTextContent(doc), QStringLiteral("12345"));
+  EXPECT_EQ(DocumentTextContent(doc.child("a").child("b")), QStringLiteral("23"));
+}
+
 TEST(ReplyCheck, TransportErrorRulesApplyInOrder) {
   const auto message = [](const char* text) {
     return TGetData::MakeTransportError(QString::fromUtf8(text)).Message();

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cstring>
 #include <optional>
 #include <string>
 
@@ -32,13 +34,22 @@ QString ErrorDetail(const pugi::xml_node& error) {
          QStringLiteral(")");
 }
 
-void AppendTextContent(const pugi::xml_node& node, std::string& out) {
-  if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
-    out += node.value();
-    return;
-  }
-  for (pugi::xml_node child = node.first_child(); child; child = child.next_sibling()) {
-    AppendTextContent(child, out);
+// Replies come from outside: the text is gathered without recursion, so that
+// no nesting can exhaust the stack, and only so much of it is kept.
+constexpr size_t kTextContentLimit = 1 << 20;
+
+void AppendTextContent(const pugi::xml_node& top, std::string& out) {
+  pugi::xml_node node = top;
+  while (node && out.size() < kTextContentLimit) {
+    if (node.type() == pugi::node_pcdata || node.type() == pugi::node_cdata) {
+      out.append(node.value(), std::min(std::strlen(node.value()), kTextContentLimit - out.size()));
+    } else if (node.first_child()) {
+      node = node.first_child();
+      continue;
+    }
+    while (node != top && !node.next_sibling()) node = node.parent();
+    if (node == top) break;
+    node = node.next_sibling();
   }
 }
 

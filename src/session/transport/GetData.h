@@ -47,7 +47,8 @@ class TGetData {
 // Loads reply text into a document; text that is not well-formed leaves it empty.
 void LoadReply(pugi::xml_document& doc, const QString& text);
 
-// The whole text content of a document (every text node in order).
+// The text content of a document (every text node in order), its first
+// megabyte at most.
 QString DocumentTextContent(const pugi::xml_node& node);
 
 // Text (trimmed) of the child element of that name; throws EResponseError
