@@ -9,11 +9,17 @@ bool ReadRegisterItems(const QString& path, const TInfoConfig& config,
   const QByteArray rootName = config.RootNode.toUtf8();
   const QByteArray itemName = config.ItemNode.toUtf8();
   bool rootMatches = false;
-  return xml::StreamRegisterFile(
+  bool anyItem = false, anyOther = false;
+  const bool read = xml::StreamRegisterFile(
       path, [&](const char* root) { rootMatches = rootName == root; },
       [&](xml::Node child) {
-        if (rootMatches && itemName == child.name()) onItem(child);
+        const bool item = rootMatches && itemName == child.name();
+        if (item) onItem(child);
+        (item ? anyItem : anyOther) = true;
       });
+  // Another register's file (Payer.xml copied over Payee.xml) is no register of
+  // this kind: loading it as an empty one would let the next save wipe it.
+  return read && rootMatches && (anyItem || !anyOther);
 }
 
 void WriteRegisterItems(const QString& path, const TInfoConfig& config, qsizetype count,

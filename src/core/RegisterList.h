@@ -15,8 +15,9 @@
 // item element under a parent (SaveToXml).
 
 // Calls onItem for every item element (the descriptor's ItemNode) under a root
-// of the descriptor's RootNode; a root of another name has no items. False when
-// the file is missing, unreadable, not GBK or not well-formed.
+// of the descriptor's RootNode. False when the file is missing, unreadable, not
+// GBK or not well-formed, or holds another register: a root of another name, or
+// elements none of which is an item.
 bool ReadRegisterItems(const QString& path, const TInfoConfig& config,
                        const std::function<void(xml::Node)>& onItem);
 

@@ -37,8 +37,8 @@ class TRegisterStore {
   const QList<TDamagedFile>& DamagedFiles() const { return damagedFiles_; }
 
   // Replaces the list by the records of the descriptor's file. False, with the
-  // list empty, when the file is missing, unreadable, not GBK or not
-  // well-formed; a root of another name gives an empty list too.
+  // list empty, when the file is missing, unreadable, not GBK, not
+  // well-formed or another register's (ReadRegisterItems).
   template <class T>
   bool LoadList(TOwningList<T>& list, const TInfoConfig& config) const {
     return LoadRegisterList(list, paths_.ListFile(config), config);

@@ -132,4 +132,15 @@ TEST(RegisterFile, aDamagedRegisterFoundAtStartIsKeptAsideBeforeAnythingOverwrit
 
   data.SaveList(data.Payees, info_configs::Payees());
   EXPECT_EQ(dir.Read("param/Payee.xml.damaged2"), damaged);
+
+  // Another register's file, or a root of another name, is damaged too.
+  const QByteArray payers = kDeclaration + "<AccountList><PayerList><PayAccNo>1</PayAccNo>" +
+                            "</PayerList></AccountList>\r\n";
+  for (const QByteArray& other : {payers, kDeclaration + "<PayerBook></PayerBook>\r\n"}) {
+    TempAppDir copied;
+    copied.Write("param/Payee.xml", other);
+    TStartedRegisters started(copied.Path());
+    ASSERT_EQ(started.DamagedFiles().size(), 1) << other.toStdString();
+    EXPECT_EQ(copied.Read("param/Payee.xml.damaged"), other);
+  }
 }

@@ -45,9 +45,11 @@ TEST(RegisterStore, loadsTheRegistersOnlyUnderTheirOwnRootAndItemNames) {
   EXPECT_TRUE(data.Payees.IsEmpty());
   ASSERT_EQ(data.LocalPayees.Count(), 1);
 
-  // A wrong root is a readable file with no records.
-  EXPECT_TRUE(data.LoadList(data.Payees, info_configs::Payees()));
+  // A wrong root is no register of this kind: it is kept aside as damaged.
+  EXPECT_FALSE(data.LoadList(data.Payees, info_configs::Payees()));
   EXPECT_TRUE(data.Payees.IsEmpty());
+  ASSERT_EQ(data.DamagedFiles().size(), 1);
+  EXPECT_EQ(data.DamagedFiles()[0].Path, dir.File("param/Payee.xml"));
 }
 
 TEST(RegisterStore, findsPayersAndPayeesByExactAccount) {
