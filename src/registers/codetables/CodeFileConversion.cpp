@@ -1,9 +1,13 @@
 #include "registers/codetables/CodeFileConversion.h"
 
 #include <QDir>
+#include <QFile>
+#include <algorithm>
+#include <functional>
 
 #include "platform/codec/Gbk.h"
 #include "platform/files/AtomicFile.h"
+#include "xml/RegisterStream.h"
 
 // The conversion works on the GBK bytes themselves, once they are known to be
 // valid GBK: every field of the table is a piece of the input, so the table is
@@ -203,6 +207,40 @@ bool ConvertBranches(TBytes text, QByteArray& out) {
   return ok;
 }
 
+// Bytes below 0x20 other than tab and line ends: no XML table can hold them,
+// and GBK trail bytes never fall there.
+bool HasControlBytes(TBytes text) {
+  return std::any_of(text.begin(), text.end(), [](char byte) {
+    return uint8_t(byte) < 0x20 && byte != '\t' && byte != '\r' && byte != '\n';
+  });
+}
+
+// Every line of a code file is one entry of its table.
+qsizetype EntriesOf(TBytes text) {
+  qsizetype lines = 0;
+  ForEachLine(text, [&lines](TBytes) { return ++lines > 0; });
+  return lines;
+}
+
+// The entries of a written table as the program reads it: banks are the
+// document's children, cities lie one level and branches two levels below
+// them. -1 when the table does not read.
+qsizetype EntriesIn(TCodeFile kind, const QString& path) {
+  const int depth = kind == TCodeFile::Bank ? 0 : (kind == TCodeFile::Area ? 1 : 2);
+  qsizetype entries = 0;
+  std::function<void(xml::Node, int)> count = [&](xml::Node node, int level) {
+    if (level == depth) {
+      ++entries;
+      return;
+    }
+    for (xml::Node child = node.first_child(); child; child = child.next_sibling())
+      if (child.type() == pugi::node_element) count(child, level + 1);
+  };
+  const bool read = xml::StreamRegisterFile(
+      path, [](const char*) {}, [&](xml::Node child) { count(child, 0); });
+  return read ? entries : -1;
+}
+
 }  // namespace
 
 namespace {
@@ -237,7 +275,7 @@ QString TableFileName(TCodeFile kind) {
 std::optional<QByteArray> ConvertCodeFile(TCodeFile kind, QByteArrayView text) {
   // An empty file is a broken download; its table would lose every entry, and
   // the closing tags of the last group would not even be well-formed.
-  if (text.isEmpty() || !codec::IsValidGbk(text)) return std::nullopt;
+  if (text.isEmpty() || HasControlBytes(text) || !codec::IsValidGbk(text)) return std::nullopt;
 
   QByteArray out;
   // A generous guess with the markup the lines gain; memory not written to is
@@ -265,12 +303,20 @@ bool UpdateCodeTable(TCodeFile kind, const QString& sourcePath, const QString& p
   if (!text) return false;
   const std::optional<QByteArray> table = ConvertCodeFile(kind, *text);
   if (!table) return false;
+  const QString path = QDir(paramDir).filePath(TableFileName(kind));
+  const std::optional<QByteArray> old = ReadWholeFile(path);
   try {
-    WriteFileAtomically(QDir(paramDir).filePath(TableFileName(kind)), *table);
+    WriteFileAtomically(path, *table);
+    // A table that does not read back with every entry would leave the clerk
+    // with fewer banks than the file had: the old one is put back.
+    if (EntriesIn(kind, path) == EntriesOf(*text)) return true;
+    if (old)
+      WriteFileAtomically(path, *old);
+    else
+      QFile::remove(path);
   } catch (const TFileError&) {
-    return false;
   }
-  return true;
+  return false;
 }
 
 }  // namespace codetables

@@ -17,14 +17,15 @@ QString SourceFileName(TCodeFile kind);
 QString TableFileName(TCodeFile kind);
 
 // The table file's bytes for the text file's bytes; nothing when the text is empty, not
-// valid GBK, or a line breaks the format: an area or bank line with a field too
+// valid GBK, holds control bytes other than tab and line ends, or a line breaks the format: an area or bank line with a field too
 // many, or a value that would make the table unreadable (a code containing '"',
 // '<' or '&', a name containing "]]>").
 std::optional<QByteArray> ConvertCodeFile(TCodeFile kind, QByteArrayView text);
 
 // Reads sourcePath, converts it and replaces paramDir/TableFileName(kind)
-// atomically. False on any failure; the old table is then untouched. The old
-// table need not exist or be readable.
+// atomically, then reads the table back. False on any failure, a table that
+// does not read back with one entry per line included; the old table is then
+// as it was. The old table need not exist or be readable.
 bool UpdateCodeTable(TCodeFile kind, const QString& sourcePath, const QString& paramDir);
 
 }  // namespace codetables

@@ -168,6 +168,10 @@ TEST_F(CodeTableUpdate, refusedText_leavesTheOldTable) {
   EXPECT_FALSE(UpdateCodeTable(TCodeFile::Area,
                                Source("AREACODE.TXT", Gbk("浙江省|杭州市|3310|x|\r\n")), Param()));
   EXPECT_FALSE(UpdateCodeTable(TCodeFile::Bank, dir.File(QStringLiteral("missing.TXT")), Param()));
+  EXPECT_FALSE(UpdateCodeTable(
+      TCodeFile::Bank,
+      Source("OTHERBANKCODE.TXT", Gbk("华东商业银行|313|\r\n") + QByteArray("\0\0|402|\r\n", 9)),
+      Param()));
   EXPECT_EQ(dir.Read(QStringLiteral("param/OtherBank.xml")), oldTable);
   EXPECT_EQ(dir.Read(QStringLiteral("param/AreaPeov.xml")), oldTable);
 }
