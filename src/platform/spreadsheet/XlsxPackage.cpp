@@ -13,7 +13,7 @@ namespace spreadsheet {
 TXlsxPackage::TXlsxPackage(const QString& path, const TXlsxLimits& limits)
     : path_(path), limits_(limits) {
   int error = 0;
-  zip_ = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+  zip_.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error));
   if (!zip_) {
     switch (error) {
       case ZIP_ER_NOENT:
@@ -28,13 +28,15 @@ TXlsxPackage::TXlsxPackage(const QString& path, const TXlsxLimits& limits)
         Fail(QStringLiteral("文件已损坏或不是有效的 .xlsx 工作簿。"));
     }
   }
-  const zip_int64_t entries = zip_get_num_entries(zip_, 0);
+  const zip_int64_t entries = zip_get_num_entries(zip_.get(), 0);
   if (entries < 0 || entries > limits_.Entries)
     Fail(QStringLiteral("文件包含的部件过多，不是有效的工作簿。"));
 }
 
-TXlsxPackage::~TXlsxPackage() {
-  if (zip_) zip_discard(zip_);
+TXlsxPackage::~TXlsxPackage() = default;
+
+void TXlsxPackage::TZipCloser::operator()(zip_t* zip) const {
+  zip_discard(zip);
 }
 
 void TXlsxPackage::Fail(const QString& reason) const {
@@ -43,7 +45,7 @@ void TXlsxPackage::Fail(const QString& reason) const {
 }
 
 std::optional<TXlsxPart> TXlsxPackage::Read(const std::string& name, bool asTree) {
-  const zip_int64_t index = zip_name_locate(zip_, name.c_str(), 0);
+  const zip_int64_t index = zip_name_locate(zip_.get(), name.c_str(), 0);
   if (index < 0) return std::nullopt;
   const QString damaged =
       QStringLiteral("文件已损坏（部件 %1）。").arg(QString::fromStdString(name));
@@ -53,37 +55,29 @@ std::optional<TXlsxPart> TXlsxPackage::Read(const std::string& name, bool asTree
   constexpr size_t kChunk = 256 * 1024;
   size_t capacity = kChunk;
   zip_stat_t stat;
-  if (zip_stat_index(zip_, zip_uint64_t(index), 0, &stat) == 0 && (stat.valid & ZIP_STAT_SIZE))
+  if (zip_stat_index(zip_.get(), zip_uint64_t(index), 0, &stat) == 0 &&
+      (stat.valid & ZIP_STAT_SIZE))
     capacity = size_t(std::min<uint64_t>(stat.size, limit)) + kChunk;
   TXlsxPart part;
   part.Bytes.reset(static_cast<char*>(std::malloc(capacity)));
   if (!part.Bytes) Fail(QStringLiteral("内存不足。"));
-  zip_file_t* file = zip_fopen_index(zip_, zip_uint64_t(index), 0);
+  const std::unique_ptr<zip_file_t, int (*)(zip_file_t*)> file(
+      zip_fopen_index(zip_.get(), zip_uint64_t(index), 0), &zip_fclose);
   if (!file) Fail(damaged);
   for (;;) {
     if (capacity - part.Size < kChunk) {
       capacity *= 2;
       char* grown = static_cast<char*>(std::realloc(part.Bytes.get(), capacity));
-      if (!grown) {
-        zip_fclose(file);
-        Fail(QStringLiteral("内存不足。"));
-      }
+      if (!grown) Fail(QStringLiteral("内存不足。"));
       static_cast<void>(part.Bytes.release());  // realloc moved or kept the block
       part.Bytes.reset(grown);
     }
-    const zip_int64_t got = zip_fread(file, part.end(), kChunk);
-    if (got < 0) {
-      zip_fclose(file);
-      Fail(damaged);
-    }
+    const zip_int64_t got = zip_fread(file.get(), part.end(), kChunk);
+    if (got < 0) Fail(damaged);
     part.Size += size_t(got);
-    if (part.Size > limit) {
-      zip_fclose(file);
-      Fail(QStringLiteral("某个部件解压后超出工作簿的合理大小。"));
-    }
+    if (part.Size > limit) Fail(QStringLiteral("某个部件解压后超出工作簿的合理大小。"));
     if (got == 0) break;
   }
-  zip_fclose(file);
   inflated_ += part.Size;
   return part;
 }

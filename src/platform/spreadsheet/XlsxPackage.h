@@ -47,9 +47,15 @@ class TXlsxPackage {
   [[noreturn]] void Fail(const QString& reason) const;
 
  private:
+  struct TZipCloser {
+    void operator()(zip_t* zip) const;
+  };
+
   QString path_;
   TXlsxLimits limits_;
-  zip_t* zip_ = nullptr;
+  // Owned from the opening on, so that a package refused in the constructor
+  // is closed too.
+  std::unique_ptr<zip_t, TZipCloser> zip_;
   uint64_t inflated_ = 0;
 };
 

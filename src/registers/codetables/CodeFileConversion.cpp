@@ -298,7 +298,8 @@ std::optional<QByteArray> ConvertCodeFile(TCodeFile kind, QByteArrayView text) {
   return out;
 }
 
-bool UpdateCodeTable(TCodeFile kind, const QString& sourcePath, const QString& paramDir) {
+bool UpdateCodeTable(TCodeFile kind, const QString& sourcePath, const QString& paramDir,
+                     QString* writeProblem) {
   const std::optional<QByteArray> text = ReadWholeFile(sourcePath);
   if (!text) return false;
   const std::optional<QByteArray> table = ConvertCodeFile(kind, *text);
@@ -314,7 +315,8 @@ bool UpdateCodeTable(TCodeFile kind, const QString& sourcePath, const QString& p
       WriteFileAtomically(path, *old);
     else
       QFile::remove(path);
-  } catch (const TFileError&) {
+  } catch (const TFileError& e) {
+    if (writeProblem) *writeProblem = e.Message();
   }
   return false;
 }

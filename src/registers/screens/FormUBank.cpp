@@ -91,9 +91,14 @@ void TFormUBank::btnOkClick() {
   const TCodeFile kind = ChosenFile();
   const QString path = Prompts().OpenFileOfKind(TFileKind::CodeTables, QStringLiteral("打开"), {});
   if (path.isEmpty()) return;
+  QString writeProblem;
   if (path.endsWith(codetables::SourceFileName(kind), Qt::CaseInsensitive) &&
-      codetables::UpdateCodeTable(kind, path, paramDir_)) {
+      codetables::UpdateCodeTable(kind, path, paramDir_, &writeProblem)) {
     Prompts().Info(TPrompts::kSystemCaption, QStringLiteral("文件已更新完成！"));
+  } else if (!writeProblem.isEmpty()) {
+    // The file was good: downloading it again would not help.
+    Prompts().Error(TPrompts::kSystemCaption,
+                    QStringLiteral("代码表未能更新，原来的代码表保持不变。\n") + writeProblem);
   } else {
     Prompts().Error(TPrompts::kSystemCaption, QStringLiteral("文件格式有误，请重新下载更新文件！"));
   }

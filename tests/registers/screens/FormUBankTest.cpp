@@ -124,6 +124,15 @@ TEST_F(FormUBankTest, aFileOfAnotherNameOrABadFileIsRefusedAndTheOldTableKept) {
   EXPECT_EQ(app.Read("param/UBank.xml"), oldTable);
   EXPECT_EQ(app.Read("param/AreaPeov.xml"), oldTable);
   EXPECT_TRUE(form.isVisible());
+
+  // A good file that cannot be written is not blamed on the download.
+  QFile::remove(app.File("param/UBank.xml"));
+  QDir().mkpath(app.File("param/UBank.xml"));
+  Update("rbBranch", app.File("in/ubankcode.txt"));
+  ASSERT_EQ(prompts.Messages().size(), 4u);
+  EXPECT_TRUE(prompts.Messages().back().Text.startsWith(
+      QStringLiteral("代码表未能更新，原来的代码表保持不变。\n无法写入文件")))
+      << prompts.Messages().back().Text.toStdString();
 }
 
 }  // namespace
