@@ -9,6 +9,9 @@
 #include <QTemporaryFile>
 #include <filesystem>
 #include <system_error>
+#include <utility>
+
+#include <sys/stat.h>
 
 #include "platform/files/FileProblem.h"
 #include "platform/spreadsheet/XlsxFormat.h"
@@ -132,6 +135,28 @@ void WriteTo(const TWorkbookData& data, const QString& file, const QString& targ
   if (error != LXW_NO_ERROR) Fail(target, WriteProblemText(target));
 }
 
+// What a new file may allow: read and write for everyone, less what the
+// process's umask takes away. The umask is read without changing it.
+QFile::Permissions NewFilePermissions() {
+  mode_t mask = 022;
+  QFile status(QStringLiteral("/proc/self/status"));
+  if (status.open(QIODevice::ReadOnly)) {
+    for (const QByteArray& line : status.readAll().split('\n'))
+      if (line.startsWith("Umask:")) mask = mode_t(line.mid(6).trimmed().toUInt(nullptr, 8));
+  }
+  const std::pair<mode_t, QFile::Permissions> bits[] = {
+      {S_IRUSR, QFile::ReadOwner | QFile::ReadUser},
+      {S_IWUSR, QFile::WriteOwner | QFile::WriteUser},
+      {S_IRGRP, QFile::ReadGroup},
+      {S_IWGRP, QFile::WriteGroup},
+      {S_IROTH, QFile::ReadOther},
+      {S_IWOTH, QFile::WriteOther}};
+  QFile::Permissions permissions;
+  for (const auto& [bit, permission] : bits)
+    if (!(mask & bit)) permissions |= permission;
+  return permissions;
+}
+
 }  // namespace
 
 void WriteXlsx(const TWorkbookData& workbook, const QString& path) {
@@ -146,8 +171,7 @@ void WriteXlsx(const TWorkbookData& workbook, const QString& path) {
   try {
     WriteTo(workbook, temporaryPath, path);
     const QFile::Permissions permissions =
-        info.exists() ? QFile::permissions(path)
-                      : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther;
+        info.exists() ? QFile::permissions(path) : NewFilePermissions();
     QFile::setPermissions(temporaryPath, permissions);
     std::error_code error;
     std::filesystem::rename(std::filesystem::path(QFile::encodeName(temporaryPath).toStdString()),

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -78,6 +79,21 @@ TEST(XlsxWriter, sheetNamesAreMadeAcceptable) {
   for (const TSheetData& sheet : xlsxtest::ReadWithOpenpyxl(path).Sheets) names.append(sheet.Name);
   EXPECT_EQ(names, (QStringList{"a_b_c__d__e_f", "Sheet2", "quoted", "Data", "DATA (2)",
                                 "A name that is far longer than "}));
+}
+
+TEST(XlsxWriter, aNewFileAllowsNoMoreThanTheUmaskAndAnOldOneKeepsItsPermissions) {
+  QTemporaryDir dir;
+  const mode_t before = umask(077);
+  WriteXlsx(SampleWorkbook(), dir.filePath("private.xlsx"));
+  umask(022);
+  WriteXlsx(SampleWorkbook(), dir.filePath("shared.xlsx"));
+  umask(before);
+  const auto owner = QFile::ReadOwner | QFile::WriteOwner;
+  EXPECT_EQ(QFile::permissions(dir.filePath("private.xlsx")) & ~QFile::Permissions(0xF00), owner);
+  EXPECT_EQ(QFile::permissions(dir.filePath("shared.xlsx")) & ~QFile::Permissions(0xF00),
+            owner | QFile::ReadGroup | QFile::ReadOther);
+  WriteXlsx(SampleWorkbook(), dir.filePath("private.xlsx"));  // kept on replacing
+  EXPECT_EQ(QFile::permissions(dir.filePath("private.xlsx")) & ~QFile::Permissions(0xF00), owner);
 }
 
 TEST(XlsxWriter, failedWriteLeavesTheOldFileAndNoTemporary) {
