@@ -27,3 +27,7 @@ struct TServerConfig {
   QString ClientVersionTime;  // "VerTime"
   QString ClientSysIni;       // path of param/ClientSys.ini (the logon writes CUST_ID/OPER_ID)
 };
+
+// Whether what is sent to the server crosses a network unencrypted: the URL is
+// not https and its host is not this machine.
+bool TravelsInClear(const QString& serverBaseUrl);

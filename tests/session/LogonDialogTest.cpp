@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QLabel>
 #include <QTimer>
 
 #include "core/AppInfo.h"
@@ -33,6 +34,20 @@ TEST_F(LogonDialogTest, showsItsControlsFilledFromClientSysIni) {
   EXPECT_TRUE(Button(dialog, "btnLogin")->isDefault());
   EXPECT_EQ(Button(dialog, "btnCancel")->text(), "取消");
   EXPECT_EQ(dialog.focusWidget(), Field(dialog, "edtCustId"));
+}
+
+TEST_F(LogonDialogTest, saysWhenTheConnectionIsNotEncrypted) {
+  const auto warns = [this](const char* url) {
+    TServerConfig config = Config();
+    config.ServerBaseUrl = QString::fromLatin1(url);
+    TfmLogon dialog(config, user, prompts);
+    return dialog.findChild<QLabel*>(QStringLiteral("lblNotEncrypted")) != nullptr;
+  };
+  EXPECT_TRUE(warns("http://ebank.example.cn"));
+  EXPECT_TRUE(warns("HTTP://10.1.2.3:8080"));
+  EXPECT_FALSE(warns("https://ebank.example.cn"));
+  EXPECT_FALSE(warns("http://127.0.0.1:18080"));
+  EXPECT_FALSE(warns("http://localhost:18080"));
 }
 
 TEST_F(LogonDialogTest, eachFieldCheckStopsWithItsMessageAndFocusAndSendsNothing) {

@@ -10,6 +10,7 @@
 
 #include "core/AppInfo.h"
 #include "core/IniFile.h"
+#include "core/ServerPaths.h"
 #include "core/SessionUser.h"
 #include "platform/prompts/Prompts.h"
 #include "session/screens/Announcement.h"
@@ -102,6 +103,18 @@ void TfmLogon::CreateControls() {
   layout->setSpacing(16);
   layout->addWidget(heading);
   layout->addLayout(form);
+  // The bank's configuration decides the address; the clerk should know when
+  // the passwords cross the network in clear.
+  if (TravelsInClear(config_.ServerBaseUrl)) {
+    auto* warning = new QLabel(
+        QStringLiteral(
+            "注意：与银行服务器的连接没有加密，登录密码和交易密码将以明文在网络上传送。"),
+        this);
+    warning->setObjectName(QStringLiteral("lblNotEncrypted"));
+    warning->setWordWrap(true);
+    warning->setStyleSheet(QStringLiteral("color: #b00000;"));
+    layout->addWidget(warning);
+  }
   layout->addLayout(buttons);
   setMinimumWidth(400);
 }
