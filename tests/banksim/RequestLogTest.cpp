@@ -39,6 +39,13 @@ TEST(BankSimRequestLog, KeepsTheExactBytesOfEveryBankRequest) {
   EXPECT_TRUE(sim.Requests().isEmpty());
 }
 
+TEST(BankSimRequestLog, WithoutControlNothingIsRecordedOrServed) {
+  TBankSim demo({QStringLiteral("--demo")}, false);
+  TSimClient client(demo.Port());
+  client.Post(kV5, "TXCODE=690101&CUSTOMERID=3100012345&USERID=001&LOG_PWD=a12345");
+  EXPECT_EQ(client.Get("/__sim/requests").Status, 404);
+}
+
 TEST(BankSimRequestLog, ReadsFormValuesAsGbk) {
   TBankSim sim;
   // A customer number in full-width digits is not the demo customer.

@@ -50,9 +50,10 @@ QByteArray TSimRequest::Field(const QByteArray& key) const {
   return {};
 }
 
-TBankSim::TBankSim(const QStringList& arguments) {
+TBankSim::TBankSim(const QStringList& arguments, bool control) {
   process_.setProgram(QStringLiteral(BANKSIM_PATH));
-  process_.setArguments(QStringList{"--port", "0"} + arguments);
+  process_.setArguments(QStringList{"--port", "0"} +
+                        (control ? QStringList{"--control"} : QStringList()) + arguments);
   process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
   process_.start();
   if (!process_.waitForStarted(kStartTimeoutMs)) {

@@ -22,11 +22,12 @@ struct TSimRequest {
 };
 
 // The bank simulator run as a child process on a free loopback port, for one
-// test. It starts on its demo data unless other arguments are given; throws
+// test. It starts on its demo data unless other arguments are given, with its
+// control interface unless control is false (as in the demo); throws
 // std::runtime_error when it cannot start.
 class TBankSim {
  public:
-  explicit TBankSim(const QStringList& arguments = {QStringLiteral("--demo")});
+  explicit TBankSim(const QStringList& arguments = {QStringLiteral("--demo")}, bool control = true);
   ~TBankSim();
   TBankSim(const TBankSim&) = delete;
   TBankSim& operator=(const TBankSim&) = delete;

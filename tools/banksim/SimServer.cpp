@@ -106,7 +106,8 @@ TSimReply NotFound() {
 
 }  // namespace
 
-TSimServer::TSimServer(TSimData data, bool verbose) : verbose_(verbose), data_(std::move(data)) {
+TSimServer::TSimServer(TSimData data, bool verbose, bool control)
+    : verbose_(verbose), control_(control), data_(std::move(data)) {
   server_.new_task_queue = [] { return new httplib::ThreadPool(kWorkerThreads); };
   const auto handler = [this](const httplib::Request& request, httplib::Response& response) {
     Handle(request, response);
@@ -135,10 +136,13 @@ bool TSimServer::Listen() {
 void TSimServer::Handle(const httplib::Request& request, httplib::Response& response) {
   const TLoggedRequest logged = ToLogged(request);
   if (logged.Path.startsWith(kControlPrefix)) {
-    Write(Control(logged), response);
+    if (control_)
+      Write(Control(logged), response);
+    else
+      response.status = 404;
     return;
   }
-  log_.Add(logged);
+  if (control_) log_.Add(logged);
   const QByteArray txCode = FormOf(logged).value_or(TFormFields()).Bytes("TXCODE");
   if (verbose_) {
     std::fprintf(stderr, "%s %s %s\n", logged.Method.constData(), logged.Path.constData(),

@@ -15,7 +15,10 @@
 // files, and the control interface under "/__sim/" for tests.
 class TSimServer {
  public:
-  TSimServer(TSimData data, bool verbose);
+  // With control, the control interface under "/__sim/" answers and the
+  // requests are recorded for it, passwords included; without it (the demo)
+  // nothing is recorded and nobody can read what the client sent.
+  TSimServer(TSimData data, bool verbose, bool control);
   // Binds 127.0.0.1:port (0: a free port) and returns the port, or -1.
   int Bind(int port);
   // Serves until the process ends.
@@ -32,6 +35,7 @@ class TSimServer {
 
   httplib::Server server_;
   const bool verbose_;
+  const bool control_;
   TRequestLog log_;
   TFaults faults_;
   std::mutex mutex_;  // guards what follows

@@ -1,4 +1,4 @@
-// banksim [--port N] [--data FILE | --demo] [--verbose]
+// banksim [--port N] [--data FILE | --demo] [--control] [--verbose]
 #include <QString>
 #include <cstdio>
 #include <exception>
@@ -14,6 +14,7 @@ struct TOptions {
   int Port = 0;
   QString DataFile;
   bool Demo = false;
+  bool Control = false;  // tests only: the control interface and the request log
   bool Verbose = false;
 };
 
@@ -30,6 +31,8 @@ std::optional<TOptions> ParseArguments(int argc, char** argv) {
       options.DataFile = QString::fromLocal8Bit(argv[++i]);
     } else if (argument == "--demo") {
       options.Demo = true;
+    } else if (argument == "--control") {
+      options.Control = true;
     } else if (argument == "--verbose") {
       options.Verbose = true;
     } else {
@@ -45,13 +48,15 @@ std::optional<TOptions> ParseArguments(int argc, char** argv) {
 int main(int argc, char** argv) {
   const std::optional<TOptions> options = ParseArguments(argc, argv);
   if (!options) {
-    std::fprintf(stderr, "usage: banksim [--port N] [--data FILE | --demo] [--verbose]\n");
+    std::fprintf(stderr,
+                 "usage: banksim [--port N] [--data FILE | --demo] [--control] [--verbose]\n");
     return 2;
   }
   std::unique_ptr<TSimServer> server;
   try {
-    server = std::make_unique<TSimServer>(
-        options->Demo ? DemoSimData() : LoadSimData(options->DataFile), options->Verbose);
+    server =
+        std::make_unique<TSimServer>(options->Demo ? DemoSimData() : LoadSimData(options->DataFile),
+                                     options->Verbose, options->Control);
   } catch (const std::exception& e) {
     std::fprintf(stderr, "banksim: %s\n", e.what());
     return 1;
