@@ -60,33 +60,43 @@ TFormula UnsupportedFormula(const QString& what) {
   return formula;
 }
 
-bool FunctionNamed(const QString& name, EFunction& function) {
-  static const std::array<std::pair<const char16_t*, EFunction>, 17> kFunctions{{
-      {u"SUM", EFunction::Sum},
-      {u"ROUND", EFunction::Round},
-      {u"ROUNDUP", EFunction::RoundUp},
-      {u"ROUNDDOWN", EFunction::RoundDown},
-      {u"INT", EFunction::Int},
-      {u"ABS", EFunction::Abs},
-      {u"IF", EFunction::If},
-      {u"AND", EFunction::And},
-      {u"OR", EFunction::Or},
-      {u"CONCATENATE", EFunction::Concatenate},
-      {u"TEXT", EFunction::Text},
-      {u"LEFT", EFunction::Left},
-      {u"RIGHT", EFunction::Right},
-      {u"MID", EFunction::Mid},
-      {u"LEN", EFunction::Len},
-      {u"TRIM", EFunction::Trim},
-      {u"VALUE", EFunction::Value},
-  }};
-  for (const auto& [known, value] : kFunctions) {
-    if (name.compare(QStringView(known), Qt::CaseInsensitive) == 0) {
-      function = value;
-      return true;
-    }
-  }
-  return false;
+namespace {
+
+// Every function the evaluator knows: its name, and its number in .xls
+// formula tokens with the argument count a token of fixed arguments implies
+// (none for functions that always give their count).
+const std::array<TFunctionInfo, 17> kFunctions{{
+    {EFunction::Sum, u"SUM", 4, 0},
+    {EFunction::Round, u"ROUND", 27, 2},
+    {EFunction::RoundUp, u"ROUNDUP", 212, 2},
+    {EFunction::RoundDown, u"ROUNDDOWN", 213, 2},
+    {EFunction::Int, u"INT", 25, 1},
+    {EFunction::Abs, u"ABS", 24, 1},
+    {EFunction::If, u"IF", 1, 0},
+    {EFunction::And, u"AND", 36, 0},
+    {EFunction::Or, u"OR", 37, 0},
+    {EFunction::Concatenate, u"CONCATENATE", 336, 0},
+    {EFunction::Text, u"TEXT", 48, 2},
+    {EFunction::Left, u"LEFT", 115, 0},
+    {EFunction::Right, u"RIGHT", 116, 0},
+    {EFunction::Mid, u"MID", 31, 3},
+    {EFunction::Len, u"LEN", 32, 1},
+    {EFunction::Trim, u"TRIM", 118, 1},
+    {EFunction::Value, u"VALUE", 33, 1},
+}};
+
+}  // namespace
+
+const TFunctionInfo* FunctionNamed(const QString& name) {
+  for (const TFunctionInfo& function : kFunctions)
+    if (name.compare(QStringView(function.Name), Qt::CaseInsensitive) == 0) return &function;
+  return nullptr;
+}
+
+const TFunctionInfo* FunctionNumbered(int xlsNumber) {
+  for (const TFunctionInfo& function : kFunctions)
+    if (function.XlsNumber == xlsNumber) return &function;
+  return nullptr;
 }
 
 namespace {

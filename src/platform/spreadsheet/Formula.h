@@ -100,9 +100,17 @@ std::string ShapeOf(const TFormula& formula, int row, int column);
 // A formula that is only the note of what cannot be worked out.
 TFormula UnsupportedFormula(const QString& what);
 
-// The function of a name ("SUM", any case), or false for one the evaluator
-// does not know.
-bool FunctionNamed(const QString& name, EFunction& function);
+struct TFunctionInfo {
+  EFunction Function;
+  const char16_t* Name;   // "SUM"
+  int XlsNumber;          // in .xls formula tokens
+  int XlsFixedArguments;  // for a token of fixed arguments; 0: the token gives the count
+};
+
+// The function of a name ("SUM", any case) or of an .xls number; null for one
+// the evaluator does not know.
+const TFunctionInfo* FunctionNamed(const QString& name);
+const TFunctionInfo* FunctionNumbered(int xlsNumber);
 
 // "#DIV/0!" and the other error values a cell can hold.
 bool IsErrorText(QStringView text);

@@ -1,7 +1,6 @@
 #include "platform/spreadsheet/FormulaText.h"
 
 #include <algorithm>
-#include <array>
 #include <charconv>
 #include <string>
 
@@ -120,63 +119,43 @@ class TParser {
 
   int Expression() {
     if (++nesting_ > kMaxDepth) throw kTooDeep;
-    const int node = Comparison();
+    const int node = Binary(0);
     --nesting_;
     return node;
   }
 
-  int Comparison() {
-    int left = Concatenation();
-    static const std::array<std::pair<const char16_t*, EOperator>, 6> kComparisons{{
-        {u"<>", EOperator::NotEqual},
-        {u"<=", EOperator::LessOrEqual},
-        {u">=", EOperator::GreaterOrEqual},
-        {u"=", EOperator::Equal},
-        {u"<", EOperator::Less},
-        {u">", EOperator::Greater},
-    }};
+  // The binary operators from the loosest to the tightest binding; each level
+  // is left-associative. Longer tokens come before their prefixes.
+  struct TBinary {
+    const char16_t* Token;
+    EOperator Operator;
+  };
+  static const std::vector<std::vector<TBinary>>& Levels() {
+    static const std::vector<std::vector<TBinary>> kLevels{
+        {{u"<>", EOperator::NotEqual},
+         {u"<=", EOperator::LessOrEqual},
+         {u">=", EOperator::GreaterOrEqual},
+         {u"=", EOperator::Equal},
+         {u"<", EOperator::Less},
+         {u">", EOperator::Greater}},
+        {{u"&", EOperator::Concatenate}},
+        {{u"+", EOperator::Add}, {u"-", EOperator::Subtract}},
+        {{u"*", EOperator::Multiply}, {u"/", EOperator::Divide}},
+        {{u"^", EOperator::Power}},
+    };
+    return kLevels;
+  }
+
+  int Binary(size_t level) {
+    if (level == Levels().size()) return Sign();
+    const std::vector<TBinary>& operators = Levels()[level];
+    int left = Binary(level + 1);
     for (;;) {
-      const auto found = std::find_if(kComparisons.begin(), kComparisons.end(),
-                                      [this](const auto& c) { return Take(c.first); });
-      if (found == kComparisons.end()) return left;
-      left = Operator(found->second, {left, Concatenation()});
+      const auto found = std::find_if(operators.begin(), operators.end(),
+                                      [this](const TBinary& b) { return Take(b.Token); });
+      if (found == operators.end()) return left;
+      left = Operator(found->Operator, {left, Binary(level + 1)});
     }
-  }
-
-  int Concatenation() {
-    int left = Sum();
-    while (Take(u"&")) left = Operator(EOperator::Concatenate, {left, Sum()});
-    return left;
-  }
-
-  int Sum() {
-    int left = Product();
-    for (;;) {
-      if (Take(u"+"))
-        left = Operator(EOperator::Add, {left, Product()});
-      else if (Take(u"-"))
-        left = Operator(EOperator::Subtract, {left, Product()});
-      else
-        return left;
-    }
-  }
-
-  int Product() {
-    int left = Power();
-    for (;;) {
-      if (Take(u"*"))
-        left = Operator(EOperator::Multiply, {left, Power()});
-      else if (Take(u"/"))
-        left = Operator(EOperator::Divide, {left, Power()});
-      else
-        return left;
-    }
-  }
-
-  int Power() {
-    int left = Sign();
-    while (Take(u"^")) left = Operator(EOperator::Power, {left, Sign()});
-    return left;
   }
 
   // A sign binds tighter than "^": -2^2 is 4.
@@ -368,12 +347,14 @@ class TParser {
     TNode node;
     const QString plainName =
         name.startsWith(QLatin1String("_xlfn."), Qt::CaseInsensitive) ? name.mid(6) : name;
-    if (!FunctionNamed(plainName, node.Function)) {
+    const TFunctionInfo* function = FunctionNamed(plainName);
+    if (!function) {
       node.Kind = TNode::EKind::Unsupported;
       node.Text = QStringLiteral("函数 %1").arg(plainName.toUpper());
       return Add(std::move(node));
     }
     node.Kind = TNode::EKind::Function;
+    node.Function = function->Function;
     node.Arguments = std::move(arguments);
     return Add(std::move(node));
   }

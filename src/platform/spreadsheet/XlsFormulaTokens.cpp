@@ -22,33 +22,6 @@ struct TStop {
   QString What;
 };
 
-struct TKnownFunction {
-  int Index;
-  EFunction Function;
-  int FixedArguments;
-};
-
-// The functions the evaluator knows, by their number in the file format.
-constexpr std::array<TKnownFunction, 17> kFunctions{{
-    {4, EFunction::Sum, -1},
-    {27, EFunction::Round, 2},
-    {212, EFunction::RoundUp, 2},
-    {213, EFunction::RoundDown, 2},
-    {25, EFunction::Int, 1},
-    {24, EFunction::Abs, 1},
-    {1, EFunction::If, -1},
-    {36, EFunction::And, -1},
-    {37, EFunction::Or, -1},
-    {336, EFunction::Concatenate, -1},
-    {48, EFunction::Text, 2},
-    {115, EFunction::Left, -1},
-    {116, EFunction::Right, -1},
-    {31, EFunction::Mid, 3},
-    {32, EFunction::Len, 1},
-    {118, EFunction::Trim, 1},
-    {33, EFunction::Value, 1},
-}};
-
 // Names of common functions the evaluator does not know, for the message.
 QString FunctionName(int index) {
   static const std::array<std::pair<int, const char*>, 16> kNames{{
@@ -145,14 +118,12 @@ class TDecoder {
     TNode node;
     node.Arguments.resize(size_t(arguments));
     for (int i = arguments - 1; i >= 0; --i) node.Arguments[size_t(i)] = Pop();
-    const auto known = std::find_if(kFunctions.begin(), kFunctions.end(),
-                                    [index](const TKnownFunction& f) { return f.Index == index; });
-    if (known == kFunctions.end()) {
-      node.Kind = EKind::Unsupported;
-      node.Text = FunctionName(index);
-    } else {
+    if (const formula::TFunctionInfo* known = formula::FunctionNumbered(index)) {
       node.Kind = EKind::Function;
       node.Function = known->Function;
+    } else {
+      node.Kind = EKind::Unsupported;
+      node.Text = FunctionName(index);
     }
     Push(std::move(node));
   }
@@ -259,11 +230,9 @@ class TDecoder {
     switch (token & 0x1F) {
       case 0x01: {  // a function of a fixed number of arguments
         const int index = U16();
-        const auto known = std::find_if(
-            kFunctions.begin(), kFunctions.end(),
-            [index](const TKnownFunction& f) { return f.Index == index && f.FixedArguments > 0; });
-        if (known == kFunctions.end()) throw TStop{FunctionName(index)};
-        return Function(index, known->FixedArguments);
+        const formula::TFunctionInfo* known = formula::FunctionNumbered(index);
+        if (!known || known->XlsFixedArguments == 0) throw TStop{FunctionName(index)};
+        return Function(index, known->XlsFixedArguments);
       }
       case 0x02: {  // a function with its number of arguments
         const int arguments = U8() & 0x7F;
