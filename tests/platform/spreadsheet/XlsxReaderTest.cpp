@@ -131,7 +131,7 @@ TEST(XlsxReader, anEncryptedPackageIsReportedAsEncrypted) {
 TEST(XlsxReader, readsWhatOpenpyxlWrote) {
   QTemporaryDir dir;
   const QString path = dir.filePath("peer.xlsx");
-  xlsxtest::RunPython(
+  RunSystemPython(
       "import sys, openpyxl\n"
       "wb = openpyxl.Workbook()\n"
       "ws = wb.active\n"
@@ -196,7 +196,7 @@ TEST(XlsxReader, openpyxlDatesAChartSheetFirstAndARenamedWorkbookPart) {
   QTemporaryDir dir;
   const QString path = dir.filePath("dated.xlsx");
   const QString renamed = dir.filePath("renamed.xlsx");
-  xlsxtest::RunPython(
+  RunSystemPython(
       "import sys, datetime, zipfile, openpyxl\n"
       "wb = openpyxl.Workbook()\n"
       "wb.iso_dates = True\n"

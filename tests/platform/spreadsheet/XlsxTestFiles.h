@@ -6,13 +6,13 @@
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QProcess>
 #include <QString>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "platform/spreadsheet/WorkbookData.h"
+#include "support/SystemPython.h"
 
 namespace xlsxtest {
 
@@ -66,18 +66,9 @@ inline TParts Package(const std::vector<std::pair<std::string, std::string>>& sh
   return parts;
 }
 
-// Runs a Python script with the arguments and gives its standard output.
-inline QByteArray RunPython(const QString& script, const QStringList& arguments) {
-  QProcess python;
-  python.start(QStringLiteral("/usr/bin/python3"), QStringList{"-c", script} + arguments);
-  EXPECT_TRUE(python.waitForFinished(60000));
-  EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-  return python.readAllStandardOutput();
-}
-
 // Every sheet of the .xlsx as openpyxl reads it: [name, rows of cell texts].
 inline TWorkbookData ReadWithOpenpyxl(const QString& path) {
-  const QByteArray json = RunPython(
+  const QByteArray json = RunSystemPython(
       "import json, sys, openpyxl\n"
       "wb = openpyxl.load_workbook(sys.argv[1])\n"
       "print(json.dumps([[ws.title, [['' if v is None else str(v) for v in row]\n"
