@@ -4,6 +4,7 @@
 
 #include "core/AppInfo.h"
 #include "core/IniFile.h"
+#include "support/ProcessMemory.h"
 #include "support/SessionFixture.h"
 
 namespace {
@@ -155,3 +156,35 @@ TEST_F(LogonDialogTest, cancelClearsTheFields) {
 }
 
 }  // namespace
+
+TEST_F(LogonDialogTest, thePasswordLeavesNoCopyInMemoryHoweverTheLogonEnds) {
+  // The password as the field and any QString hold it. The probe sees the
+  // field's copy while the dialog holds it; once the dialog is done none may
+  // be left, freed memory included.
+  const auto copies = [](const char16_t(&password)[7]) {
+    return CountInProcessMemory(QByteArrayView(reinterpret_cast<const char*>(password), 12));
+  };
+  const int before = copies(u"a12345");
+  {
+    TfmLogon dialog(Config(), user, prompts);
+    Field(dialog, "edtCustId")->setText(QStringLiteral("3100012345"));
+    Field(dialog, "EdtOperId")->setText(QStringLiteral("001"));
+    Field(dialog, "edtLogpwd")->setText(QString::fromUtf8("a12345"));
+    EXPECT_EQ(copies(u"a12345"), before + 1);
+    Button(dialog, "btnLogin")->click();
+    ASSERT_TRUE(user.LoggedOn);
+  }
+  EXPECT_EQ(copies(u"a12345"), before);
+
+  // A bank that cannot be reached: the network stack never takes the body,
+  // so any copy of it found would be the program's own.
+  TServerConfig unreachable = Config();
+  unreachable.ServerBaseUrl = QStringLiteral("http://127.0.0.1:1");
+  {
+    TfmLogon dialog(unreachable, user, prompts);
+    TypeAndLogin(dialog, "3100012345", "001", "k3j5h7");
+    EXPECT_EQ(copies(u"k3j5h7"), 1);  // still in the field for another try
+    EXPECT_EQ(CountInProcessMemory("LOG_PWD=k3j5h7"), 0);
+  }
+  EXPECT_EQ(copies(u"k3j5h7"), 0);
+}

@@ -17,10 +17,9 @@ class LogonTest : public SessionFixture {
   void LogOn(const char* custId = "3100012345", const char* operId = "001",
              const char* password = "a12345") {
     TLOGON logon = TLOGON::Make(Config(), QString::fromUtf8(custId), QString::fromUtf8(operId),
-                                QString::fromUtf8(password));
+                                SecretGbk(QString::fromUtf8(password)));
     TGetData::Logon(logon, user, prompts);
-    EXPECT_TRUE(logon.Password.isEmpty());
-    EXPECT_TRUE(logon.PostData.isEmpty());
+    EXPECT_TRUE(logon.PostData.IsEmpty());
   }
 
   QString LogonError(const char* password = "a12345") {
@@ -34,8 +33,8 @@ class LogonTest : public SessionFixture {
 };
 
 TEST_F(LogonTest, specialBytesOfTheValuesCannotCutTheLogonBody) {
-  const TLOGON logon = TLOGON::Make(Config(), "31", "001", "a&b=c+d%");
-  EXPECT_TRUE(logon.PostData.contains("&LOG_PWD=a%26b%3Dc%2Bd%25&TXCODE=690101&"));
+  const TLOGON logon = TLOGON::Make(Config(), "31", "001", SecretGbk(u"a&b=c+d%"));
+  EXPECT_TRUE(logon.PostData.View().contains("&LOG_PWD=a%26b%3Dc%2Bd%25&TXCODE=690101&"));
 }
 
 TEST_F(LogonTest, demoLogonSendsTheExactBodyFillsTheSessionAndSaysSo) {

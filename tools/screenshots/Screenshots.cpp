@@ -17,7 +17,6 @@
 #include "registers/screens/FormUBank.h"
 #include "session/screens/BankSession.h"
 #include "session/screens/fmLogon.h"
-#include "session/transport/Secret.h"
 #include "shell/ClientProgram.h"
 
 namespace {
@@ -35,11 +34,11 @@ bool Save(QWidget& widget, const QString& file) {
 }
 
 void Fill(QDialog& dialog, const TScreenshotOptions& options) {
-  QString password = qEnvironmentVariable("B2B_DEMO_PASSWORD");
   dialog.findChild<QLineEdit*>(QStringLiteral("edtCustId"))->setText(options.CustId);
   dialog.findChild<QLineEdit*>(QStringLiteral("EdtOperId"))->setText(options.OperId);
-  dialog.findChild<QLineEdit*>(QStringLiteral("edtLogpwd"))->setText(password);
-  WipeSecret(password);
+  // The field holds the only copy, which the dialog wipes when it is done.
+  dialog.findChild<QLineEdit*>(QStringLiteral("edtLogpwd"))
+      ->setText(qEnvironmentVariable("B2B_DEMO_PASSWORD"));
 }
 
 void PressLogin(QDialog& dialog) {
@@ -229,9 +228,8 @@ class TShooter {
     TFormBatch* screen = ShowBatchScreen();
     if (!screen) return false;
     FillDemoBatch(*screen, true);
-    QString password = qEnvironmentVariable("B2B_DEMO_TXPASSWORD");
-    screen->findChild<QLineEdit*>(QStringLiteral("edtPassword"))->setText(password);
-    WipeSecret(password);
+    screen->findChild<QLineEdit*>(QStringLiteral("edtPassword"))
+        ->setText(qEnvironmentVariable("B2B_DEMO_TXPASSWORD"));
     const std::size_t before = prompts_.Messages().size();
     screen->btnSubmitClick();
     const auto& messages = prompts_.Messages();

@@ -66,7 +66,7 @@ QString AmountProblem(const TBatch& batch) {
   return {};
 }
 
-QString PasswordProblem(const QString& password) {
+QString PasswordProblem(QStringView password) {
   if (password.trimmed().isEmpty()) return QStringLiteral("请输入交易密码。");
   if (password.size() < 6 || password.size() > 12)
     return QStringLiteral("交易密码必须大于6位小于12位。");

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 #include "batch/documents/PayMoneyInfo.h"
 #include "batch/submission/FailBat.h"
@@ -44,4 +45,4 @@ QString AmountProblem(const TBatch& batch);
 
 // The message refusing a transaction password, empty when it may be sent: it
 // must not be blank and must have 6 to 12 characters as typed.
-QString PasswordProblem(const QString& password);
+QString PasswordProblem(QStringView password);

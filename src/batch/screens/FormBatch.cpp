@@ -30,6 +30,7 @@
 #include "registers/books/RegisterWorkbook.h"
 #include "session/transport/ResponseError.h"
 #include "widgets/base/CommandGuard.h"
+#include "widgets/base/SecretField.h"
 #include "widgets/grid/GridLayout.h"
 #include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
@@ -100,6 +101,7 @@ QString TFormBatch::GridLayoutFile() const {
 }
 
 TFormBatch::~TFormBatch() {
+  secret_field::Wipe(edtPassword_);
   try {
     SaveGridLayoutFile(GridLayoutFile(), *grid_, kGridKey);
   } catch (...) {
@@ -507,8 +509,7 @@ void TFormBatch::btnSubmitClick() {
     Prompts().Info(TPrompts::kNoticeCaption, QStringLiteral("当前没有数据可以提交！"));
     return;
   }
-  const QString password = edtPassword_->text();
-  for (const QString& problem : {AmountProblem(batch_), PasswordProblem(password)}) {
+  for (const QString& problem : {AmountProblem(batch_), PasswordProblem(edtPassword_->text())}) {
     if (!problem.isEmpty()) {
       Prompts().Info(TPrompts::kNoticeCaption, problem);
       return;
@@ -519,13 +520,14 @@ void TFormBatch::btnSubmitClick() {
 
   TWindowsDisabled disabled(*this);
   try {
-    ShowVerdict(SubmitBatch(batch_, password, session.User(), session.Server(), Prompts()));
+    ShowVerdict(SubmitBatch(batch_, secret_field::Gbk(edtPassword_), session.User(),
+                            session.Server(), Prompts()));
   } catch (const TClerkError& e) {
     Prompts().Error(TPrompts::kErrorCaption, e.Message());
   } catch (...) {
     Prompts().Error(TPrompts::kErrorCaption, UnexpectedErrorText());
   }
-  edtPassword_->clear();
+  secret_field::Wipe(edtPassword_);
 }
 
 void TFormBatch::ShowVerdict(const TUploadVerdict& verdict) {

@@ -8,7 +8,6 @@
 #include "core/SessionUser.h"
 #include "platform/codec/Gbk.h"
 #include "session/transport/GetData.h"
-#include "session/transport/Secret.h"
 #include "xml/XmlNodes.h"
 
 namespace {
@@ -57,18 +56,6 @@ QList<TFailBat> ReadFails(const pugi::xml_node& list) {
   return fails;
 }
 
-// Wipes the request body however the exchange ends: it holds the password.
-class TBodyWipe {
- public:
-  explicit TBodyWipe(QByteArray& body) : body_(body) {}
-  ~TBodyWipe() { WipeSecret(body_); }
-  TBodyWipe(const TBodyWipe&) = delete;
-  TBodyWipe& operator=(const TBodyWipe&) = delete;
-
- private:
-  QByteArray& body_;
-};
-
 }  // namespace
 
 TUploadRequest UploadRequestFor(qint32 tradeType) {
@@ -76,31 +63,34 @@ TUploadRequest UploadRequestFor(qint32 tradeType) {
   return {QStringLiteral("/NNVX/NECV5B2BFile"), QStringLiteral("621108")};
 }
 
-QByteArray UploadBody(const TBatch& batch, const QString& password, const TUSER& user,
-                      const QString& txCode) {
-  QString text;
-  AppendLine(text, Delimiter());
-  AppendLine(text,
+TSecretBytes UploadBody(const TBatch& batch, const TSecretBytes& password, const TUSER& user,
+                        const QString& txCode) {
+  QString head;
+  AppendLine(head, Delimiter());
+  AppendLine(head,
              QStringLiteral(
                  "Content-Disposition: form-data; name=\"SEND_FILE\"; filename=\"C:\\tmp.txt\""));
-  AppendLine(text, QStringLiteral("Content-Type: text/plain"));
-  AppendLine(text, QString());
+  AppendLine(head, QStringLiteral("Content-Type: text/plain"));
+  AppendLine(head, QString());
   int seqNo = 0;
-  for (const TPayMoneyInfo& doc : batch) AppendLine(text, BatchLine(doc, ++seqNo));
-  AppendLine(text, QString());
-  AppendField(text, QStringLiteral("PASSWORD"), password);
-  AppendField(text, QStringLiteral("TXCODE"), txCode);
-  AppendField(text, QStringLiteral("CUSTOMERID"), user.CustId);
-  AppendField(text, QStringLiteral("USERID"), user.UserId);
-  AppendField(text, QStringLiteral("SKEY"), user.SKey);
-  AppendField(text, QStringLiteral("STY_MAP"), QStringLiteral("8"));
-  AppendField(text, QStringLiteral("resType"), QStringLiteral("HTM"));
-  AppendField(text, QStringLiteral("PT_LANGUAGE"), QStringLiteral("CN"));
-  AppendLine(text, Delimiter() + QStringLiteral("--"));
+  for (const TPayMoneyInfo& doc : batch) AppendLine(head, BatchLine(doc, ++seqNo));
+  AppendLine(head, QString());
+  AppendField(head, QStringLiteral("PASSWORD"), QString());
+  head.chop(2);  // the password goes between the field's empty line and its line end
 
-  QByteArray bytes = codec::ToGbk(text);
-  WipeSecret(text);
-  return bytes;
+  QString tail = QStringLiteral("\r\n");
+  AppendField(tail, QStringLiteral("TXCODE"), txCode);
+  AppendField(tail, QStringLiteral("CUSTOMERID"), user.CustId);
+  AppendField(tail, QStringLiteral("USERID"), user.UserId);
+  AppendField(tail, QStringLiteral("SKEY"), user.SKey);
+  AppendField(tail, QStringLiteral("STY_MAP"), QStringLiteral("8"));
+  AppendField(tail, QStringLiteral("resType"), QStringLiteral("HTM"));
+  AppendField(tail, QStringLiteral("PT_LANGUAGE"), QStringLiteral("CN"));
+  AppendLine(tail, Delimiter() + QStringLiteral("--"));
+
+  TSecretBytes body;
+  body.Append(codec::ToGbk(head)).Append(password.View()).Append(codec::ToGbk(tail));
+  return body;
 }
 
 QString UploadHeader() {
@@ -149,18 +139,15 @@ QString ServiceTelephone(const TServerConfig& config) {
       .ReadString(QStringLiteral("B2B"), QStringLiteral("ServiceTel"));
 }
 
-TUploadVerdict SubmitBatch(const TBatch& batch, const QString& password, TUSER& user,
+TUploadVerdict SubmitBatch(const TBatch& batch, const TSecretBytes& password, TUSER& user,
                            const TServerConfig& config, TPrompts& prompts) {
   const qint32 tradeType = TGetData::QueryTradeType(config, user, prompts);
   const TUploadRequest request = UploadRequestFor(tradeType);
 
-  RSend2Srv srv;
-  srv.Url = config.ServerBaseUrl + request.Path;
-  srv.Headers = UploadHeader();
-  srv.PostData = UploadBody(batch, password, user, request.TxCode);
+  QString response;
   {
-    const TBodyWipe wipe(srv.PostData);
-    TGetData::Send(srv);
+    const TSecretBytes body = UploadBody(batch, password, user, request.TxCode);
+    response = TGetData::Post(config.ServerBaseUrl + request.Path, body.View(), UploadHeader());
   }
-  return ReadUploadReply(srv.Response, tradeType, ServiceTelephone(config));
+  return ReadUploadReply(response, tradeType, ServiceTelephone(config));
 }

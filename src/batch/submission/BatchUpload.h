@@ -6,6 +6,7 @@
 
 #include "batch/documents/PayMoneyInfo.h"
 #include "batch/submission/FailBat.h"
+#include "platform/secrets/SecretBytes.h"
 
 class TPrompts;
 struct TUSER;
@@ -24,10 +25,9 @@ TUploadRequest UploadRequestFor(qint32 tradeType);
 // The multipart form body of an upload, in GBK, nothing escaped: the batch as
 // the file "C:\tmp.txt" (one batch line per document, numbered from 1, each
 // ended by CR LF), then PASSWORD (as typed), TXCODE, CUSTOMERID, USERID, SKEY,
-// STY_MAP, resType and PT_LANGUAGE. The bytes hold the password: the caller
-// wipes them (WipeSecret) once they are sent.
-QByteArray UploadBody(const TBatch& batch, const QString& password, const TUSER& user,
-                      const QString& txCode);
+// STY_MAP, resType and PT_LANGUAGE. The password is given as its GBK bytes.
+TSecretBytes UploadBody(const TBatch& batch, const TSecretBytes& password, const TUSER& user,
+                        const QString& txCode);
 
 // The extra header line of the upload post.
 QString UploadHeader();
@@ -56,7 +56,8 @@ QString ServiceTelephone(const TServerConfig& config);
 // Sends the batch to the bank and reads the reply: the trade type (asked from
 // the server once per session), the post to the server address + path through
 // the session browser, then ReadUploadReply, for the logged-on user. The
-// request body is wiped after sending, whatever happens. Throws
+// request body is wiped after sending, whatever happens. The password is given
+// as its GBK bytes. Throws
 // EResponseError; the batch is never changed.
-TUploadVerdict SubmitBatch(const TBatch& batch, const QString& password, TUSER& user,
+TUploadVerdict SubmitBatch(const TBatch& batch, const TSecretBytes& password, TUSER& user,
                            const TServerConfig& config, TPrompts& prompts);

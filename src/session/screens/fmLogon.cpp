@@ -16,8 +16,8 @@
 #include "session/screens/Announcement.h"
 #include "session/transport/GetData.h"
 #include "session/transport/Logon.h"
-#include "session/transport/Secret.h"
 #include "widgets/base/CommandGuard.h"
+#include "widgets/base/SecretField.h"
 
 namespace {
 
@@ -155,9 +155,8 @@ void TfmLogon::btnLoginClick() {
 void TfmLogon::RunLogon(QWidget*& focusAfter) {
   if (!CheckFields(focusAfter)) return;
 
-  QString password = edtLogpwd_->text();
-  TLOGON logon = TLOGON::Make(config_, edtCustId_->text(), edtOperId_->text(), password);
-  WipeSecret(password);
+  TLOGON logon =
+      TLOGON::Make(config_, edtCustId_->text(), edtOperId_->text(), secret_field::Gbk(edtLogpwd_));
   TGetData::Logon(logon, user_, Prompts());
   if (!user_.LoggedOn) return;
 
@@ -176,9 +175,8 @@ void TfmLogon::RunLogon(QWidget*& focusAfter) {
 bool TfmLogon::CheckFields(QWidget*& focusAfter) {
   const QString custId = TrimmedField(edtCustId_);
   const QString operId = TrimmedField(edtOperId_);
-  QString password = TrimmedField(edtLogpwd_);
-  const qsizetype passwordLength = password.size();
-  WipeSecret(password);
+  secret_field::Trim(edtLogpwd_);
+  const qsizetype passwordLength = edtLogpwd_->text().size();
 
   QString problem;
   if (custId.isEmpty()) {
@@ -192,7 +190,7 @@ bool TfmLogon::CheckFields(QWidget*& focusAfter) {
     focusAfter = edtLogpwd_;
   } else if (passwordLength < 6 || passwordLength > 12) {
     problem = QStringLiteral("密码必须大于6位，小于12位。");
-    edtLogpwd_->clear();
+    secret_field::Wipe(edtLogpwd_);
     focusAfter = edtLogpwd_;
   }
   if (problem.isEmpty()) return true;
@@ -216,5 +214,5 @@ void TfmLogon::done(int result) {
 void TfmLogon::ClearFields() {
   edtCustId_->clear();
   edtOperId_->clear();
-  edtLogpwd_->clear();
+  secret_field::Wipe(edtLogpwd_);
 }

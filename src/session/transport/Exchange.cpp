@@ -66,6 +66,15 @@ void TGetData::Send(RSend2Srv& srv) {
   if (downloader.TransportFailed()) throw MakeTransportError(srv.Response);
 }
 
+QString TGetData::Post(const QString& url, QByteArrayView body, const QString& headers) {
+  RSend2Srv srv;
+  srv.Url = url;
+  srv.Headers = headers;
+  srv.PostData = QByteArray::fromRawData(body.data(), body.size());  // not a copy
+  Send(srv);
+  return srv.Response;
+}
+
 bool TGetData::CheckReply(const pugi::xml_document& doc) {
   const pugi::xml_node root = doc.child("ROOT");
   if (!root) throw MakeTransportError(DocumentTextContent(doc));

@@ -27,30 +27,44 @@ void TFormBody::AppendKey(const char* key) {
   bytes_ += '=';
 }
 
+namespace {
+
+// One byte of a value as it goes into a body. None of the four escaped bytes is
+// ever the second byte of a GBK character (those are 0x40 and above), so
+// encoding byte by byte is safe.
+QByteArrayView EncodedByte(const char& c) {
+  switch (c) {
+    case '%':
+      return "%25";
+    case '&':
+      return "%26";
+    case '=':
+      return "%3D";
+    case '+':
+      return "%2B";
+    default:
+      return {&c, 1};
+  }
+}
+
+}  // namespace
+
 QByteArray TFormBody::EncodeValue(const QByteArray& raw) {
-  // None of the four is ever the second byte of a GBK character (those are
-  // 0x40 and above), so encoding byte by byte is safe.
   QByteArray encoded;
   encoded.reserve(raw.size());
-  for (char c : raw) {
-    switch (c) {
-      case '%':
-        encoded += "%25";
-        break;
-      case '&':
-        encoded += "%26";
-        break;
-      case '=':
-        encoded += "%3D";
-        break;
-      case '+':
-        encoded += "%2B";
-        break;
-      default:
-        encoded += c;
-    }
-  }
+  for (const char& c : raw) encoded += EncodedByte(c);
   return encoded;
+}
+
+TSecretBytes TFormBody::WithSecret(const char* key, const TSecretBytes& gbkValue,
+                                   const TFormBody& rest) const {
+  TFormBody head = *this;
+  head.AppendKey(key);
+  TSecretBytes body;
+  body.Append(head.bytes_);
+  for (const char& c : gbkValue.View()) body.Append(EncodedByte(c));
+  if (!rest.bytes_.isEmpty()) body.Append('&').Append(rest.bytes_);
+  return body;
 }
 
 TFormBody TFormBody::Standard(const QString& txCode, const TUSER& user) {

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "platform/secrets/SecretBytes.h"
+
 struct TUSER;
 
 // Builds a form request body: "key=value" pairs joined by "&", in the order added.
@@ -17,6 +19,12 @@ class TFormBody {
   // A value already encoded by its caller (for example through UrlEncode): copied as is.
   TFormBody& AddEncoded(const char* key, const QByteArray& value);
   const QByteArray& Bytes() const { return bytes_; }
+
+  // This body, then "key=" with the GBK bytes of a password encoded as Add
+  // encodes a value, then the pairs of rest: a body that carries a password,
+  // with no copy of the password outside the buffer returned.
+  TSecretBytes WithSecret(const char* key, const TSecretBytes& gbkValue,
+                          const TFormBody& rest) const;
 
   // "TXCODE=" code "&SKEY=" key "&CUSTOMERID=" customer "&USERID=" operator
   // "&PT_LANGUAGE=CN&NVX_IBSVersion=V6&PT_STYLE=8&resType=HTM": the start of most requests.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <pugixml.hpp>
 
@@ -26,6 +27,9 @@ class TGetData {
   // the reply text in Response. Throws EResponseError (MakeTransportError of the
   // reply text) when the transport itself fails.
   static void Send(RSend2Srv& srv);
+  // Send for a body that is not in an RSend2Srv (one that carries a password):
+  // the bytes are read where they lie. Returns the reply text.
+  static QString Post(const QString& url, QByteArrayView body, const QString& headers);
 
   // False for a usable reply; throws EResponseError for a reply without "ROOT"
   // (MakeTransportError of the document's text content) or with "ERROR" under it.

@@ -6,7 +6,6 @@
 #include "platform/prompts/Prompts.h"
 #include "session/transport/FormBody.h"
 #include "session/transport/GetData.h"
-#include "session/transport/Secret.h"
 #include "session/transport/TempWbFm.h"
 #include "session/transport/WebDownloader.h"
 
@@ -54,60 +53,43 @@ void OfferUpgrade(TWebDownloader& downloader, const QString& logonUrl, const QSt
   downloader.NavigateAndWait(PackageUrl(logonUrl, clientName));
 }
 
-// Wipes the password and the body that carries it when the logon ends, however
-// it ends.
-class TLogonSecretsGuard {
- public:
-  explicit TLogonSecretsGuard(TLOGON& logon) : logon_(logon) {}
-  ~TLogonSecretsGuard() {
-    WipeSecret(logon_.Password);
-    WipeSecret(logon_.PostData);
-  }
-  TLogonSecretsGuard(const TLogonSecretsGuard&) = delete;
-  TLogonSecretsGuard& operator=(const TLogonSecretsGuard&) = delete;
-
- private:
-  TLOGON& logon_;
-};
-
 }  // namespace
 
 TLOGON TLOGON::Make(const TServerConfig& config, const QString& custId, const QString& userId,
-                    const QString& password) {
+                    const TSecretBytes& password) {
   TLOGON logon;
   logon.User.CustId = custId;
   logon.User.UserId = userId;
   logon.Url = config.ServerBaseUrl + MainPlatV5Path();
-  logon.Password = password;
   logon.Headers = FormContentTypeHeader();
   logon.ClientVersionTime = config.ClientVersionTime;
-  // Built in a temporary so that PostData is the only owner of the bytes and
-  // wiping it wipes them.
   logon.PostData = TFormBody()
                        .Add("PT_LANGUAGE", QStringLiteral("CN"))
                        .Add("CUSTOMERID", custId)
                        .Add("USERID", userId)
-                       .Add("LOG_PWD", password)
-                       .Add("TXCODE", logon.TxCode)
-                       .Add("NVX_IBSVersion", QStringLiteral("V6"))
-                       .Add("PT_STYLE", QStringLiteral("8"))
-                       .Add("resType", QStringLiteral("HTM"))
-                       .Bytes();
+                       .WithSecret("LOG_PWD", password,
+                                   TFormBody()
+                                       .Add("TXCODE", logon.TxCode)
+                                       .Add("NVX_IBSVersion", QStringLiteral("V6"))
+                                       .Add("PT_STYLE", QStringLiteral("8"))
+                                       .Add("resType", QStringLiteral("HTM")));
   return logon;
 }
 
 void TGetData::Logon(TLOGON& logon, TUSER& user, TPrompts& prompts) {
-  const TLogonSecretsGuard secrets(logon);
   TWebDownloader downloader(TTempWbFm::Current());
 
   pugi::xml_document doc;
-  try {
-    downloader.PostAndWait(logon.Url, logon.PostData, logon.Headers);
-    LoadReply(doc, downloader.GetReplyText());
-  } catch (...) {
-    throw MakeTransportError(downloader.GetReplyText());
+  {
+    // The body goes however the exchange ends.
+    const TSecretBytes body = std::move(logon.PostData);
+    try {
+      downloader.PostAndWait(logon.Url, body.View(), logon.Headers);
+      LoadReply(doc, downloader.GetReplyText());
+    } catch (...) {
+      throw MakeTransportError(downloader.GetReplyText());
+    }
   }
-  WipeSecret(logon.PostData);
   if (downloader.TransportFailed()) throw MakeTransportError(downloader.GetReplyText());
 
   CheckReply(doc);

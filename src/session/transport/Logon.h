@@ -3,6 +3,7 @@
 #include <QString>
 
 #include "core/SessionUser.h"
+#include "platform/secrets/SecretBytes.h"
 
 struct TServerConfig;
 
@@ -10,13 +11,13 @@ struct TServerConfig;
 struct TLOGON {
   TUSER User;  // CustId and UserId as typed, the rest empty
   QString Url;
-  QString Password;
-  QByteArray PostData;
+  TSecretBytes PostData;  // carries the password; wiped when the logon ends
   QString TxCode = QStringLiteral("690101");
   QString Headers;
   QString ClientVersionTime;  // compared with the reply's TIME
 
-  // Url, PostData and Headers for the customer, operator and password given.
+  // Url, PostData and Headers for the customer, operator and password (its GBK
+  // bytes) given.
   static TLOGON Make(const TServerConfig& config, const QString& custId, const QString& userId,
-                     const QString& password);
+                     const TSecretBytes& password);
 };

@@ -53,7 +53,9 @@ bool ConnectionFailed(const QNetworkReply& reply) {
 // reply starts; a payment must never go twice, so the body cannot be rewound.
 class TOneShotBody : public QIODevice {
  public:
-  TOneShotBody(const QByteArray& bytes, QObject* parent) : QIODevice(parent), bytes_(bytes) {
+  // Reads the caller's bytes where they lie, so that a body carrying a password
+  // leaves no copy here; Forget before the caller's bytes go.
+  TOneShotBody(QByteArrayView bytes, QObject* parent) : QIODevice(parent), bytes_(bytes) {
     open(QIODevice::ReadOnly);
   }
   bool isSequential() const override { return true; }
@@ -71,8 +73,11 @@ class TOneShotBody : public QIODevice {
   }
   qint64 writeData(const char*, qint64) override { return -1; }
 
+ public:
+  void Forget() { bytes_ = {}; }
+
  private:
-  QByteArray bytes_;
+  QByteArrayView bytes_;
   qint64 at_ = 0;
 };
 
@@ -88,13 +93,12 @@ TWebDownloader::TWebDownloader(TTempWbFm* browser) : browser_(browser) {}
 
 TWebDownloader::~TWebDownloader() = default;
 
-int TWebDownloader::TimeLimitFor(const QByteArray& body) {
+int TWebDownloader::TimeLimitFor(QByteArrayView body) {
   if (body.contains("TXCODE=660702") || body.contains("TXCODE=N18502")) return kFileLimitMs;
   return kRequestLimitMs;
 }
 
-void TWebDownloader::PostAndWait(const QString& url, const QByteArray& body,
-                                 const QString& headers) {
+void TWebDownloader::PostAndWait(const QString& url, QByteArrayView body, const QString& headers) {
   Exchange(QUrl(url), body, headers, TimeLimitFor(body));
 }
 
@@ -102,20 +106,21 @@ void TWebDownloader::NavigateAndWait(const QString& url) {
   Exchange(QUrl(url), {}, {}, kNavigateLimitMs);
 }
 
-void TWebDownloader::Exchange(const QUrl& url, const QByteArray& body, const QString& headers,
+void TWebDownloader::Exchange(const QUrl& url, QByteArrayView body, const QString& headers,
                               int limitMs) {
   transportFailed_ = false;
   if (!browser_) return;
   QNetworkAccessManager& network = browser_->Network();
   const QNetworkRequest request = MakeRequest(url, headers);
   QPointer<QNetworkReply> reply;
+  QPointer<TOneShotBody> device;
   if (body.isEmpty()) {
     reply = network.get(request);
   } else {
     QNetworkRequest post = request;
     post.setHeader(QNetworkRequest::ContentLengthHeader, body.size());
     post.setAttribute(QNetworkRequest::DoNotBufferUploadDataAttribute, true);
-    auto* device = new TOneShotBody(body, nullptr);
+    device = new TOneShotBody(body, nullptr);
     reply = network.post(post, device);
     device->setParent(reply);
   }
@@ -164,6 +169,7 @@ void TWebDownloader::Exchange(const QUrl& url, const QByteArray& body, const QSt
   const bool failed = ConnectionFailed(*reply);
   const QString failure = reply->errorString();
   const QUrl finalUrl = reply->url();
+  if (device) device->Forget();
   reply->deleteLater();
   if (!browser_) return;
 

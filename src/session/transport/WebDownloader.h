@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QPointer>
 #include <QString>
 #include <QUrl>
@@ -25,7 +26,7 @@ class TWebDownloader {
   // the header lines ("Name: value", one per line) and waits until the reply is
   // complete or the time limit passes; a time-out is not an error. Does nothing
   // without a browser.
-  void PostAndWait(const QString& url, const QByteArray& body, const QString& headers);
+  void PostAndWait(const QString& url, QByteArrayView body, const QString& headers);
   // A plain GET with a 3 s wait: starts the client package download.
   void NavigateAndWait(const QString& url);
 
@@ -42,10 +43,10 @@ class TWebDownloader {
 
   // 5000 ms for the bodies that answer with a file ("TXCODE=660702" or
   // "TXCODE=N18502" anywhere in the body), 90000 ms for all others.
-  static int TimeLimitFor(const QByteArray& body);
+  static int TimeLimitFor(QByteArrayView body);
 
  private:
-  void Exchange(const QUrl& url, const QByteArray& body, const QString& headers, int limitMs);
+  void Exchange(const QUrl& url, QByteArrayView body, const QString& headers, int limitMs);
   void SaveFile(const QByteArray& bytes, const QString& suggestedName);
 
   QPointer<TTempWbFm> browser_;

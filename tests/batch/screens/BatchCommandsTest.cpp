@@ -78,11 +78,11 @@ TEST(BatchCommands, statusTextsAmountCellsAndPasswordRules) {
   EXPECT_EQ(MoneyCellText(TAmount()), "");
 
   const QString lengths = "交易密码必须大于6位小于12位。";
-  EXPECT_EQ(PasswordProblem(""), "请输入交易密码。");
-  EXPECT_EQ(PasswordProblem("       "), "请输入交易密码。");
-  EXPECT_EQ(PasswordProblem("12345"), lengths);
-  EXPECT_EQ(PasswordProblem("123456"), "");
-  EXPECT_EQ(PasswordProblem("123456789012"), "");
-  EXPECT_EQ(PasswordProblem("1234567890123"), lengths);
-  EXPECT_EQ(PasswordProblem(" 12345"), "");  // counted as typed
+  EXPECT_EQ(PasswordProblem(u""), "请输入交易密码。");
+  EXPECT_EQ(PasswordProblem(u"       "), "请输入交易密码。");
+  EXPECT_EQ(PasswordProblem(u"12345"), lengths);
+  EXPECT_EQ(PasswordProblem(u"123456"), "");
+  EXPECT_EQ(PasswordProblem(u"123456789012"), "");
+  EXPECT_EQ(PasswordProblem(u"1234567890123"), lengths);
+  EXPECT_EQ(PasswordProblem(u" 12345"), "");  // counted as typed
 }

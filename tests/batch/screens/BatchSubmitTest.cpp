@@ -9,6 +9,7 @@
 #include "batch/submission/BatchUpload.h"
 #include "session/screens/BankSession.h"
 #include "support/Children.h"
+#include "support/ProcessMemory.h"
 #include "support/SessionFixture.h"
 #include "support/StartedRegisters.h"
 
@@ -207,4 +208,19 @@ TEST_F(BatchSubmitTest, aClerkNotLoggedOnIsLoggedOnFirstAndACancelledLogonSendsN
   EXPECT_EQ(session.Logons, 2);
   EXPECT_EQ(Uploads(), 1);
   EXPECT_EQ(prompts.LastMessage().Text.left(6), "单据提交成功");
+}
+
+TEST_F(BatchSubmitTest, theTransactionPasswordLeavesNoCopyInMemory) {
+  LogOn("3100012345", "a12345");
+  SampleDocuments(screen, "3100012345001", false);
+  // The probe sees the field's copy; after the submission none may be left.
+  const auto copies = [] {
+    return CountInProcessMemory(QByteArrayView(reinterpret_cast<const char*>(u"123456"), 12));
+  };
+  const int before = copies();
+  Child<QLineEdit>(screen, "edtPassword").setText(QString::fromUtf8("123456"));
+  EXPECT_EQ(copies(), before + 1);
+  screen.btnSubmitClick();
+  EXPECT_TRUE(prompts.LastMessage().Text.startsWith("单据提交成功"));
+  EXPECT_EQ(copies(), before);
 }

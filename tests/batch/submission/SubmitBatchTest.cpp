@@ -2,6 +2,7 @@
 #include "batch/submission/BatchUpload.h"
 #include "session/screens/BankSession.h"
 #include "session/transport/ResponseError.h"
+#include "support/ProcessMemory.h"
 #include "support/SessionFixture.h"
 
 namespace {
@@ -18,7 +19,7 @@ class SubmitBatchTest : public SessionFixture {
 
   QString SubmitError(const QString& password) {
     try {
-      SubmitBatch(batch, password, session.User(), Config(), prompts);
+      SubmitBatch(batch, SecretGbk(password), session.User(), Config(), prompts);
     } catch (const EResponseError& e) {
       return e.Message();
     }
@@ -52,12 +53,15 @@ TEST_F(SubmitBatchTest, postsTheBodyAndEveryFaultRaisesItsResponseError) {
   EXPECT_EQ(requests.last().Path, "/NNVX/NECV6NEWB2BFile");
   EXPECT_EQ(requests.last().Header("Content-Type"),
             "multipart/form-data; boundary=---------------------------7d8119e403d4");
-  EXPECT_EQ(requests.last().Body, UploadBody(batch, " 123456", session.User(), "NN1310"));
+  EXPECT_EQ(
+      requests.last().Body,
+      UploadBody(batch, SecretGbk(u" 123456"), session.User(), "NN1310").View().toByteArray());
 }
 
 TEST_F(SubmitBatchTest, verdictsOfTheBankForBothInterfaces) {
   LogOn("3100012345", "a12345");
-  TUploadVerdict verdict = SubmitBatch(batch, "123456", session.User(), Config(), prompts);
+  TUploadVerdict verdict =
+      SubmitBatch(batch, SecretGbk(u"123456"), session.User(), Config(), prompts);
   EXPECT_EQ(verdict.Kind, TUploadVerdict::PartialSuccess);
   EXPECT_EQ(verdict.Message,
             "单据提交部分成功\r\n\r\n合计笔数：2\r\n合计金额：1600.50\r\n"
@@ -69,13 +73,14 @@ TEST_F(SubmitBatchTest, verdictsOfTheBankForBothInterfaces) {
   TBatch accepted = SampleBatch();
   accepted.Remove(2);
   sim.SetFault("slow", 1, {{"delay_ms", "1500"}});  // waited for
-  verdict = SubmitBatch(accepted, "123456", session.User(), Config(), prompts);
+  verdict = SubmitBatch(accepted, SecretGbk(u"123456"), session.User(), Config(), prompts);
   EXPECT_EQ(verdict.Kind, TUploadVerdict::Success);
   EXPECT_TRUE(
       verdict.Message.startsWith("单据提交成功\r\n\r\n合计笔数：2\r\n合计金额：1600.50\r\n"));
 
   LogOn("3100067890", "c12345");  // the old interface knows no partial success
-  verdict = SubmitBatch(SampleBatch("3100067890001"), "123456", session.User(), Config(), prompts);
+  verdict = SubmitBatch(SampleBatch("3100067890001"), SecretGbk(u"123456"), session.User(),
+                        Config(), prompts);
   EXPECT_EQ(verdict.Kind, TUploadVerdict::Failure);
   EXPECT_EQ(verdict.Fails.size(), 1);
   EXPECT_EQ(sim.Requests().last().Path, "/NNVX/NECV5B2BFile");
@@ -83,4 +88,24 @@ TEST_F(SubmitBatchTest, verdictsOfTheBankForBothInterfaces) {
   EXPECT_EQ(ServiceTelephone(Config()), "");
   WriteClientSysIni("ServiceTel=010-12345678\r\n");
   EXPECT_EQ(ServiceTelephone(Config()), "010-12345678");
+}
+
+TEST_F(SubmitBatchTest, theBodyIsWipedWhenTheBankCannotBeReached) {
+  // The network stack never takes a body it cannot send, so any copy of the
+  // password part found is the program's own. The probe sees the body while
+  // it lives.
+  const QByteArrayView part = "name=\"PASSWORD\"\r\n\r\nk3j5h7\r\n";
+  TUSER known = user;
+  known.TradeType = 1;
+  {
+    const TSecretBytes body = UploadBody(batch, SecretGbk(u"k3j5h7"), known, "NN1310");
+    EXPECT_EQ(CountInProcessMemory(part), 1);
+  }
+  EXPECT_EQ(CountInProcessMemory(part), 0);
+
+  TServerConfig unreachable = Config();
+  unreachable.ServerBaseUrl = QStringLiteral("http://127.0.0.1:1");
+  EXPECT_THROW(SubmitBatch(batch, SecretGbk(u"k3j5h7"), known, unreachable, prompts),
+               EResponseError);
+  EXPECT_EQ(CountInProcessMemory(part), 0);
 }

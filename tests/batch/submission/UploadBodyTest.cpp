@@ -34,7 +34,8 @@ TEST(UploadBody, threeDocumentsGiveFortyOneGbkLinesWithNothingEscaped) {
   }
   lines += "-----------------------------7d8119e403d4--";
   ASSERT_EQ(lines.size(), 41);
-  EXPECT_EQ(UploadBody(batch, password, user, "621108"), codec::ToGbk(lines.join("\r\n") + "\r\n"));
+  EXPECT_EQ(UploadBody(batch, SecretGbk(password), user, "621108").View().toByteArray(),
+            codec::ToGbk(lines.join("\r\n") + "\r\n"));
 }
 
 TEST(UploadBody, requestFollowsTheTradeType) {
