@@ -173,6 +173,7 @@ TEST_F(BankSimBatchUpload, PasswordCodeAndSessionAreChecked) {
 }
 
 TEST_F(BankSimBatchUpload, MalformedFormsGetErrorReplies) {
+  sim.Configure("recordPasswords", "1");
   const TUploadForm form{{Line("3100012345001")},
                          "123456",
                          "NN1310",

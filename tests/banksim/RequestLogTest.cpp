@@ -8,9 +8,19 @@
 
 namespace {
 
-TEST(BankSimRequestLog, KeepsTheExactBytesOfEveryBankRequest) {
+TEST(BankSimRequestLog, KeepsTheExactBytesOfEveryBankRequestAndMasksPasswordsUnlessAsked) {
   TBankSim sim;
   TSimClient client(sim.Port());
+  client.Post(kV5, "LOG_PWD=a12345&TXCODE=690101&PASSWD=x&USERID=001");
+  client.Post(
+      "/NNVX/NECV6NEWB2BFile",
+      "--b\r\nContent-Disposition: form-data; name=\"PASSWORD\"\r\n\r\n 123456\r\n--b--\r\n");
+  EXPECT_EQ(sim.Requests()[0].Body, "LOG_PWD=******&TXCODE=690101&PASSWD=*&USERID=001");
+  EXPECT_EQ(sim.Requests()[1].Body,
+            "--b\r\nContent-Disposition: form-data; name=\"PASSWORD\"\r\n\r\n*******\r\n--b--\r\n");
+  sim.ClearRequests();
+
+  sim.Configure("recordPasswords", "1");
   // GBK bytes as they are, and the four bytes a form value must escape.
   const QByteArray body = "TXCODE=690101&CUSTOMERID=3100012345&USERID=001&LOG_PWD=a12345&NOTE=" +
                           codec::ToGbk(u"工资 发放") + "%26%3D%2B%25\r\n";

@@ -73,6 +73,7 @@ TEST_F(LogonDialogTest, eachFieldCheckStopsWithItsMessageAndFocusAndSendsNothing
 }
 
 TEST_F(LogonDialogTest, passwordsOfSixAndTwelveCharactersAreSentAndARefusalKeepsTheDialogUsable) {
+  sim.Configure("recordPasswords", "1");
   TfmLogon dialog(Config(), user, prompts);
   TypeAndLogin(dialog, "3100012345", "001", "a123456789ab");
   ASSERT_EQ(RequestsOf("690101").size(), 1);

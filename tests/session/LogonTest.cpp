@@ -38,6 +38,7 @@ TEST_F(LogonTest, specialBytesOfTheValuesCannotCutTheLogonBody) {
 }
 
 TEST_F(LogonTest, demoLogonSendsTheExactBodyFillsTheSessionAndSaysSo) {
+  sim.Configure("recordPasswords", "1");
   LogOn();
 
   const QList<TSimRequest> requests = sim.Requests();

@@ -50,7 +50,9 @@ class TBankSim {
   void ClearFault();
 
   // Changes a setting of the running simulator: "encoding" ("GBK" or "UTF-8"),
-  // "versionTime", "announce" ("ISHOWMSG" value, spaces kept), "announceMsg".
+  // "versionTime", "announce" ("ISHOWMSG" value, spaces kept), "announceMsg",
+  // "recordPasswords" ("1": Requests() shows the passwords; by default they
+  // are masked with "*").
   void Configure(const QString& key, const QString& value);
 
  private:

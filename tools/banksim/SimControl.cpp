@@ -57,6 +57,8 @@ TSimReply TSimServer::Configure(const TFormFields& settings) {
       data_.AnnounceShow = value;
     } else if (key == "announceMsg") {
       data_.AnnounceMessage = value;
+    } else if (key == "recordPasswords") {
+      recordPasswords_ = value == QLatin1String("1");
     } else {
       return PlainReply(400,
                         QStringLiteral("bad setting %1=%2").arg(QString::fromUtf8(key), value));

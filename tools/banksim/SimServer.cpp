@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "MultipartForm.h"
+#include "PasswordMask.h"
 #include "Transactions.h"
 
 namespace {
@@ -142,7 +143,11 @@ void TSimServer::Handle(const httplib::Request& request, httplib::Response& resp
       response.status = 404;
     return;
   }
-  if (control_) log_.Add(logged);
+  if (control_) {
+    TLoggedRequest recorded = logged;
+    if (!recordPasswords_) recorded.Body = MaskPasswords(recorded.Body);
+    log_.Add(std::move(recorded));
+  }
   const QByteArray txCode = FormOf(logged).value_or(TFormFields()).Bytes("TXCODE");
   if (verbose_) {
     std::fprintf(stderr, "%s %s %s\n", logged.Method.constData(), logged.Path.constData(),

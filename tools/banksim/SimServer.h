@@ -3,6 +3,7 @@
 #include <httplib.h>
 
 #include <QByteArray>
+#include <atomic>
 #include <mutex>
 
 #include "Faults.h"
@@ -16,8 +17,9 @@
 class TSimServer {
  public:
   // With control, the control interface under "/__sim/" answers and the
-  // requests are recorded for it, passwords included; without it (the demo)
-  // nothing is recorded and nobody can read what the client sent.
+  // requests are recorded for it, their passwords masked unless a test asks
+  // for them (setting "recordPasswords"); without it (the demo) nothing is
+  // recorded and nobody can read what the client sent.
   TSimServer(TSimData data, bool verbose, bool control);
   // Binds 127.0.0.1:port (0: a free port) and returns the port, or -1.
   int Bind(int port);
@@ -36,6 +38,7 @@ class TSimServer {
   httplib::Server server_;
   const bool verbose_;
   const bool control_;
+  std::atomic<bool> recordPasswords_ = false;
   TRequestLog log_;
   TFaults faults_;
   std::mutex mutex_;  // guards what follows

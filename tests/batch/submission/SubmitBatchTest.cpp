@@ -33,6 +33,7 @@ class SubmitBatchTest : public SessionFixture {
 }  // namespace
 
 TEST_F(SubmitBatchTest, postsTheBodyAndEveryFaultRaisesItsResponseError) {
+  sim.Configure("recordPasswords", "1");
   LogOn("3100012345", "a12345");  // trade type 1, transaction password 123456
   const QString busy = "返回信息为服务器暂时不能访问,原因可能是网银服务器忙或网络故障,请稍后再试!";
   const QList<QPair<QString, QString>> faults = {
