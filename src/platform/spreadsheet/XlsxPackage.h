@@ -22,6 +22,10 @@ struct TXlsxLimits {
   // The workbook and its relationships are read into a tree, which takes
   // several times their size: they are held to much less.
   uint64_t BytesPerTreePart = 16ull << 20;
+  // What the strings and cells read may take in memory, together with the
+  // part being read: a small package of tiny, highly compressible cells can
+  // stand for far more memory than its inflated bytes.
+  uint64_t HeldBytes = 512ull << 20;
 };
 
 // The inflated bytes of one part.

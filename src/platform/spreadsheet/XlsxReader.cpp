@@ -103,7 +103,50 @@ bool ParseReference(const std::string& ref, int& row, int& column) {
   return true;
 }
 
-std::vector<QString> ParseSharedStrings(const TXlsxPart& xml) {
+// The memory the strings and cells read so far take, estimated from what they
+// really hold rather than from what the file declares, held to
+// TXlsxLimits::HeldBytes.
+class TMemoryBudget {
+ public:
+  TMemoryBudget(const TXlsxPackage& package, uint64_t limit) : package_(package), limit_(limit) {}
+
+  void Charge(uint64_t bytes) {
+    held_ += bytes;
+    if (held_ > limit_)
+      package_.Fail(QStringLiteral(
+                        "其中的字符串和单元格需要超过 %1 MB 内存。请把数据分到几个较小的工作簿中。")
+                        .arg(limit_ >> 20));
+  }
+  void Release(uint64_t bytes) { held_ -= std::min(held_, bytes); }
+
+  // A text in a buffer of its own: the buffer with its header and heap overhead.
+  static uint64_t OwnText(const QString& text) {
+    return text.isEmpty() ? 0 : 32 + 2 * uint64_t(text.size());
+  }
+
+ private:
+  const TXlsxPackage& package_;
+  uint64_t limit_;
+  uint64_t held_ = 0;
+};
+
+// Charges a part being read for as long as the object lives.
+class TPartCharge {
+ public:
+  TPartCharge(TMemoryBudget& budget, const TXlsxPart& part) : budget_(budget), size_(part.Size) {
+    budget_.Charge(size_);
+  }
+  ~TPartCharge() { budget_.Release(size_); }
+  TPartCharge(const TPartCharge&) = delete;
+  TPartCharge& operator=(const TPartCharge&) = delete;
+
+ private:
+  TMemoryBudget& budget_;
+  uint64_t size_;
+};
+
+std::vector<QString> ParseSharedStrings(const TXlsxPart& xml, TMemoryBudget& budget) {
+  const TPartCharge part(budget, xml);
   std::vector<QString> strings;
   TXlsxXmlScanner scanner(xml.begin(), xml.end());
   std::string text;
@@ -118,10 +161,12 @@ std::vector<QString> ParseSharedStrings(const TXlsxPart& xml) {
     const bool start = token == EToken::StartElement;
     if (name == "si") {
       inItem = start;
-      if (start)
+      if (start) {
         text.clear();
-      else
+      } else {
         strings.push_back(TextOf(text));
+        budget.Charge(sizeof(QString) + TMemoryBudget::OwnText(strings.back()));
+      }
     } else if (name == "t") {
       inText = start;
     } else if (name == "rPh") {
@@ -134,6 +179,7 @@ std::vector<QString> ParseSharedStrings(const TXlsxPart& xml) {
 // What the sheets of a workbook share while they are read.
 struct TWorkbookReading {
   const std::vector<QString>* SharedStrings = nullptr;
+  TMemoryBudget* Budget = nullptr;
   QStringList SheetNames;
   // The workbook asks to be calculated when opened, so a stored 0 may be a
   // placeholder its writer put in.
@@ -146,10 +192,12 @@ class TSheetParser {
   TSheetParser(TXlsxPackage& package, TWorkbookReading& workbook, int sheet)
       : package_(package),
         sharedStrings_(workbook.SharedStrings),
+        budget_(*workbook.Budget),
         workbook_(workbook),
         sheet_(sheet) {}
 
   void Parse(const TXlsxPart& xml, TSheetData& sheet) {
+    const TPartCharge part(budget_, xml);
     TXlsxXmlScanner scanner(xml.begin(), xml.end());
     for (EToken token; (token = scanner.Next()) != EToken::End;) {
       if (token == EToken::Text) {
@@ -234,8 +282,10 @@ class TSheetParser {
     inexact_ = false;
     QString text = CellText();
     if (text.isEmpty()) return;
-    if (type_ != "s" && type_ != "str" && type_ != "inlineStr")
+    if (type_ != "s" && type_ != "str" && type_ != "inlineStr") {
       workbook_.Formulas.NoteValueCell(sheet_, row_, column_);
+      budget_.Charge(sizeof(quint64));
+    }
     Place(sheet, std::move(text));
     if (inexact_) sheet.MarkInexactNumber(row_, column_);
   }
@@ -255,6 +305,7 @@ class TSheetParser {
   }
 
   void AddFormula() {
+    budget_.Charge(kBytesPerFormula);
     const auto parse = [this](const std::string& text) {
       return formula::ParseFormulaText(QString::fromUtf8(text), workbook_.SheetNames);
     };
@@ -286,7 +337,10 @@ class TSheetParser {
   // last cell, so a few cells far to the right on many rows would take far
   // more memory than the file suggests: the slots are bounded by the cells.
   void Place(TSheetData& sheet, QString&& text) {
-    if (size_t(row_) >= sheet.Rows.size()) sheet.Rows.resize(size_t(row_) + 1);
+    if (size_t(row_) >= sheet.Rows.size()) {
+      budget_.Charge(kBytesPerRow * (size_t(row_) + 1 - sheet.Rows.size()));
+      sheet.Rows.resize(size_t(row_) + 1);
+    }
     QStringList& cells = sheet.Rows[size_t(row_)];
     if (cells.isEmpty()) cells.reserve(lastWidth_);
     ++cells_;
@@ -294,8 +348,11 @@ class TSheetParser {
       slots_ += uint64_t(column_ + 1 - cells.size());
       if (slots_ > kSlotsAlways + kSlotsPerCell * cells_)
         package_.Fail(QStringLiteral("工作表的单元格分布过于稀疏，无法读取。"));
+      budget_.Charge(sizeof(QString) * uint64_t(column_ + 1 - cells.size()));
       cells.resize(column_ + 1);
     }
+    // A shared string is held once, by the table.
+    if (text.isDetached()) budget_.Charge(TMemoryBudget::OwnText(text));
     cells[column_] = std::move(text);
     lastWidth_ = cells.size();
   }
@@ -344,6 +401,7 @@ class TSheetParser {
 
   TXlsxPackage& package_;
   const std::vector<QString>* sharedStrings_;
+  TMemoryBudget& budget_;
   TWorkbookReading& workbook_;
   int sheet_;
   std::map<std::string, TSharedFormula> sharedFormulas_;  // by index
@@ -355,6 +413,8 @@ class TSheetParser {
   int phoneticDepth_ = 0;
   qsizetype lastWidth_ = 0;
   static constexpr uint64_t kSlotsAlways = 4u << 20, kSlotsPerCell = 256;
+  // A row's list with its header; a formula waiting to be worked out, roughly.
+  static constexpr uint64_t kBytesPerRow = sizeof(QStringList) + 32, kBytesPerFormula = 64;
   uint64_t slots_ = 0, cells_ = 0;
   std::string attribute_, type_, value_, inlineText_;
 };
@@ -469,12 +529,14 @@ TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits)
 
   TWorkbookData workbook;
   try {
+    TMemoryBudget budget(package, limits.HeldBytes);
     TWorkbookReading reading;
+    reading.Budget = &budget;
     reading.RecalculateOnLoad = part.RecalculateOnLoad;
     for (const TSheetEntry& entry : part.Sheets) reading.SheetNames.append(entry.Name);
     std::optional<std::vector<QString>> sharedStrings;
     if (std::optional<TXlsxPart> xml = package.Read(part.SharedStringsPart))
-      sharedStrings = ParseSharedStrings(*xml);
+      sharedStrings = ParseSharedStrings(*xml, budget);
     reading.SharedStrings = sharedStrings ? &*sharedStrings : nullptr;
     for (const TSheetEntry& entry : part.Sheets) {
       std::optional<TXlsxPart> xml = package.Read(entry.Part);

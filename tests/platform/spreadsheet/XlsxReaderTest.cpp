@@ -308,6 +308,26 @@ TEST(XlsxReader, refusesDamagedAndHostileFiles) {
   limits.Entries = 2;
   ExpectRefused(bomb, "部件过多", limits);
   EXPECT_EQ(ReadXlsx(bomb).Sheets.size(), 1u);
+
+  // Tiny strings and cells take many times their inflated bytes in memory:
+  // what they hold is counted, not only the bytes.
+  std::string strings = "<sst>", row = "<row>", cells = "<sheetData>";
+  for (int i = 0; i < 100000; ++i) strings += "<si><t>a</t></si>";
+  for (int i = 0; i < 16000; ++i) row += "<c><v>1</v></c>";
+  for (int i = 0; i < 6; ++i) cells += row + "</row>";
+  cells += "</sheetData>";
+  parts = Package({{"S", R"(<sheetData><row><c t="s"><v>0</v></c></row></sheetData>)"}});
+  parts.emplace_back("xl/sharedStrings.xml", strings + "</sst>");
+  const QString manyStrings = dir.filePath("strings.xlsx");
+  WriteZip(manyStrings, parts);
+  const QString manyCells = dir.filePath("cells.xlsx");
+  WriteZip(manyCells, Package({{"S", cells}}));
+  limits = {};
+  limits.HeldBytes = 3 << 20;
+  ExpectRefused(manyStrings, "需要超过 3 MB 内存", limits);
+  ExpectRefused(manyCells, "需要超过 3 MB 内存", limits);
+  EXPECT_EQ(ReadXlsx(manyStrings).Sheets[0].Cell(0, 0), "a");
+  EXPECT_EQ(ReadXlsx(manyCells).Sheets[0].ColumnCount(), 16000);
 }
 
 }  // namespace
