@@ -1,0 +1,54 @@
+#include "agentpay/records/RecordLine.h"
+
+QString JoinRecord(const QStringList& cells, const QString& separator) {
+  QString line;
+  for (qsizetype i = 0; i < cells.size(); ++i) {
+    if (i > 0) {
+      line += separator;
+      line += cells[i].trimmed().isEmpty() ? QStringLiteral(" ") : cells[i];
+    } else {
+      line += cells[i];
+    }
+  }
+  return line;
+}
+
+QStringList SplitRecordLine(const QString& line, const QString& separator) {
+  const QString cut = separator.isEmpty() ? QStringLiteral("|") : separator;
+  QStringList cells = line.split(cut);
+  for (qsizetype i = 0; i + 1 < cells.size(); ++i)
+    if (cells[i].isEmpty()) cells[i] = QStringLiteral(" ");
+  return cells;
+}
+
+QString LineWithEndSign(const QString& line, const QString& separator, bool endSign) {
+  return endSign ? line + separator : line;
+}
+
+QString RecordAmountProblem(const QString& amount, const QString& caption) {
+  const qsizetype point = amount.indexOf(u'.');
+  if (point >= 0 && amount.size() - point - 1 > 2) return QStringLiteral("金额不能超过两位小数！");
+  const QString trimmed = amount.trimmed();
+  if (trimmed.startsWith(u'-')) return QStringLiteral("金额不能为负数！");
+  const std::optional<TAmount> value = TAmount::ParsePayment(trimmed);
+  if (!value) return caption + QStringLiteral("列是金额列,请输入正确的数值");
+  if (value->IsZero()) return QStringLiteral("金额不能为零！");
+  return {};
+}
+
+QString TPayTotals::SumText() const {
+  return QStringLiteral("￥") + Sum.ToDisplay();
+}
+
+QString TPayTotals::CountText() const {
+  return QString::number(Count);
+}
+
+TPayTotals TotalsOf(const QStringList& amounts) {
+  TPayTotals totals;
+  totals.Count = int(amounts.size());
+  for (const QString& amount : amounts)
+    if (const std::optional<TAmount> value = TAmount::ParsePayment(amount.trimmed()))
+      totals.Sum += *value;
+  return totals;
+}
