@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include "agentpay/records/PayImport.h"
+#include "platform/spreadsheet/Worksheet.h"
+
+namespace {
+
+// Name from file field 2, account from field 1, amount from field 3.
+TPayTemplate Salary() {
+  TPayTemplate salary;
+  salary.Money = 3;
+  salary.Columns = {{"户名", 2}, {"账号", 1}, {"金额", 3}};
+  return salary;
+}
+
+TEST(PayImport, textLinesTakeTheFieldsTheirPositionsNameOrNothingIsImported) {
+  const QStringList file = {"header", " 6222001|张三|100.5| ", "6222002,x|李四|7|", "a|b|c"};
+  TPayImport imported = ImportTextLines(file, 2, 3, " | ", Salary());
+  EXPECT_EQ(imported.Problem, "");
+  EXPECT_EQ(imported.Lines, QStringList({"张三|6222001|100.5", "李四|6222002,x|7"}));
+
+  // The text after the last separator is no field.
+  imported = ImportTextLines(file, 2, 99, "|", Salary());
+  EXPECT_EQ(imported.Problem, "第4行只有2个字段，没有“金额”列所要的第3个字段。");
+  EXPECT_TRUE(imported.Lines.isEmpty());
+  EXPECT_EQ(ImportTextLines({"1|2|x|"}, 1, 1, "|", Salary()).Problem, "第1记录的金额列数据有误！");
+  EXPECT_EQ(ImportTextLines({"1|2|1e5|"}, 1, 1, "|", Salary()).Problem,
+            "第1记录的金额列数据有误！");
+  EXPECT_EQ(ImportTextLines({"1|2|3|", "no separator"}, 1, 2, "|", Salary()).Problem,
+            "请检查文件格式");
+  EXPECT_EQ(ImportTextLines({"1,a|b,3,"}, 1, 1, ",", Salary()).Problem,
+            "第1行“户名”列的内容含有分隔符“|”，导入后记录会错位。请修改后重新导入。");
+}
+
+TEST(PayImport, worksheetRowsWithAnEmptyCellAreLeftOutAndBadAmountsStopTheImport) {
+  TSheetData data(QStringLiteral("工资"), {{"工资表"},
+                                           {"账号", "户名", "金额"},
+                                           {"6222001", " 张三 ", "100"},
+                                           {},
+                                           {"6222002", "", "5"},
+                                           {"6222003", "王五", "0.5"}});
+  TWorksheet sheet(data);
+  TPayImport imported = ImportWorksheetRows(sheet, 1, 6, Salary());
+  EXPECT_EQ(imported.Problem, "第2记录的金额列数据有误！");
+  imported = ImportWorksheetRows(sheet, 3, 100, Salary());
+  EXPECT_EQ(imported.Problem, "");
+  EXPECT_EQ(imported.Lines, QStringList({"张三|6222001|100", "王五|6222003|0.5"}));
+
+  data.MarkInexactNumber(5, 0);
+  imported = ImportWorksheetRows(sheet, 3, 6, Salary());
+  EXPECT_TRUE(imported.Problem.startsWith("第6行未导入：账号是数字格式"))
+      << imported.Problem.toStdString();
+  EXPECT_TRUE(imported.Lines.isEmpty());
+}
+
+}  // namespace
