@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "agentpay/records/PayExport.h"
 #include "agentpay/records/PayTemplate.h"
 #include "agentpay/records/RecordLine.h"
 #include "platform/codec/Gbk.h"
@@ -100,6 +101,30 @@ TEST(RecordLine, amountsAreCheckedInOrderAndSummedExactly) {
   EXPECT_EQ(TotalsOf({"1000", "abc", "0.5"}).SumText(), "￥1,000.50");
   EXPECT_EQ(TotalsOf({"0.1", "0.2"}).SumText(), "￥0.30");
   EXPECT_EQ(TotalsOf({"1000", "abc", "0.5"}).CountText(), "3");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PayExport, textWorkbookAndTheKeptCopy) {
+  TPayTemplate salary;
+  salary.IfAddEndSign = true;
+  EXPECT_EQ(PayTextFileBytes({"张三|1", "", "李四|2"}, salary),
+            codec::ToGbk(u"张三|1|\r\n李四|2|"));
+  salary.IfAddEndSign = false;
+  EXPECT_EQ(PayTextFileBytes({"a|1", " ", "b|2"}, salary), "a|1\r\nb|2");
+
+  const TWorkbookData workbook = PayWorkbook({{"6222001", "100"}});
+  EXPECT_EQ(workbook.Sheets[0].Cell(0, 0), "6222001");
+
+  EXPECT_EQ(
+      PayRecordsXmlBytes({"户名", "金额(元)", "1月"}, {{"张三", "1", "x"}}),
+      "<?xml version=\"1.0\" encoding=\"GB2312\" standalone=\"yes\"?>\r\n<Templates><Record><" +
+          codec::ToGbk(u"户名>张三</户名><金额_元_>1</金额_元_><_1月>x</_1月>") +
+          "</Record></Templates>\r\n");
+  EXPECT_EQ(PayRecordsXmlPath("/p/dfdk", "/home/c/pay.xls"), "/p/dfdk/pay.xml");
+  EXPECT_EQ(PayRecordsXmlPath("/p/dfdk", "/home/c/pay.xlsx"), "/p/dfdk/pay.xml");
 }
 
 }  // namespace
