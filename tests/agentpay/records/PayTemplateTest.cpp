@@ -6,6 +6,7 @@
 #include "agentpay/records/PayExport.h"
 #include "agentpay/records/PayTemplate.h"
 #include "agentpay/records/RecordLine.h"
+#include "agentpay/records/TemplateDraft.h"
 #include "platform/codec/Gbk.h"
 #include "xml/XmlFiles.h"
 
@@ -125,6 +126,37 @@ TEST(PayExport, textWorkbookAndTheKeptCopy) {
           "</Record></Templates>\r\n");
   EXPECT_EQ(PayRecordsXmlPath("/p/dfdk", "/home/c/pay.xls"), "/p/dfdk/pay.xml");
   EXPECT_EQ(PayRecordsXmlPath("/p/dfdk", "/home/c/pay.xlsx"), "/p/dfdk/pay.xml");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(TemplateDraft, columnsAreInsertedRenamedAndRemovedWithPositionsRenumbered) {
+  TTemplateDraft draft;
+  EXPECT_EQ(draft.InsertPosition(-1), 1);
+  draft.Insert(-1, "账号");
+  draft.Insert(0, "户名");
+  draft.Insert(1, "金额");
+  EXPECT_EQ(draft.InsertPosition(1), 3);
+  EXPECT_EQ(draft.Insert(1, "备注"), 2);
+  EXPECT_EQ(draft.Columns(),
+            QList<TPayColumn>({{"账号", 1}, {"户名", 2}, {"备注", 3}, {"金额", 4}}));
+  draft.Rename(2, "用途");
+  draft.Remove(0);
+  EXPECT_EQ(draft.Columns(), QList<TPayColumn>({{"户名", 1}, {"用途", 2}, {"金额", 3}}));
+  EXPECT_EQ(draft.Problem().first, -1);
+
+  draft.SetColumns({{"A", 2}, {" ", 1}});
+  EXPECT_EQ(draft.Problem(), std::make_pair(1, QString("请输入完整数据!")));
+  draft.SetColumns({{"A", 2}, {"B", 2}});
+  EXPECT_EQ(draft.Problem(), std::make_pair(1, QString("列位置不能重复,请重新输入!")));
+
+  EXPECT_EQ(OneWhenEmptyOrZero(""), "1");
+  EXPECT_EQ(OneWhenEmptyOrZero("0"), "1");
+  EXPECT_EQ(OneWhenEmptyOrZero("12"), "12");
+  EXPECT_EQ(MoneyColumnProblem(4, 3), "请重新指定金额列");
+  EXPECT_EQ(MoneyColumnProblem(3, 3), "");
 }
 
 }  // namespace
