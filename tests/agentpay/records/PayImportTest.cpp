@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "agentpay/records/PayImport.h"
+#include "agentpay/records/PayRecords.h"
 #include "platform/spreadsheet/Worksheet.h"
 
 namespace {
@@ -51,6 +52,41 @@ TEST(PayImport, worksheetRowsWithAnEmptyCellAreLeftOutAndBadAmountsStopTheImport
   EXPECT_TRUE(imported.Problem.startsWith("第6行未导入：账号是数字格式"))
       << imported.Problem.toStdString();
   EXPECT_TRUE(imported.Lines.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PayRecords, saveChecksEveryRowAndTheCountLeavesOutTheEmptyRow) {
+  TPayRecords records;
+  TPayTemplate salary;
+  salary.Money = 2;
+  salary.Columns = {{"户名", 1}, {"金额", 2}, {"备注", 3}};
+  records.SetTemplate(salary);
+  EXPECT_TRUE(records.HasTemplate());
+  EXPECT_EQ(records.Count(), 0);
+
+  records.Rows() = {{"张三", "100", ""}, {"李四", "0.001", "x"}, {"王五", "1"}};
+  EXPECT_EQ(records.Save(), std::make_pair(QString("金额不能超过两位小数！"), 1));
+  EXPECT_EQ(records.Lines(), QStringList({"张三|100| "}));
+  EXPECT_EQ(records.Rows().size(), 3);
+  records.Rows()[1][1] = "2.5";
+  EXPECT_EQ(records.Save().second, -1);
+  EXPECT_EQ(records.Lines(), QStringList({"张三|100| ", "李四|2.5|x", "王五|1| "}));
+  EXPECT_EQ(records.Rows()[0], QStringList({"张三", "100", " "}));
+  EXPECT_EQ(records.Totals().SumText(), "￥103.50");
+  EXPECT_EQ(records.Count(), 3);
+
+  EXPECT_EQ(records.RemoveRows(0, 1), "");
+  EXPECT_EQ(records.Lines(), QStringList({"王五|1| "}));
+  records.AppendLines({"a|1000|", "b|abc|"});
+  EXPECT_EQ(records.Totals().SumText(), "￥1,001.00");
+  records.ReplaceLines({"|5|"});
+  EXPECT_EQ(records.Rows()[0], QStringList({" ", "5", ""}));
+  records.ReplaceLines({});
+  EXPECT_EQ(records.RemoveRows(0, 0), "不能删除空记录！");
+  EXPECT_EQ(records.Count(), 0);
 }
 
 }  // namespace

@@ -1,0 +1,77 @@
+#include "agentpay/records/PayRecords.h"
+
+namespace {
+
+QString CellOf(const QStringList& row, qsizetype column) {
+  return column >= 0 && column < row.size() ? row[column] : QString();
+}
+
+}  // namespace
+
+void TPayRecords::SetTemplate(const TPayTemplate& payTemplate) {
+  template_ = payTemplate;
+  Clear();
+}
+
+bool TPayRecords::HasTemplate() const {
+  return !template_.Columns.isEmpty() && !template_.Columns.first().Name.trimmed().isEmpty();
+}
+
+std::pair<QString, int> TPayRecords::Save() {
+  lines_.clear();
+  const qsizetype money = template_.MoneyIndex().value_or(-1);
+  const QString caption = money >= 0 ? template_.Columns[money].Name : QString();
+  for (int r = 0; r < rows_.size(); ++r) {
+    const QString problem = RecordAmountProblem(CellOf(rows_[r], money), caption);
+    if (!problem.isEmpty()) return {problem, r};
+    QStringList cells = rows_[r];
+    while (cells.size() < template_.Columns.size()) cells.append(QString());
+    lines_.append(JoinRecord(cells, Separator()));
+  }
+  RebuildRows();
+  return {QString(), -1};
+}
+
+void TPayRecords::AppendLines(const QStringList& lines) {
+  lines_ += lines;
+  RebuildRows();
+}
+
+void TPayRecords::ReplaceLines(const QStringList& lines) {
+  lines_ = lines;
+  RebuildRows();
+}
+
+QString TPayRecords::RemoveRows(int first, int last) {
+  for (int r = std::min(last, int(rows_.size()) - 1); r >= first && r >= 0; --r) {
+    if (CellOf(rows_[r], 0).isEmpty()) return QStringLiteral("不能删除空记录！");
+    if (r < lines_.size()) lines_.removeAt(r);
+  }
+  RebuildRows();
+  return {};
+}
+
+void TPayRecords::Clear() {
+  lines_.clear();
+  RebuildRows();
+}
+
+int TPayRecords::Count() const {
+  if (rows_.isEmpty()) return 0;
+  return int(rows_.size()) - (CellOf(rows_.first(), 0).isEmpty() ? 1 : 0);
+}
+
+TPayTotals TPayRecords::Totals() const {
+  QStringList amounts;
+  const qsizetype money = template_.MoneyIndex().value_or(-1);
+  for (const QStringList& row : rows_) amounts.append(CellOf(row, money));
+  TPayTotals totals = TotalsOf(amounts);
+  totals.Count = Count();
+  return totals;
+}
+
+void TPayRecords::RebuildRows() {
+  rows_.clear();
+  for (const QString& line : lines_) rows_.append(SplitRecordLine(line, Separator()));
+  if (rows_.isEmpty()) rows_.append(QStringList());
+}
