@@ -4,7 +4,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "agentpay/records/PayRecords.h"
 #include "agentpay/screens/FormFileChange.h"
+#include "agentpay/screens/PayRowsModel.h"
 #include "platform/prompts/ScriptedPrompts.h"
 #include "support/Children.h"
 
@@ -41,6 +43,28 @@ TEST(FormFileChange, theRangeIsCheckedAndTheSeparatorAskedForTextFilesOnly) {
     return int(QDialog::Rejected);
   });
   EXPECT_FALSE(dialog.Execute(1, false, "|"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PayRowsModel, cellsChangeOnlyInEditModeUnderTheTemplateCaptions) {
+  TPayRecords records;
+  TPayTemplate salary;
+  salary.Money = 2;
+  salary.Columns = {{"户名", 1}, {"金额", 2}};
+  records.SetTemplate(salary);
+  TPayRowsModel model(records);
+  EXPECT_EQ(model.rowCount(), 1);
+  EXPECT_EQ(model.headerData(1, Qt::Horizontal).toString(), "金额");
+  const QModelIndex amount = model.index(0, 1);
+  EXPECT_FALSE(model.setData(amount, "100"));
+  EXPECT_FALSE(model.flags(amount) & Qt::ItemIsEditable);
+  model.SetEditing(true);
+  EXPECT_TRUE(model.setData(amount, "100"));
+  EXPECT_EQ(records.Rows()[0], QStringList({"", "100"}));
+  EXPECT_EQ(model.data(amount).toString(), "100");
 }
 
 }  // namespace
