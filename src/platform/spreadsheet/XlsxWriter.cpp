@@ -15,6 +15,7 @@
 
 #include "platform/files/FileProblem.h"
 #include "platform/spreadsheet/XlsxFormat.h"
+#include "platform/spreadsheet/XlsxWholeParts.h"
 
 namespace spreadsheet {
 
@@ -133,6 +134,9 @@ void WriteTo(const TWorkbookData& data, const QString& file, const QString& targ
   }
   const lxw_error error = closer.Close();
   if (error != LXW_NO_ERROR) Fail(target, WriteProblemText(target));
+  if (!XlsxPartsAreWhole(file))
+    Fail(target, QStringLiteral("临时文件夹 %1 所在的磁盘已满或无法写入。")
+                     .arg(QDir::toNativeSeparators(QDir::tempPath())));
 }
 
 // What a new file may allow: read and write for everyone, less what the

@@ -6,6 +6,7 @@
 
 #include "XlsxTestFiles.h"
 #include "platform/spreadsheet/XlsxFormat.h"
+#include "support/SmallDisk.h"
 
 namespace {
 
@@ -112,6 +113,23 @@ TEST(XlsxWriter, failedWriteLeavesTheOldFileAndNoTemporary) {
   tooWide.Sheets.resize(1);
   tooWide.Sheets[0].SetCell(0, 16384, "x");
   EXPECT_THROW(WriteXlsx(tooWide, path), TSpreadsheetError);
+
+  // The disk of the scratch folder fills up, that of the workbook does not.
+  TWorkbookData large;
+  large.Sheets.resize(1);
+  for (int row = 0; row < 2000; ++row) large.Sheets[0].SetCell(row, 0, "compressible text");
+  const TSmallDisk scratch;
+  const QByteArray tmpdir = qgetenv("TMPDIR");
+  qputenv("TMPDIR", QFile::encodeName(scratch.Path()));
+  try {
+    const std::optional<FileSizeLimit> full = scratch.Full();
+    WriteXlsx(large, path);
+    ADD_FAILURE() << "wrote past a full scratch disk";
+  } catch (const TSpreadsheetError& error) {
+    EXPECT_TRUE(error.Message().contains(path) && error.Message().contains("磁盘已满"))
+        << error.Message().toStdString();
+  }
+  tmpdir.isNull() ? qunsetenv("TMPDIR") : qputenv("TMPDIR", tmpdir);
 
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), before);
