@@ -34,6 +34,10 @@ TIniFile::TIniFile(const QString& path) : path_(path) {
   }
 }
 
+TIniFile::TIniFile(const QString& path, const QByteArray& bytes) : path_(path), exists_(true) {
+  Parse(bytes);
+}
+
 void TIniFile::Parse(const QByteArray& bytes) {
   QList<QByteArray> rawLines = bytes.split('\n');
   // A final line end does not begin another line.
@@ -171,11 +175,15 @@ void TIniFile::WriteString(const QString& section, const QString& key, const QSt
   lines_.insert(lines_.begin() + qsizetype(insertAt), std::move(line));
 }
 
-void TIniFile::Save() const {
+QByteArray TIniFile::Bytes() const {
   QByteArray bytes;
   for (const Line& line : lines_) {
     bytes += line.Raw;
     bytes += "\r\n";
   }
-  WriteFileAtomically(path_, bytes);
+  return bytes;
+}
+
+void TIniFile::Save() const {
+  WriteFileAtomically(path_, Bytes());
 }

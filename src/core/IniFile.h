@@ -23,6 +23,8 @@ class TIniFile {
  public:
   // Reads the file; a missing or unreadable file reads as empty.
   explicit TIniFile(const QString& path);
+  // Reads the bytes as the file at path holding them; Save writes to path.
+  TIniFile(const QString& path, const QByteArray& bytes);
 
   const QString& Path() const { return path_; }
   bool Exists() const { return exists_; }
@@ -38,6 +40,8 @@ class TIniFile {
   // Changes the file in memory; Save() writes it. Throws std::invalid_argument
   // for a name or value that an ini line cannot hold.
   void WriteString(const QString& section, const QString& key, const QString& value);
+  // The file's bytes as Save writes them.
+  QByteArray Bytes() const;
   // Replaces the file atomically; throws TFileError when that fails.
   void Save() const;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -19,6 +20,9 @@
 // GBK or not well-formed, or holds another register: a root of another name, or
 // elements none of which is an item.
 bool ReadRegisterItems(const QString& path, const TInfoConfig& config,
+                       const std::function<void(xml::Node)>& onItem);
+// The same for the bytes of a register file.
+bool ReadRegisterBytes(const QByteArray& bytes, const TInfoConfig& config,
                        const std::function<void(xml::Node)>& onItem);
 
 // Replaces the file by a root holding count items, saveItem(i, root) appending

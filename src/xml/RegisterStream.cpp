@@ -25,6 +25,12 @@ bool SkipMisc(Scanner& s) {
   }
 }
 
+// Parses UTF-8 markup in place. A NUL, which no XML text may hold, is refused
+// first: the parser would take it for the end of the text.
+bool ParseMarkup(QByteArray& utf8, Document& doc) {
+  return !utf8.contains('\0') && ParseUtf8InPlace(utf8.data(), size_t(utf8.size()), doc);
+}
+
 // The text of a register file, read a block at a time. Bytes before the
 // scanner's position are dropped when the next block comes in, so a large file
 // is never held whole.
@@ -63,9 +69,10 @@ class TextWindow {
 
 // Children of the document element, parsed a batch at a time: one parse per
 // item would spend more time allocating and freeing than parsing. Every byte
-// from the end of the root's start tag on is either decoded in a batch (from
-// where the last one ended to the end of a child, blanks and comments between
-// included) or checked when it is passed over, so all of it is proved GBK once.
+// from the end of the root's start tag to its end tag is decoded and parsed in
+// a batch (from where the last one ended to the end of a child, or to where
+// the text is passed over; blanks, text, comments and processing instructions
+// between included), so all of it is proved GBK and well-formed once.
 class ChildBatches {
  public:
   ChildBatches(size_t start, const std::function<void(Node)>& onChild)
@@ -86,18 +93,19 @@ class ChildBatches {
         utf8_, QByteArrayView(text.data() + done_, qsizetype(end_ - done_)));
     utf8_.append("</r>");
     done_ = end_;
-    if (!decoded || !ParseUtf8InPlace(utf8_.data(), size_t(utf8_.size()), doc_)) return false;
+    if (!decoded || !ParseMarkup(utf8_, doc_)) return false;
     for (Node child = doc_.first_child().first_child(); child; child = child.next_sibling())
       if (child.type() == pugi::node_element) onChild_(child);
     return true;
   }
 
-  // Checks the bytes passed over up to pos; positions then count from pos.
+  // Parses what is left up to pos, which ends no child; positions then count
+  // from pos.
   bool PassOver(std::string_view text, size_t pos) {
-    if (!Flush(text)) return false;
-    const bool gbk = codec::IsValidGbk(QByteArrayView(text.data() + done_, qsizetype(pos - done_)));
+    end_ = pos;
+    const bool parsed = Flush(text);
     done_ = end_ = 0;
-    return gbk;
+    return parsed;
   }
 
  private:
@@ -125,6 +133,21 @@ Step NextInRoot(Scanner& s, std::string_view rootName, size_t& tagAt) {
   return s.SkipElement() ? Step::Child : Step::Broken;
 }
 
+// Parses GBK markup that holds no element of its own after an empty element,
+// and gives that element's name; false when it is not GBK or not well-formed.
+bool ParseAround(std::string_view before, std::string_view after, std::string& rootName) {
+  std::optional<QByteArray> utf8 =
+      codec::GbkToUtf8Strict(QByteArrayView(before.data(), qsizetype(before.size())));
+  const std::optional<QByteArray> rest =
+      codec::GbkToUtf8Strict(QByteArrayView(after.data(), qsizetype(after.size())));
+  if (!utf8 || !rest) return false;
+  utf8->append(*rest);
+  Document doc;
+  if (!ParseMarkup(*utf8, doc)) return false;
+  rootName = doc.document_element().name();
+  return !rootName.empty();
+}
+
 Outcome StreamGbk(TextWindow& window, const std::function<void(const char*)>& onRoot,
                   const std::function<void(Node)>& onChild) {
   // The prolog and the root's start tag, with more of the file until they are whole.
@@ -145,13 +168,14 @@ Outcome StreamGbk(TextWindow& window, const std::function<void(const char*)>& on
       return SkipMisc(again) ? Outcome::Unusual : Outcome::Broken;
     }
   }
-  if (rootName.find_first_of("=\"'<&") != std::string::npos ||
-      !codec::IsValidGbk(QByteArrayView(window.View().data(), qsizetype(pos))))
+  // The prolog and the start tag, closed as an empty element, are parsed as
+  // the whole document would be, so that the root's name and attributes and
+  // the comments before it are held to the same rules.
+  std::string root;
+  const std::string_view head = window.View().substr(0, pos);
+  if (!ParseAround(empty ? head : head.substr(0, pos - 1), empty ? "" : "/>", root))
     return Outcome::Broken;
-  const std::optional<QByteArray> root =
-      codec::GbkToUtf8Strict(QByteArrayView(rootName.data(), qsizetype(rootName.size())));
-  if (!root) return Outcome::Broken;
-  onRoot(root->constData());
+  onRoot(root.c_str());
 
   ChildBatches batches(pos, onChild);
   while (!empty) {
@@ -172,13 +196,13 @@ Outcome StreamGbk(TextWindow& window, const std::function<void(const char*)>& on
     if (!batches.PassOver(window.View(), pos) || !window.Advance(pos)) return Outcome::Broken;
     pos = 0;
   }
-  // After the root: blanks, comments and processing instructions to the end.
+  // After the root: blanks, comments and processing instructions to the end,
+  // parsed as they would follow the root.
   for (;;) {
     Scanner s(window.View(), pos);
     if (SkipMisc(s) && s.AtEnd()) {
-      const std::string_view rest = window.View().substr(pos);
-      if (!codec::IsValidGbk(QByteArrayView(rest.data(), qsizetype(rest.size()))))
-        return Outcome::Broken;
+      std::string ignored;
+      if (!ParseAround("<r/>", window.View().substr(pos), ignored)) return Outcome::Broken;
       if (!window.Advance(window.View().size()))
         return window.Failed() ? Outcome::Broken : Outcome::Done;
       pos = 0;

@@ -1,7 +1,4 @@
-#include <QByteArray>
-#include <cstddef>
-#include <cstdint>
-
+#include "FuzzInput.h"
 #include "platform/spreadsheet/CompoundFile.h"
 #include "platform/spreadsheet/XlsFormat.h"
 
@@ -9,8 +6,7 @@
 // Workbook stream of a well-formed compound file, so that most inputs reach the
 // record parser. A damaged input may only end in TSpreadsheetError.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-  const QByteArray bytes =
-      QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+  const QByteArray bytes = FuzzBytes(data, size);
   try {
     spreadsheet::ReadXls(bytes);
   } catch (const TSpreadsheetError&) {

@@ -118,6 +118,14 @@ TEST(RegisterStream, refusesDamageWhereverItStands) {
       good + "<AccountList/>",                    // a second root
       good + "<!-- \xd6 -->",                     // not GBK after the root
       kDeclaration + "\xd6<AccountList/>",        // not GBK before the root
+      // What the whole-document parse refuses in the root's start tag and
+      // before its end tag: an attribute without quotes, NUL bytes, a
+      // processing instruction without a name.
+      "<AccountList a=1><PayeeList/></AccountList>",
+      QByteArray("<Account\0List/>", 15),
+      QByteArray("<AccountList/\0<PayeeList/>\r\n", 28),
+      "<AccountList><PayeeList/><?"
+      "?></AccountList>",
       QByteArray(),
   };
   for (const QByteArray& bytes : damaged)

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/TextHelpers.h"
+#include "platform/files/AtomicFile.h"
 #include "xml/XmlFiles.h"
 
 namespace {
@@ -59,8 +60,14 @@ void SaveBatchFile(const TBatch& batch, const QString& path) {
 
 bool LoadBatchFile(const QString& path, TBatch& batch) {
   batch.Clear();
+  const std::optional<QByteArray> bytes = ReadWholeFile(path);
+  return bytes && LoadBatchBytes(*bytes, batch);
+}
+
+bool LoadBatchBytes(const QByteArray& bytes, TBatch& batch) {
+  batch.Clear();
   xml::Document doc;
-  if (!xml::LoadLibraryFile(path, doc)) return false;
+  if (!xml::ParseLibraryBytes(bytes, doc)) return false;
   const xml::Node root = doc.document_element();
   if (std::strcmp(root.name(), kRoot) != 0) return false;
   for (xml::Node info = root.child(kInfo); info; info = info.next_sibling(kInfo))

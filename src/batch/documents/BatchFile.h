@@ -24,6 +24,8 @@ void SaveBatchFile(const TBatch& batch, const QString& path);
 // False, with the batch empty, when the file is missing, not well-formed or its
 // document element is not "PayInfoList".
 bool LoadBatchFile(const QString& path, TBatch& batch);
+// The same for the file's bytes.
+bool LoadBatchBytes(const QByteArray& bytes, TBatch& batch);
 
 // The archive's file name for an exported text file: the file name of the path
 // less its last four characters, plus ".xml" ("d:/x/2024批次.txt" gives

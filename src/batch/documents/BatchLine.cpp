@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "core/TextHelpers.h"
+#include "platform/codec/Gbk.h"
 #include "xml/XmlNodes.h"
 
 namespace {
@@ -88,4 +89,14 @@ std::optional<TPayMoneyInfo> ReadBatchLine(const QString& line) {
     doc.Payee.AreaCode = SpaceIfEmpty(pieces[15]);
   }
   return doc;
+}
+
+QStringList BatchTextLines(const QByteArray& fileBytes) {
+  QStringList lines;
+  for (const QString& raw : codec::FromGbk(fileBytes).split(u'\n')) {
+    const QString line = xml::TrimControls(raw);
+    if (line.isEmpty()) break;
+    lines << line;
+  }
+  return lines;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "batch/documents/PayMoneyInfo.h"
@@ -25,6 +27,10 @@ QString BatchLine(const TPayMoneyInfo& doc, int seqNo);
 // empty). Fields the line does not carry stay empty. The caller completes the
 // document with TRegisterStore::RefreshParties.
 std::optional<TPayMoneyInfo> ReadBatchLine(const QString& line);
+
+// The lines of a text file to import, each trimmed of white space and control
+// characters, up to (without) the first empty one.
+QStringList BatchTextLines(const QByteArray& fileBytes);
 
 // The amount in the general form of the line and the workbooks: the shortest
 // decimal form of up to 15 significant digits, "." as decimal point, no

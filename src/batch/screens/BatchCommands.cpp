@@ -3,7 +3,6 @@
 #include "batch/documents/BatchLine.h"
 #include "core/TextHelpers.h"
 #include "platform/codec/Gbk.h"
-#include "xml/XmlNodes.h"
 
 void RenumberFailures(QList<TFailBat>& fails, int first, int last) {
   const int removed = last - first + 1;
@@ -21,16 +20,6 @@ QByteArray BatchTextBytes(const TBatch& batch) {
   for (qsizetype i = 0; i < batch.Count(); ++i)
     text += BatchLine(batch[i], int(i) + 1) + QLatin1String("\r\n");
   return codec::ToGbk(text);
-}
-
-QStringList BatchTextLines(const QByteArray& fileBytes) {
-  QStringList lines;
-  for (const QString& raw : codec::FromGbk(fileBytes).split(u'\n')) {
-    const QString line = xml::TrimControls(raw);
-    if (line.isEmpty()) break;
-    lines << line;
-  }
-  return lines;
 }
 
 bool HasFieldSeparator(const TPayMoneyInfo& doc) {

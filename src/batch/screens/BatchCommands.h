@@ -23,10 +23,6 @@ void RenumberFailures(QList<TFailBat>& fails, int first, int last);
 // each ended by CR LF.
 QByteArray BatchTextBytes(const TBatch& batch);
 
-// The lines of a text file to import, each trimmed of white space and control
-// characters, up to (without) the first empty one.
-QStringList BatchTextLines(const QByteArray& fileBytes);
-
 // True when a field that goes into the document's batch line holds "|", which
 // would shift every later field of the line.
 bool HasFieldSeparator(const TPayMoneyInfo& doc);

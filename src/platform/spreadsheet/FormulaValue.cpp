@@ -99,12 +99,16 @@ TValue ValueOfCellText(const QString& text) {
     error.Text = text;
     return error;
   }
-  // The readers wrote the text of a number cell from its value.
+  // The readers wrote the text of a number cell from its value: a short text
+  // of ASCII characters, or else a damaged file's text.
   char latin[64];
-  const qsizetype size = std::min<qsizetype>(text.size(), sizeof latin);
-  for (qsizetype i = 0; i < size; ++i) latin[i] = char(text[i].unicode());
+  if (text.size() > qsizetype(sizeof latin)) return TValue::OfText(text);
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i].unicode() > 0x7F) return TValue::OfText(text);
+    latin[i] = char(text[i].unicode());
+  }
   double number = 0;
-  const auto [end, error] = std::from_chars(latin, latin + size, number);
+  const auto [end, error] = std::from_chars(latin, latin + text.size(), number);
   if (error == std::errc() && end == latin + text.size()) return TValue::OfNumber(number);
   return TValue::OfText(text);
 }

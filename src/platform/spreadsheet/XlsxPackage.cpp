@@ -13,7 +13,26 @@ namespace spreadsheet {
 TXlsxPackage::TXlsxPackage(const QString& path, const TXlsxLimits& limits)
     : path_(path), limits_(limits) {
   int error = 0;
-  zip_.reset(zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error));
+  zip_t* zip = zip_open(QFile::encodeName(path).constData(), ZIP_RDONLY, &error);
+  Opened(zip, error);
+}
+
+TXlsxPackage::TXlsxPackage(const QByteArray& bytes, const QString& name, const TXlsxLimits& limits)
+    : path_(name), limits_(limits) {
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_source_t* source =
+      zip_source_buffer_create(bytes.constData(), zip_uint64_t(bytes.size()), 0, &error);
+  zip_t* zip = source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr;
+  // The archive owns the source once it is open; until then it is ours to free.
+  if (source && !zip) zip_source_free(source);
+  const int code = zip_error_code_zip(&error);
+  zip_error_fini(&error);
+  Opened(zip, code);
+}
+
+void TXlsxPackage::Opened(zip_t* zip, int error) {
+  zip_.reset(zip);
   if (!zip_) {
     switch (error) {
       case ZIP_ER_NOENT:
@@ -21,7 +40,7 @@ TXlsxPackage::TXlsxPackage(const QString& path, const TXlsxLimits& limits)
       case ZIP_ER_OPEN:
       case ZIP_ER_READ:
       case ZIP_ER_SEEK:
-        Fail(ReadProblemText(path));
+        Fail(ReadProblemText(path_));
       case ZIP_ER_MEMORY:
         Fail(QStringLiteral("内存不足。"));
       default:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <cstdint>
 #include <cstdlib>
@@ -42,6 +43,8 @@ struct TXlsxPart {
 class TXlsxPackage {
  public:
   TXlsxPackage(const QString& path, const TXlsxLimits& limits);
+  // The package held in bytes, which must outlive it; messages call it name.
+  TXlsxPackage(const QByteArray& bytes, const QString& name, const TXlsxLimits& limits);
   ~TXlsxPackage();
   TXlsxPackage(const TXlsxPackage&) = delete;
   TXlsxPackage& operator=(const TXlsxPackage&) = delete;
@@ -55,6 +58,9 @@ class TXlsxPackage {
     void operator()(zip_t* zip) const;
   };
 
+  // Takes the handle zip_open gave, refusing the package when there is none.
+  void Opened(zip_t* zip, int error);
+
   QString path_;
   TXlsxLimits limits_;
   // Owned from the opening on, so that a package refused in the constructor
@@ -65,5 +71,9 @@ class TXlsxPackage {
 
 // ReadXlsx with other limits, for tests.
 TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits);
+
+// ReadXlsx of a workbook held in memory, which messages call name.
+TWorkbookData ReadXlsxFromMemory(const QByteArray& bytes, const QString& name,
+                                 const TXlsxLimits& limits = TXlsxLimits());
 
 }  // namespace spreadsheet

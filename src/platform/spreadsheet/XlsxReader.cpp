@@ -521,10 +521,7 @@ TWorkbookPart FindSheets(TXlsxPackage& package) {
   return found;
 }
 
-}  // namespace
-
-TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits) {
-  TXlsxPackage package(path, limits);
+TWorkbookData ReadPackage(TXlsxPackage& package, const TXlsxLimits& limits) {
   const TWorkbookPart part = FindSheets(package);
 
   TWorkbookData workbook;
@@ -552,6 +549,19 @@ TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits)
     package.Fail(QStringLiteral("某个部件不是格式正确的 XML。"));
   }
   return workbook;
+}
+
+}  // namespace
+
+TWorkbookData ReadXlsxWithLimits(const QString& path, const TXlsxLimits& limits) {
+  TXlsxPackage package(path, limits);
+  return ReadPackage(package, limits);
+}
+
+TWorkbookData ReadXlsxFromMemory(const QByteArray& bytes, const QString& name,
+                                 const TXlsxLimits& limits) {
+  TXlsxPackage package(bytes, name, limits);
+  return ReadPackage(package, limits);
 }
 
 TWorkbookData ReadXlsx(const QString& path) {

@@ -215,17 +215,11 @@ bool HasControlBytes(TBytes text) {
   });
 }
 
-// Every line of a code file is one entry of its table.
-qsizetype EntriesOf(TBytes text) {
-  qsizetype lines = 0;
-  ForEachLine(text, [&lines](TBytes) { return ++lines > 0; });
-  return lines;
-}
-
-// The entries of a written table as the program reads it: banks are the
-// document's children, cities lie one level and branches two levels below
-// them. -1 when the table does not read.
-qsizetype EntriesIn(TCodeFile kind, const QString& path) {
+// The entries of a table as the program reads it through stream (a register
+// file reader): banks are the document's children, cities lie one level and
+// branches two levels below them. -1 when the table does not read.
+template <class Stream>
+qsizetype CountEntries(TCodeFile kind, Stream&& stream) {
   const int depth = kind == TCodeFile::Bank ? 0 : (kind == TCodeFile::Area ? 1 : 2);
   qsizetype entries = 0;
   std::function<void(xml::Node, int)> count = [&](xml::Node node, int level) {
@@ -236,9 +230,14 @@ qsizetype EntriesIn(TCodeFile kind, const QString& path) {
     for (xml::Node child = node.first_child(); child; child = child.next_sibling())
       if (child.type() == pugi::node_element) count(child, level + 1);
   };
-  const bool read = xml::StreamRegisterFile(
-      path, [](const char*) {}, [&](xml::Node child) { count(child, 0); });
+  const bool read = stream([](const char*) {}, [&](xml::Node child) { count(child, 0); });
   return read ? entries : -1;
+}
+
+qsizetype EntriesIn(TCodeFile kind, const QString& path) {
+  return CountEntries(kind, [&path](const auto& onRoot, const auto& onChild) {
+    return xml::StreamRegisterFile(path, onRoot, onChild);
+  });
 }
 
 }  // namespace
@@ -263,6 +262,18 @@ TFileNames NamesOf(TCodeFile kind) {
 }
 
 }  // namespace
+
+qsizetype CodeFileEntries(QByteArrayView text) {
+  qsizetype lines = 0;
+  ForEachLine(text, [&lines](TBytes) { return ++lines > 0; });
+  return lines;
+}
+
+qsizetype TableEntries(TCodeFile kind, const QByteArray& table) {
+  return CountEntries(kind, [&table](const auto& onRoot, const auto& onChild) {
+    return xml::StreamRegisterBytes(table, onRoot, onChild);
+  });
+}
 
 QString SourceFileName(TCodeFile kind) {
   return QLatin1String(NamesOf(kind).Source);
@@ -310,7 +321,7 @@ bool UpdateCodeTable(TCodeFile kind, const QString& sourcePath, const QString& p
     WriteFileAtomically(path, *table);
     // A table that does not read back with every entry would leave the clerk
     // with fewer banks than the file had: the old one is put back.
-    if (EntriesIn(kind, path) == EntriesOf(*text)) return true;
+    if (EntriesIn(kind, path) == CodeFileEntries(*text)) return true;
     if (old)
       WriteFileAtomically(path, *old);
     else

@@ -23,6 +23,11 @@ QString TableFileName(TCodeFile kind);
 // '<' or '&', a name containing "]]>").
 std::optional<QByteArray> ConvertCodeFile(TCodeFile kind, QByteArrayView text);
 
+// The entries the text of a code file makes, one a line, and those that table
+// bytes hold as the program reads them (-1 when they do not read).
+qsizetype CodeFileEntries(QByteArrayView text);
+qsizetype TableEntries(TCodeFile kind, const QByteArray& table);
+
 // Reads sourcePath, converts it and replaces paramDir/TableFileName(kind)
 // atomically, then reads the table back. False on any failure, a table that
 // does not read back with one entry per line included; the old table is then
