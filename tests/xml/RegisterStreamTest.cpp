@@ -124,8 +124,7 @@ TEST(RegisterStream, refusesDamageWhereverItStands) {
       "<AccountList a=1><PayeeList/></AccountList>",
       QByteArray("<Account\0List/>", 15),
       QByteArray("<AccountList/\0<PayeeList/>\r\n", 28),
-      "<AccountList><PayeeList/><?"
-      "?></AccountList>",
+      "<AccountList><PayeeList/><\?\?></AccountList>",
       QByteArray(),
   };
   for (const QByteArray& bytes : damaged)
