@@ -12,6 +12,7 @@
 #include <climits>
 #include <functional>
 
+#include "agentpay/records/PayTemplate.h"
 #include "batch/documents/BatchFile.h"
 #include "certpay/store/CertPayStore.h"
 #include "core/IniFile.h"
@@ -129,7 +130,12 @@ std::vector<TSavedFile> SavedFiles(const TempAppDir& elsewhere) {
        [](const TSmallDisk&, const QString& path) {
          return ErrorOf([&] { WriteWorkbookFile(FillerWorkbook(), path); });
        }},
-      // Downloads, the batch's text export and the list of refused documents.
+      {"dfdk/templet.xml",
+       [](const TSmallDisk& disk, const QString&) {
+         return ErrorOf([&] { WriteActiveTemplatePath(disk.File("dfdk"), Filler()); });
+       }},
+      // Downloads, text exports and the copies kept of them, salary and
+      // collection templates, the list of refused documents.
       {"out/batch.txt",
        [](const TSmallDisk&, const QString& path) {
          return ErrorOf([&] { WriteFileAtomically(path, Filler().toLatin1()); });

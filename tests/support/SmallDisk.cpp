@@ -10,9 +10,9 @@ namespace {
 // Moves this thread into a mount namespace of its own whose mounts do not
 // propagate back, once. False where the process may not.
 bool InOwnMountNamespace() {
-  static const bool moved =
+  static const bool kMoved =
       unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0;
-  return moved;
+  return kMoved;
 }
 
 }  // namespace
