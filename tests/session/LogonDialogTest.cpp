@@ -159,7 +159,6 @@ TEST_F(LogonDialogTest, cancelClearsTheFields) {
 }  // namespace
 
 TEST_F(LogonDialogTest, thePasswordLeavesNoCopyInMemoryHoweverTheLogonEnds) {
-  SKIP_PROBE_UNDER_SANITIZER();
   // The password as the field and any QString hold it. The probe sees the
   // field's copy while the dialog holds it; once the dialog is done none may
   // be left, freed memory included.

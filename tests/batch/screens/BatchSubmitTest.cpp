@@ -211,7 +211,6 @@ TEST_F(BatchSubmitTest, aClerkNotLoggedOnIsLoggedOnFirstAndACancelledLogonSendsN
 }
 
 TEST_F(BatchSubmitTest, theTransactionPasswordLeavesNoCopyInMemory) {
-  SKIP_PROBE_UNDER_SANITIZER();
   LogOn("3100012345", "a12345");
   SampleDocuments(screen, "3100012345001", false);
   // The probe sees the field's copy; after the submission none may be left.
