@@ -1,5 +1,6 @@
 #include "core/TextHelpers.h"
 
+#include <QFileInfo>
 #include <algorithm>
 
 #include "platform/codec/Gbk.h"
@@ -218,6 +219,24 @@ QString PieceFromEnd(QStringView text, QStringView separator, qsizetype indexFro
 QString FileNameOf(QStringView path) {
   const qsizetype slash = std::max(path.lastIndexOf(u'/'), path.lastIndexOf(u'\\'));
   return path.mid(slash + 1).toString();
+}
+
+QString WithDefaultSuffix(const QString& path, const QString& suffix) {
+  return QFileInfo(path).suffix().isEmpty() ? path + u'.' + suffix : path;
+}
+
+QStringList TextLines(QStringView text) {
+  QStringList lines;
+  qsizetype start = 0;
+  while (start < text.size()) {
+    qsizetype end = text.indexOf(u'\n', start);
+    if (end < 0) end = text.size();
+    QStringView line = text.mid(start, end - start);
+    if (line.endsWith(u'\r')) line.chop(1);
+    lines.append(line.toString());
+    start = end + 1;
+  }
+  return lines;
 }
 
 QString SubstrByPos(QStringView text, qsizetype first, qsizetype last) {

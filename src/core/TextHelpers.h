@@ -78,6 +78,13 @@ QString PieceFromEnd(QStringView text, QStringView separator, qsizetype indexFro
 // and "a/b.txt" give "b.txt"; "dir/" gives "".
 QString FileNameOf(QStringView path);
 
+// A chosen file name without an extension gets the default one.
+QString WithDefaultSuffix(const QString& path, const QString& suffix);
+
+// The lines of a text file: cut at LF, a CR before it dropped; a text that
+// ends with a line break has no empty line after it.
+QStringList TextLines(QStringView text);
+
 // The characters at the GBK byte positions first..last (counted from 1,
 // inclusive); last is capped at the text's length and a first position below 1
 // counts as 1. A double-byte character is kept only when both its bytes are in

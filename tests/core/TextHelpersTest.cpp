@@ -167,6 +167,13 @@ TEST(Splitting, picksPiecesFromTheEndAndFileNames) {
   EXPECT_EQ(FileNameOf(u"dir/"), "");
 }
 
+TEST(Splitting, cutsTextIntoLinesWithoutAnEmptyLastOne) {
+  EXPECT_EQ(TextLines(u"a\r\n\r\nb\nc\r\n"), QStringList({"a", "", "b", "c"}));
+  EXPECT_EQ(TextLines(u"a\r"), QStringList({"a"}));
+  EXPECT_EQ(TextLines(u"\n"), QStringList({""}));
+  EXPECT_TRUE(TextLines(u"").isEmpty());
+}
+
 TEST(SubstrByPos, countsGbkBytesAndNeverCutsACharacter) {
   EXPECT_EQ(SubstrByPos(u"abcdef", 2, 4), "bcd");
   EXPECT_EQ(SubstrByPos(u"abcdef", 4, 100), "def");

@@ -8,4 +8,3 @@
 // page is touched directly. Give the needle from read-only data (a literal),
 // or the needle itself is counted.
 int CountInProcessMemory(QByteArrayView needle);
-

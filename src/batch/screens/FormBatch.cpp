@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -59,11 +58,6 @@ QString DocumentCell(const TPayMoneyInfo& doc, int col) {
     default:
       return {};
   }
-}
-
-// A chosen file name without an extension gets the default one.
-QString WithDefaultSuffix(const QString& path, const QString& suffix) {
-  return QFileInfo(path).suffix().isEmpty() ? path + u'.' + suffix : path;
 }
 
 // Keeps the main window and the screen disabled for its lifetime.

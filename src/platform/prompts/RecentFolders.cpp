@@ -17,6 +17,8 @@ QString KindName(TFileKind kind) {
       return QStringLiteral("CodeTables");
     case TFileKind::Downloads:
       return QStringLiteral("Downloads");
+    case TFileKind::PayFiles:
+      return QStringLiteral("PayFiles");
   }
   return {};
 }

@@ -81,3 +81,11 @@ void TFormSearch::btnOkClick() {
   }
   accept();
 }
+
+bool AskSearchCriteria(TPrompts& prompts, TGridSearch& search, const QStringList& columnTitles,
+                       QWidget* parent) {
+  TFormSearch dialog(prompts, columnTitles, search.Text(), search.Column(), search.Mode(), parent);
+  if (prompts.RunModal(dialog) != QDialog::Accepted) return false;
+  search.Confirm(dialog.SearchText(), dialog.SearchColumn(), dialog.MatchMode());
+  return !search.Text().isEmpty();
+}

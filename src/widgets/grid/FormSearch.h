@@ -30,3 +30,9 @@ class TFormSearch : public TClientDialog {
   QComboBox* cmbRange_ = nullptr;
   QComboBox* cmbMatch_ = nullptr;
 };
+
+// Runs the find dialog for a grid with these column titles, preset from the
+// search, and confirms the new criteria in it. False when cancelled or no
+// text was given.
+bool AskSearchCriteria(TPrompts& prompts, TGridSearch& search, const QStringList& columnTitles,
+                       QWidget* parent);

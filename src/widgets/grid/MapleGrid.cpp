@@ -297,10 +297,7 @@ void TMapleGrid::currentChanged(const QModelIndex& current, const QModelIndex& p
 bool TMapleGrid::RunSearchDialog() {
   QStringList titles;
   for (int col = 0; col < ColumnCount(); ++col) titles.append(ColumnText(col));
-  TFormSearch dialog(prompts_, titles, search_.Text(), search_.Column(), search_.Mode(), this);
-  if (prompts_.RunModal(dialog) != QDialog::Accepted) return false;
-  search_.Confirm(dialog.SearchText(), dialog.SearchColumn(), dialog.MatchMode());
-  return !search_.Text().isEmpty();
+  return AskSearchCriteria(prompts_, search_, titles, this);
 }
 
 TSearchRows TMapleGrid::SearchRows() const {
