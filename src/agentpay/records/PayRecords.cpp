@@ -17,19 +17,27 @@ bool TPayRecords::HasTemplate() const {
   return !template_.Columns.isEmpty() && !template_.Columns.first().Name.trimmed().isEmpty();
 }
 
-std::pair<QString, int> TPayRecords::Save() {
+TPayRecords::TSaveProblem TPayRecords::Save() {
   lines_.clear();
-  const qsizetype money = template_.MoneyIndex().value_or(-1);
+  const int money = int(template_.MoneyIndex().value_or(-1));
   const QString caption = money >= 0 ? template_.Columns[money].Name : QString();
   for (int r = 0; r < rows_.size(); ++r) {
     const QString problem = RecordAmountProblem(CellOf(rows_[r], money), caption);
-    if (!problem.isEmpty()) return {problem, r};
+    if (!problem.isEmpty()) return {problem, r, money};
+    for (int c = 0; c < rows_[r].size() && c < template_.Columns.size(); ++c) {
+      if (rows_[r][c].contains(Separator()))
+        return {
+            QStringLiteral("第%1行“%2”列的内容含有分隔符“%3”，保存后记录会错位。请修改后再保存。")
+                .arg(r + 1)
+                .arg(template_.Columns[c].Name, Separator()),
+            r, c};
+    }
     QStringList cells = rows_[r];
     while (cells.size() < template_.Columns.size()) cells.append(QString());
     lines_.append(JoinRecord(cells, Separator()));
   }
   RebuildRows();
-  return {QString(), -1};
+  return {};
 }
 
 void TPayRecords::AppendLines(const QStringList& lines) {

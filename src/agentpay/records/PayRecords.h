@@ -22,12 +22,18 @@ class TPayRecords {
   const QList<QStringList>& Rows() const { return rows_; }
   const QStringList& Lines() const { return lines_; }
 
+  // Where and why "保存" stopped; an empty message when it did not.
+  struct TSaveProblem {
+    QString Message;
+    int Row = -1;
+    int Column = -1;
+  };
   // "保存": each row's amount checked, from the top, and its record line
-  // built. Stops at the first refused row with its message (the lines then
+  // built. A cell holding the separator is refused too: it would shift the
+  // later fields of the line. Stops at the first refused row (the lines then
   // hold the rows before it, the rows stay as they are); on success the rows
-  // are rebuilt from the lines. Returns the message and the row, or an empty
-  // message and -1.
-  std::pair<QString, int> Save();
+  // are rebuilt from the lines.
+  TSaveProblem Save();
 
   // The lines an import gave, after those there are; the rows rebuilt.
   void AppendLines(const QStringList& lines);

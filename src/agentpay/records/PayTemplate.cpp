@@ -1,9 +1,12 @@
 #include "agentpay/records/PayTemplate.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 #include "platform/codec/Gbk.h"
 #include "platform/files/AtomicFile.h"
+#include "platform/files/FileProblem.h"
 #include "xml/XmlFiles.h"
 
 namespace {
@@ -96,6 +99,30 @@ bool NamesTemplateElements(const QByteArray& text) {
 QByteArray FromDeclaration(const QByteArray& text) {
   const qsizetype start = text.indexOf("<?");
   return start < 0 ? text : text.mid(start);
+}
+
+TTemplateFileRead ReadTemplateBytes(const QByteArray& text) {
+  const QString notXml = QStringLiteral("读取文件出错，请检查文件是否是正确的XML格式文件！");
+  xml::Document doc;
+  if (!NamesTemplateElements(text) || !xml::ParseLibraryBytes(FromDeclaration(text), doc))
+    return {std::nullopt, notXml};
+  std::optional<TPayTemplate> read = ReadTemplate(doc);
+  if (!read) return {std::nullopt, QStringLiteral("读取文件出错，请检查格式是否正确")};
+  return {std::move(read), {}};
+}
+
+TTemplateFileRead ReadTemplateFile(const QString& path) {
+  const std::optional<QByteArray> bytes = ReadWholeFile(path);
+  if (!bytes)
+    return {std::nullopt, QStringLiteral("无法读取模板文件%1：%2")
+                              .arg(QDir::toNativeSeparators(path), ReadProblemText(path))};
+  return ReadTemplateBytes(*bytes);
+}
+
+std::optional<TTemplateFileRead> ReadActiveTemplate(const QString& dfdkDir) {
+  const QString path = ReadActiveTemplatePath(dfdkDir);
+  if (path.isEmpty() || !QFileInfo::exists(path)) return std::nullopt;
+  return ReadTemplateFile(path);
 }
 
 QString ActiveTemplatePointer(const QString& dfdkDir) {

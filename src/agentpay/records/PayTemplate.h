@@ -54,11 +54,27 @@ bool NamesTemplateElements(const QByteArray& text);
 // declaration dropped); the text as it is when it has none.
 QByteArray FromDeclaration(const QByteArray& text);
 
+// A template file opened on a screen: the template, or the message that
+// refuses the file.
+struct TTemplateFileRead {
+  std::optional<TPayTemplate> Template;
+  QString Problem;
+};
+
+// Reads the bytes of a template file: they must name every element a template
+// needs and are parsed from the declaration on. The file itself is never
+// rewritten.
+TTemplateFileRead ReadTemplateBytes(const QByteArray& text);
+TTemplateFileRead ReadTemplateFile(const QString& path);
+
 // The file "templet.xml" of the agent-pay folder names the active template:
 // one line, ended by CR LF, in the system code page.
 QString ActiveTemplatePointer(const QString& dfdkDir);
 // The template path the pointer file names, trimmed; empty when there is no
 // pointer file or it is empty.
 QString ReadActiveTemplatePath(const QString& dfdkDir);
+// The active template as the pointer file names it; nothing when there is no
+// pointer, it is empty or its file is gone.
+std::optional<TTemplateFileRead> ReadActiveTemplate(const QString& dfdkDir);
 // Replaces the pointer file; throws TFileError when it cannot be written.
 void WriteActiveTemplatePath(const QString& dfdkDir, const QString& templatePath);

@@ -26,8 +26,12 @@ QString LineWithEndSign(const QString& line, const QString& separator, bool endS
 }
 
 QString RecordAmountProblem(const QString& amount, const QString& caption) {
+  // The decimals are the characters after the point, blanks included: a
+  // blank there would travel in the record line, so it never passes.
   const qsizetype point = amount.indexOf(u'.');
-  if (point >= 0 && amount.size() - point - 1 > 2) return QStringLiteral("金额不能超过两位小数！");
+  const QStringView decimals = point >= 0 ? QStringView(amount).mid(point + 1) : QStringView();
+  if (decimals.size() > 2 || decimals.contains(u' '))
+    return QStringLiteral("金额不能超过两位小数！");
   const QString trimmed = amount.trimmed();
   if (trimmed.startsWith(u'-')) return QStringLiteral("金额不能为负数！");
   const std::optional<TAmount> value = TAmount::ParsePayment(trimmed);

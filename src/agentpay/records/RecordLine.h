@@ -20,7 +20,7 @@ QStringList SplitRecordLine(const QString& line, const QString& separator);
 QString LineWithEndSign(const QString& line, const QString& separator, bool endSign);
 
 // The message refusing an amount cell when the records are saved, empty when
-// it passes: more than two decimals (blanks after the point count), negative,
+// it passes: more than two decimals or a blank after the point, negative,
 // not a plain decimal number (the message begins with the column's caption),
 // or zero.
 QString RecordAmountProblem(const QString& amount, const QString& caption);

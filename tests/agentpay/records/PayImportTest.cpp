@@ -68,11 +68,16 @@ TEST(PayRecords, saveChecksEveryRowAndTheCountLeavesOutTheEmptyRow) {
   EXPECT_EQ(records.Count(), 0);
 
   records.Rows() = {{"张三", "100", ""}, {"李四", "0.001", "x"}, {"王五", "1"}};
-  EXPECT_EQ(records.Save(), std::make_pair(QString("金额不能超过两位小数！"), 1));
+  EXPECT_EQ(records.Save().Message, "金额不能超过两位小数！");
   EXPECT_EQ(records.Lines(), QStringList({"张三|100| "}));
   EXPECT_EQ(records.Rows().size(), 3);
   records.Rows()[1][1] = "2.5";
-  EXPECT_EQ(records.Save().second, -1);
+  records.Rows()[1][2] = "x|y";
+  const TPayRecords::TSaveProblem split = records.Save();
+  EXPECT_EQ(split.Message, "第2行“备注”列的内容含有分隔符“|”，保存后记录会错位。请修改后再保存。");
+  EXPECT_EQ(std::make_pair(split.Row, split.Column), std::make_pair(1, 2));
+  records.Rows()[1][2] = "x";
+  EXPECT_EQ(records.Save().Row, -1);
   EXPECT_EQ(records.Lines(), QStringList({"张三|100| ", "李四|2.5|x", "王五|1| "}));
   EXPECT_EQ(records.Rows()[0], QStringList({"张三", "100", " "}));
   EXPECT_EQ(records.Totals().SumText(), "￥103.50");

@@ -90,9 +90,9 @@ TEST(RecordLine, cellsJoinAndSplitWithTheSingleSpaceRules) {
 
 TEST(RecordLine, amountsAreCheckedInOrderAndSummedExactly) {
   const QString caption = "金额";
-  for (const char* tooPrecise : {"12.345", "12.34 ", "-1.234"})
+  for (const char* tooPrecise : {"12.345", "12.34 ", "12.3 ", "-1.234"})
     EXPECT_EQ(RecordAmountProblem(tooPrecise, caption), "金额不能超过两位小数！") << tooPrecise;
-  for (const char* fine : {"12.30", "12", "12.3 ", " 7.5"})
+  for (const char* fine : {"12.30", "12", "12 ", " 7.5"})
     EXPECT_EQ(RecordAmountProblem(fine, caption), "") << fine;
   EXPECT_EQ(RecordAmountProblem(" -5", caption), "金额不能为负数！");
   EXPECT_EQ(RecordAmountProblem("0.00", caption), "金额不能为零！");
