@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "agentpay/screens/fmPayFile.h"
 #include "batch/screens/FormBatch.h"
 #include "registers/screens/FormUBank.h"
 #include "registers/screens/fmPayeeBook.h"
@@ -25,8 +26,12 @@ void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
   const TRegisterContext registers{supply.Screen, supply.Data.Registers, supply.StartSpreadsheet};
   const TBatchContext batch{registers, supply.Session};
 
-  Register<TFormBatch>(screens, 0, QStringLiteral("批量制单"), batch);
   const QString paramDir = QDir(supply.Data.Paths().AppDir()).filePath(QStringLiteral("param"));
+  const TPayFileContext payFile{supply.Screen, supply.Data.Paths().DfdkDir(), paramDir,
+                                supply.StartSpreadsheet};
+
+  Register<TFormBatch>(screens, 0, QStringLiteral("批量制单"), batch);
+  Register<TfmPayFile>(screens, 1, QStringLiteral("浏览转化外部文件"), payFile);
   TPrompts& prompts = supply.Screen.Prompts;
   screens.RegisterDialog(8, QStringLiteral("他行信息文件更新"),
                          [&prompts, paramDir](QWidget* parent) {
