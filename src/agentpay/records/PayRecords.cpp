@@ -52,7 +52,10 @@ void TPayRecords::ReplaceLines(const QStringList& lines) {
 
 QString TPayRecords::RemoveRows(int first, int last) {
   for (int r = std::min(last, int(rows_.size()) - 1); r >= first && r >= 0; --r) {
-    if (CellOf(rows_[r], 0).isEmpty()) return QStringLiteral("不能删除空记录！");
+    if (CellOf(rows_[r], 0).isEmpty()) {
+      RebuildRows();
+      return QStringLiteral("不能删除空记录！");
+    }
     if (r < lines_.size()) lines_.removeAt(r);
   }
   RebuildRows();

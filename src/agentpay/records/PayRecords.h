@@ -41,7 +41,7 @@ class TPayRecords {
   void ReplaceLines(const QStringList& lines);
   // Removes the records of rows first to last, from the last upward; a row
   // whose first cell is empty stops it with "不能删除空记录！". The rows are
-  // rebuilt after a full walk.
+  // rebuilt either way, so the grid never shows a record that is gone.
   QString RemoveRows(int first, int last);
   void Clear();
 

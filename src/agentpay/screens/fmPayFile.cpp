@@ -12,6 +12,7 @@
 #include "agentpay/screens/FormTemplate.h"
 #include "agentpay/screens/PayGrid.h"
 #include "agentpay/screens/PayRowsModel.h"
+#include "platform/errors/ClerkError.h"
 #include "platform/prompts/Prompts.h"
 #include "registers/screens/FormSelectUBank.h"
 #include "widgets/base/CommandGuard.h"
@@ -282,29 +283,34 @@ void TfmPayFile::showEvent(QShowEvent* event) {
   TFormOriginal::showEvent(event);
 }
 
-void TfmPayFile::closeEvent(QCloseEvent* event) {
+bool TfmPayFile::MayLeave() {
   // Typed records that were never saved would be lost as well as saved ones
   // that were never exported.
-  if (HoldsRecords() && (!exported_ || editing_)) {
-    const QString question =
-        QStringLiteral("是否导出代发代扣记录文件？否则%1条代发代扣记录将丢失！")
-            .arg(records_.Rows().size());
-    if (Prompts().Ask(TPrompts::kSystemCaption, question)) {
-      bool exported = false;
-      RunCommand(Prompts(), [&] {
-        if (editing_) btnSaveClick();
-        exported = !editing_ && btnExportClick();
-      });
-      // An export that did not happen keeps the records and the screen.
-      if (!exported) {
-        event->ignore();
-        return;
-      }
-    }
+  if (!HoldsRecords() || (exported_ && !editing_)) return true;
+  const QString question = QStringLiteral("是否导出代发代扣记录文件？否则%1条代发代扣记录将丢失！")
+                               .arg(records_.Rows().size());
+  if (!Prompts().Ask(TPrompts::kSystemCaption, question)) return true;
+  bool exported = false;
+  RunCommand(Prompts(), [&] {
+    if (editing_) btnSaveClick();
+    exported = !editing_ && btnExportClick();
+  });
+  return exported;
+}
+
+void TfmPayFile::closeEvent(QCloseEvent* event) {
+  // An export that did not happen keeps the records and the screen.
+  if (!MayLeave()) {
+    event->ignore();
+    return;
   }
   records_.Clear();
   SetEditing(false);
   ShowRecords();
   needsLoad_ = true;
   TFormOriginal::closeEvent(event);
+}
+
+void TfmPayFile::BeforeProgramExit() {
+  if (!MayLeave()) throw TClerkError(QStringLiteral("代发代扣记录尚未导出。"));
 }

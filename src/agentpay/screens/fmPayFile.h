@@ -51,6 +51,11 @@ class TfmPayFile : public TFormOriginal, public TTemplateUsers {
   void btnFindClick();
   void btnFindNextClick();
 
+  // The program ends: records that would be lost are offered for export as
+  // when the screen closes; throws when the clerk wanted them exported and
+  // they were not.
+  void BeforeProgramExit() override;
+
   // TTemplateUsers
   bool HoldsRecords() const override;
   void SaveRecords() override;
@@ -63,6 +68,9 @@ class TfmPayFile : public TFormOriginal, public TTemplateUsers {
 
  private:
   void CreateControls();
+  // Asks about records that leaving would lose and exports them on Yes; false
+  // when they are to stay (the export was cancelled or failed).
+  bool MayLeave();
   QPushButton* AddCommand(const char* name, const QString& caption, const QString& hint,
                           void (TfmPayFile::*command)());
   void SetEditing(bool editing);

@@ -87,6 +87,9 @@ TEST(PayRecords, saveChecksEveryRowAndTheCountLeavesOutTheEmptyRow) {
   EXPECT_EQ(records.Lines(), QStringList({"王五|1| "}));
   records.AppendLines({"a|1000|", "b|abc|"});
   EXPECT_EQ(records.Totals().SumText(), "￥1,001.00");
+  records.ReplaceLines({"a|1|", "", "b|2|"});
+  EXPECT_EQ(records.RemoveRows(0, 2), "不能删除空记录！");
+  EXPECT_EQ(records.Rows().size(), 2);
   records.ReplaceLines({"|5|"});
   EXPECT_EQ(records.Rows()[0], QStringList({" ", "5", ""}));
   records.ReplaceLines({});

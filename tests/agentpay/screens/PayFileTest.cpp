@@ -112,7 +112,12 @@ TEST_F(PayFileTest, recordsAreTypedCheckedAndSavedIntoRecordLines) {
   EXPECT_EQ(screen.Records().Lines(), QStringList({"张三|6222001|12.30|工资", "李四| |12| "}));
   EXPECT_EQ(Totals(), "合计金额：￥24.30 总记录：2");
 
-  // Saved records not yet exported: leaving asks, and No lets them go.
+  // Saved records not yet exported: leaving asks; an export that does not
+  // happen keeps them, No lets them go.
+  prompts.Answer(QMessageBox::Yes);
+  prompts.AnswerFile("");
+  EXPECT_FALSE(screen.close());
+  EXPECT_EQ(screen.Records().Count(), 2);
   prompts.Answer(QMessageBox::No);
   EXPECT_TRUE(screen.close());
   EXPECT_EQ(prompts.LastMessage().Text, "是否导出代发代扣记录文件？否则2条代发代扣记录将丢失！");
