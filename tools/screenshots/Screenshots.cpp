@@ -8,6 +8,8 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "agentpay/screens/FormTemplate.h"
+#include "agentpay/screens/fmPayFile.h"
 #include "batch/screens/FormBatch.h"
 #include "batch/screens/fmSelectPayee.h"
 #include "batch/screens/fmSelectPayer.h"
@@ -59,6 +61,8 @@ class TShooter {
     if (options_.LogsOn()) ok = LogOn() && ok;
     if (!options_.MainWindowFile.isEmpty()) ok = Save(main_, options_.MainWindowFile) && ok;
     if (!options_.BatchFile.isEmpty()) ok = ShootBatch() && ok;
+    if (!options_.TemplateFile.isEmpty()) ok = ShootTemplateEditor() && ok;
+    if (!options_.PayFile.isEmpty()) ok = ShootPayFile() && ok;
     if (!options_.BatchFailuresFile.isEmpty()) ok = options_.LogsOn() && ShootBatchFailures() && ok;
     return ok;
   }
@@ -242,6 +246,37 @@ class TShooter {
     return Save(main_, options_.BatchFailuresFile);
   }
 
+  QString DemoPayFile(const char* name) const {
+    return QDir(program_.Data().Paths().DfdkDir()).filePath(QString::fromUtf8(name));
+  }
+
+  bool ShootTemplateEditor() {
+    TFormTemplate editor(prompts_, program_.Data().Paths().DfdkDir(), nullptr, &main_);
+    prompts_.AnswerFile(DemoPayFile("代发工资模板.xml"));
+    editor.btnOpenClick();
+    return ShootDialog(editor, options_.TemplateFile);
+  }
+
+  // The demo salary workbook imported through the active template, its data
+  // rows chosen in the row-range dialog.
+  bool ShootPayFile() {
+    main_.ShowScreen(1);
+    auto* screen = qobject_cast<TfmPayFile*>(main_.ScreenInstance(1));
+    if (!screen) return false;
+    prompts_.AnswerFile(DemoPayFile("代发工资表.xlsx"));
+    prompts_.AnswerModal([](QDialog& dialog) {
+      dialog.findChild<QLineEdit*>(QStringLiteral("edtBegin"))->setText(QStringLiteral("3"));
+      dialog.findChild<QLineEdit*>(QStringLiteral("edtEnd"))->setText(QStringLiteral("14"));
+      return int(QDialog::Accepted);
+    });
+    screen->btnImportExcelClick();
+    if (screen->Records().Count() == 0) {
+      std::fprintf(stderr, "the demo salary workbook was not imported\n");
+      return false;
+    }
+    return Save(main_, options_.PayFile);
+  }
+
   TClientProgram& program_;
   TFormMain& main_;
   TScriptedPrompts& prompts_;
@@ -264,6 +299,8 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.BatchFailuresFile = ValueAfter(arguments, "--screenshot-batch-failures");
   options.SelectPayerFile = ValueAfter(arguments, "--screenshot-select-payer");
   options.SelectPayeeFile = ValueAfter(arguments, "--screenshot-select-payee");
+  options.TemplateFile = ValueAfter(arguments, "--screenshot-template");
+  options.PayFile = ValueAfter(arguments, "--screenshot-payfile");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;

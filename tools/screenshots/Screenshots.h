@@ -19,6 +19,9 @@ class TScriptedPrompts;
 //   --screenshot-batch-failures FILE  the batch screen after a partly rejected
 //                                   submission (needs --logon; the transaction
 //                                   password comes from B2B_DEMO_TXPASSWORD)
+//   --screenshot-template FILE      the template editor on the demo salary template
+//   --screenshot-payfile FILE       the main window showing the agent-pay screen
+//                                   with the demo salary workbook imported
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default, so nothing waits for a clerk.
@@ -35,6 +38,8 @@ struct TScreenshotOptions {
   QString BatchFailuresFile;
   QString SelectPayerFile;
   QString SelectPayeeFile;
+  QString TemplateFile;
+  QString PayFile;
   QString CustId;
   QString OperId;
 
@@ -43,7 +48,8 @@ struct TScreenshotOptions {
            !UBankDialogFile.isEmpty() || !UBankNoDialogFile.isEmpty() ||
            !PayeeRegisterFile.isEmpty() || !OwnBankPayeeFile.isEmpty() ||
            !OtherBankPayeeFile.isEmpty() || !BatchFile.isEmpty() || !BatchFailuresFile.isEmpty() ||
-           !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty();
+           !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty() || !TemplateFile.isEmpty() ||
+           !PayFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };
