@@ -19,6 +19,7 @@ bool TPayRecords::HasTemplate() const {
 
 std::pair<QString, int> TPayRecords::Save() {
   lines_.clear();
+  lines_.reserve(rows_.size());
   const qsizetype money = template_.MoneyIndex().value_or(-1);
   const QString caption = money >= 0 ? template_.Columns[money].Name : QString();
   for (int r = 0; r < rows_.size(); ++r) {
@@ -72,6 +73,7 @@ TPayTotals TPayRecords::Totals() const {
 
 void TPayRecords::RebuildRows() {
   rows_.clear();
+  rows_.reserve(lines_.size());
   for (const QString& line : lines_) rows_.append(SplitRecordLine(line, Separator()));
   if (rows_.isEmpty()) rows_.append(QStringList());
 }
