@@ -35,7 +35,7 @@ QString U(const char* utf8) {
 
 QString Dir() {
   static QTemporaryDir fallback;
-  const QString dir = qEnvironmentVariable("PAY_BENCH_DIR", fallback.path());
+  QString dir = qEnvironmentVariable("PAY_BENCH_DIR", fallback.path());
   QDir().mkpath(dir);
   return dir;
 }
@@ -96,7 +96,7 @@ void WriteSalaryText(const QString& path) {
 }
 
 QString Input(const char* name) {
-  const QString path = File(name);
+  QString path = File(name);
   if (QFileInfo::exists(path)) return path;
   const QString suffix = QFileInfo(path).suffix();
   if (suffix == u"txt")
