@@ -23,24 +23,41 @@ bool IsAmount(const QString& value) {
   return TAmount::ParsePayment(value).has_value();
 }
 
-// Checks one value of row `row` and adds it to the line; the problem, if any.
-QString AddValue(QStringList& line, const QString& value, qsizetype column, int row,
-                 const TPayTemplate& payTemplate, bool emptyAmountAllowed) {
-  const QString separator = payTemplate.Separator();
-  if (value.contains(separator))
-    return SeparatorProblem(row, payTemplate.Columns[column].Name, separator);
-  if (payTemplate.MoneyIndex() == column && !(emptyAmountAllowed && value.isEmpty()) &&
-      !IsAmount(value))
-    return AmountProblem(row);
-  line.append(value);
-  return {};
-}
+// Checks the values of the lines imported through a template and adds them to
+// the lines, the separator and the amount column worked out once.
+class TLineValues {
+ public:
+  explicit TLineValues(const TPayTemplate& payTemplate)
+      : template_(payTemplate),
+        separator_(payTemplate.Separator()),
+        money_(payTemplate.MoneyIndex().value_or(-1)) {}
+
+  const QString& Separator() const { return separator_; }
+
+  // Checks the value of template column `column` in row `row` and adds it to
+  // the line; the problem, if any.
+  QString Add(QStringList& line, const QString& value, qsizetype column, int row,
+              bool emptyAmountAllowed) const {
+    if (value.contains(separator_))
+      return SeparatorProblem(row, template_.Columns[column].Name, separator_);
+    if (column == money_ && !(emptyAmountAllowed && value.isEmpty()) && !IsAmount(value))
+      return AmountProblem(row);
+    line.append(value);
+    return {};
+  }
+
+ private:
+  const TPayTemplate& template_;
+  QString separator_;
+  qsizetype money_;
+};
 
 }  // namespace
 
 TPayImport ImportTextLines(const QStringList& fileLines, int begin, int end,
                            const QString& separator, const TPayTemplate& payTemplate) {
   TPayImport result;
+  const TLineValues values(payTemplate);
   const QString cut = separator.trimmed();
   end = std::min<int>(end, int(fileLines.size()));
   for (int i = std::max(begin, 1); i <= end; ++i) {
@@ -48,6 +65,7 @@ TPayImport ImportTextLines(const QStringList& fileLines, int begin, int end,
     if (cut.isEmpty() || !text.contains(cut)) return {{}, QStringLiteral("请检查文件格式")};
     const QStringList fields = SplitFields(text, cut);
     QStringList line;
+    line.reserve(payTemplate.Columns.size());
     for (qsizetype j = 0; j < payTemplate.Columns.size(); ++j) {
       const int position = payTemplate.Columns[j].Position;
       if (position < 1 || position > fields.size())
@@ -57,10 +75,10 @@ TPayImport ImportTextLines(const QStringList& fileLines, int begin, int end,
                     .arg(fields.size())
                     .arg(payTemplate.Columns[j].Name)
                     .arg(position)};
-      const QString problem = AddValue(line, fields[position - 1], j, i, payTemplate, false);
+      const QString problem = values.Add(line, fields[position - 1], j, i, false);
       if (!problem.isEmpty()) return {{}, problem};
     }
-    result.Lines.append(line.join(payTemplate.Separator()));
+    result.Lines.append(line.join(values.Separator()));
   }
   return result;
 }
@@ -68,10 +86,12 @@ TPayImport ImportTextLines(const QStringList& fileLines, int begin, int end,
 TPayImport ImportWorksheetRows(const TWorksheet& sheet, int begin, int end,
                                const TPayTemplate& payTemplate) {
   TPayImport result;
+  const TLineValues values(payTemplate);
   QList<int> lostDigits;
   end = std::min(end, sheet.UsedRows());
   for (int i = std::max(begin, 1); i <= end; ++i) {
     QStringList line;
+    line.reserve(payTemplate.Columns.size());
     bool complete = true;
     for (qsizetype j = 0; j < payTemplate.Columns.size(); ++j) {
       const int column = payTemplate.Columns[j].Position;
@@ -79,11 +99,11 @@ TPayImport ImportWorksheetRows(const TWorksheet& sheet, int begin, int end,
       if (AccountLostDigits(sheet, i, column) && (lostDigits.isEmpty() || lostDigits.last() != i))
         lostDigits.append(i);
       const QString value = sheet.ReadCell(i, column).trimmed();
-      const QString problem = AddValue(line, value, j, i, payTemplate, true);
+      const QString problem = values.Add(line, value, j, i, true);
       if (!problem.isEmpty()) return {{}, problem};
       complete = complete && !value.isEmpty();
     }
-    if (complete && !line.isEmpty()) result.Lines.append(line.join(payTemplate.Separator()));
+    if (complete && !line.isEmpty()) result.Lines.append(line.join(values.Separator()));
   }
   if (!lostDigits.isEmpty())
     return {{}, LostDigitsRowsMessage(lostDigits) + QStringLiteral("本次没有导入任何记录。")};

@@ -19,22 +19,24 @@ bool TPayRecords::HasTemplate() const {
 
 TPayRecords::TSaveProblem TPayRecords::Save() {
   lines_.clear();
+  lines_.reserve(rows_.size());
   const int money = int(template_.MoneyIndex().value_or(-1));
   const QString caption = money >= 0 ? template_.Columns[money].Name : QString();
+  const QString separator = Separator();
   for (int r = 0; r < rows_.size(); ++r) {
     const QString problem = RecordAmountProblem(CellOf(rows_[r], money), caption);
     if (!problem.isEmpty()) return {problem, r, money};
     for (int c = 0; c < rows_[r].size() && c < template_.Columns.size(); ++c) {
-      if (rows_[r][c].contains(Separator()))
+      if (rows_[r][c].contains(separator))
         return {
             QStringLiteral("第%1行“%2”列的内容含有分隔符“%3”，保存后记录会错位。请修改后再保存。")
                 .arg(r + 1)
-                .arg(template_.Columns[c].Name, Separator()),
+                .arg(template_.Columns[c].Name, separator),
             r, c};
     }
     QStringList cells = rows_[r];
     while (cells.size() < template_.Columns.size()) cells.append(QString());
-    lines_.append(JoinRecord(cells, Separator()));
+    lines_.append(JoinRecord(cells, separator));
   }
   RebuildRows();
   return {};
@@ -83,6 +85,7 @@ TPayTotals TPayRecords::Totals() const {
 
 void TPayRecords::RebuildRows() {
   rows_.clear();
+  rows_.reserve(lines_.size());
   for (const QString& line : lines_) rows_.append(SplitRecordLine(line, Separator()));
   if (rows_.isEmpty()) rows_.append(QStringList());
 }

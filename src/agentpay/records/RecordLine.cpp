@@ -1,11 +1,17 @@
 #include "agentpay/records/RecordLine.h"
 
 QString JoinRecord(const QStringList& cells, const QString& separator) {
+  qsizetype length = 0;
+  for (const QString& cell : cells) length += cell.size() + separator.size() + 1;
   QString line;
+  line.reserve(length);
   for (qsizetype i = 0; i < cells.size(); ++i) {
     if (i > 0) {
       line += separator;
-      line += cells[i].trimmed().isEmpty() ? QStringLiteral(" ") : cells[i];
+      if (QStringView(cells[i]).trimmed().isEmpty())
+        line += u' ';
+      else
+        line += cells[i];
     } else {
       line += cells[i];
     }

@@ -10,9 +10,11 @@ bool IsSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
 
+// Names are a few characters: a plain loop is cheaper than a library search.
 std::string_view LocalName(std::string_view name) {
-  const size_t colon = name.find(':');
-  return colon == std::string_view::npos ? name : name.substr(colon + 1);
+  for (size_t i = 0; i < name.size(); ++i)
+    if (name[i] == ':') return name.substr(i + 1);
+  return name;
 }
 
 void AppendUtf8(unsigned code, std::string& out) {
@@ -139,7 +141,9 @@ TXlsxXmlScanner::EToken TXlsxXmlScanner::Next() {
       SkipPast(">");
     } else if (rest[1] == '/') {
       const char* start = pos_ + 2;
-      SkipPast(">");
+      const void* gt = std::memchr(start, '>', size_t(end_ - start));
+      if (!gt) Fail();
+      pos_ = static_cast<const char*>(gt) + 1;
       std::string_view name(start, size_t(pos_ - 1 - start));
       while (!name.empty() && IsSpace(name.back())) name.remove_suffix(1);
       name_ = LocalName(name);

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QtEndian>
 #include <algorithm>
 
@@ -10,6 +9,7 @@
 #include "platform/spreadsheet/CompoundFile.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "platform/spreadsheet/XlsFormat.h"
+#include "support/LibreOffice.h"
 #include "support/TempAppDir.h"
 
 // Workbooks saved by a real spreadsheet program, and ours opened by one.
@@ -17,30 +17,6 @@ namespace {
 
 QString U(const char* utf8) {
   return QString::fromUtf8(utf8);
-}
-
-bool RunProgram(const QString& program, const QStringList& arguments, QString* output = nullptr) {
-  QProcess process;
-  process.setProcessChannelMode(QProcess::MergedChannels);
-  process.start(program, arguments);
-  if (!process.waitForFinished(180000)) return false;
-  if (output) *output = QString::fromUtf8(process.readAll());
-  return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
-}
-
-// Converts the files into outDir with LibreOffice, each to the given filter.
-void Convert(const TempAppDir& dir, const QStringList& files, const QString& filter,
-             const QString& outDir) {
-  QString output;
-  const QStringList arguments =
-      QStringList{QStringLiteral("-env:UserInstallation=file://") + dir.File("lo-profile"),
-                  QStringLiteral("--headless"),
-                  QStringLiteral("--convert-to"),
-                  filter,
-                  QStringLiteral("--outdir"),
-                  outDir} +
-      files;
-  ASSERT_TRUE(RunProgram(QStringLiteral("soffice"), arguments, &output)) << output.toStdString();
 }
 
 TEST(LibreOfficeInterop, workbooksItSavesReadAsItShowsThem) {
@@ -67,8 +43,8 @@ wb.save(sys.argv[1])
                          {QStringLiteral("-c"), script, dir.File("source.xlsx")}, &output))
       << output.toStdString();
   QDir().mkpath(dir.File("saved"));
-  Convert(dir, {dir.File("source.xlsx")}, QStringLiteral("xls"), dir.File("saved"));
-  Convert(dir, {dir.File("source.xlsx")}, QStringLiteral("xlsx"), dir.File("saved"));
+  ConvertWithLibreOffice(dir, {dir.File("source.xlsx")}, QStringLiteral("xls"), dir.File("saved"));
+  ConvertWithLibreOffice(dir, {dir.File("source.xlsx")}, QStringLiteral("xlsx"), dir.File("saved"));
 
   for (const char* name : {"saved/source.xls", "saved/source.xlsx"}) {
     SCOPED_TRACE(name);
@@ -184,8 +160,8 @@ else:
         << output.toStdString();
   }
   QDir().mkpath(dir.File("calculated"));
-  Convert(dir, {dir.File("peer-xlsx.xlsx"), dir.File("peer-xls.xls")}, QStringLiteral("xlsx"),
-          dir.File("calculated"));
+  ConvertWithLibreOffice(dir, {dir.File("peer-xlsx.xlsx"), dir.File("peer-xls.xls")},
+                         QStringLiteral("xlsx"), dir.File("calculated"));
 
   for (const char* kind : {"xlsx", "xls"}) {
     SCOPED_TRACE(kind);
@@ -208,7 +184,8 @@ else:
         EXPECT_EQ(cell, expected.ReadCell(row, 3)) << row;
     }
   }
-  Convert(dir, {dir.File("peer-xlsx.xlsx")}, QStringLiteral("xls"), dir.File("calculated"));
+  ConvertWithLibreOffice(dir, {dir.File("peer-xlsx.xlsx")}, QStringLiteral("xls"),
+                         dir.File("calculated"));
   QFile saved(dir.File("calculated/peer-xlsx.xls"));
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
   const QByteArray savedBytes = saved.readAll();
@@ -248,10 +225,10 @@ TEST(LibreOfficeInterop, itOpensWorkbooksWeWrite) {
   QDir().mkpath(dir.File("csv"));
   // Text CSV in UTF-8 (filter options: separator, quote, character set 76 = UTF-8).
   const QString csv = QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76");
-  Convert(dir, {dir.File("ours.xls")}, csv, dir.File("csv"));
+  ConvertWithLibreOffice(dir, {dir.File("ours.xls")}, csv, dir.File("csv"));
   const QByteArray fromXls = dir.Read("csv/ours.csv");
   QFile::remove(dir.File("csv/ours.csv"));
-  Convert(dir, {dir.File("ours.xlsx")}, csv, dir.File("csv"));
+  ConvertWithLibreOffice(dir, {dir.File("ours.xlsx")}, csv, dir.File("csv"));
   const QByteArray fromXlsx = dir.Read("csv/ours.csv");
   const QByteArray expected = U("6222021234567890123,深圳珺喆贸易有限公司,\n,,1234.50\n").toUtf8();
   EXPECT_EQ(fromXls, expected);
