@@ -153,7 +153,7 @@ TPayRecords& Records() {
 void SaveRecords(benchmark::State& state) {
   TPayRecords& records = Records();
   for (auto _ : state) {
-    if (records.Save().second != -1) state.SkipWithError("refused");
+    if (records.Save().Row != -1) state.SkipWithError("refused");
     benchmark::DoNotOptimize(records.Totals());
   }
 }
