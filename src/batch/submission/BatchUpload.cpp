@@ -6,31 +6,13 @@
 #include "core/IniFile.h"
 #include "core/ServerPaths.h"
 #include "core/SessionUser.h"
-#include "platform/codec/Gbk.h"
 #include "session/transport/GetData.h"
+#include "session/transport/MultipartBody.h"
 #include "xml/XmlNodes.h"
 
 namespace {
 
-QString Boundary() {
-  return QStringLiteral("---------------------------7d8119e403d4");
-}
-
-QString Delimiter() {
-  return QStringLiteral("--") + Boundary();
-}
-
-void AppendLine(QString& text, const QString& line) {
-  text += line;
-  text += QStringLiteral("\r\n");
-}
-
-void AppendField(QString& text, const QString& name, const QString& value) {
-  AppendLine(text, Delimiter());
-  AppendLine(text, QStringLiteral("Content-Disposition: form-data; name=\"%1\"").arg(name));
-  AppendLine(text, QString());
-  AppendLine(text, value);
-}
+const QString kBoundary = QStringLiteral("---------------------------7d8119e403d4");
 
 // "合计笔数：" ... "操作员号码：" ...: the figures of an accepted upload.
 QString Totals(const QString& count, const TUploadVerdict& verdict) {
@@ -65,36 +47,24 @@ TUploadRequest UploadRequestFor(qint32 tradeType) {
 
 TSecretBytes UploadBody(const TBatch& batch, const TSecretBytes& password, const TUSER& user,
                         const QString& txCode) {
-  QString head;
-  AppendLine(head, Delimiter());
-  AppendLine(head,
-             QStringLiteral(
-                 "Content-Disposition: form-data; name=\"SEND_FILE\"; filename=\"C:\\tmp.txt\""));
-  AppendLine(head, QStringLiteral("Content-Type: text/plain"));
-  AppendLine(head, QString());
+  QStringList lines;
   int seqNo = 0;
-  for (const TPayMoneyInfo& doc : batch) AppendLine(head, BatchLine(doc, ++seqNo));
-  AppendLine(head, QString());
-  AppendField(head, QStringLiteral("PASSWORD"), QString());
-  head.chop(2);  // the password goes between the field's empty line and its line end
-
-  QString tail = QStringLiteral("\r\n");
-  AppendField(tail, QStringLiteral("TXCODE"), txCode);
-  AppendField(tail, QStringLiteral("CUSTOMERID"), user.CustId);
-  AppendField(tail, QStringLiteral("USERID"), user.UserId);
-  AppendField(tail, QStringLiteral("SKEY"), user.SKey);
-  AppendField(tail, QStringLiteral("STY_MAP"), QStringLiteral("8"));
-  AppendField(tail, QStringLiteral("resType"), QStringLiteral("HTM"));
-  AppendField(tail, QStringLiteral("PT_LANGUAGE"), QStringLiteral("CN"));
-  AppendLine(tail, Delimiter() + QStringLiteral("--"));
-
-  TSecretBytes body;
-  body.Append(codec::ToGbk(head)).Append(password.View()).Append(codec::ToGbk(tail));
-  return body;
+  for (const TPayMoneyInfo& doc : batch) lines.append(BatchLine(doc, ++seqNo));
+  return TMultipartBody(kBoundary)
+      .AddFile("SEND_FILE", QStringLiteral("C:\\tmp.txt"), lines)
+      .AddSecret("PASSWORD", password)
+      .Add("TXCODE", txCode)
+      .Add("CUSTOMERID", user.CustId)
+      .Add("USERID", user.UserId)
+      .Add("SKEY", user.SKey)
+      .Add("STY_MAP", QStringLiteral("8"))
+      .Add("resType", QStringLiteral("HTM"))
+      .Add("PT_LANGUAGE", QStringLiteral("CN"))
+      .Finish();
 }
 
 QString UploadHeader() {
-  return QStringLiteral("Content-Type: multipart/form-data; boundary=") + Boundary();
+  return TMultipartBody(kBoundary).Header();
 }
 
 TUploadVerdict ReadUploadReply(const QString& replyText, qint32 tradeType,

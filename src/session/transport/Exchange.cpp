@@ -117,6 +117,11 @@ QString RequiredText(const pugi::xml_node& parent, const char* name) {
   return xml::TrimControls(DocumentTextContent(child));
 }
 
+QString OptionalText(const pugi::xml_node& parent, const char* name) {
+  const pugi::xml_node child = parent.child(name);
+  return child ? xml::TrimControls(DocumentTextContent(child)) : QString();
+}
+
 pugi::xml_node ReplyRoot(const pugi::xml_document& doc) {
   return doc.child("ROOT");
 }

@@ -59,5 +59,8 @@ QString DocumentTextContent(const pugi::xml_node& node);
 // "服务器返回信息不完整，请稍后再试！" when the element is missing.
 QString RequiredText(const pugi::xml_node& parent, const char* name);
 
+// Text (trimmed) of the child element of that name; empty when it is missing.
+QString OptionalText(const pugi::xml_node& parent, const char* name);
+
 // "ROOT" of a reply that passed CheckReply.
 pugi::xml_node ReplyRoot(const pugi::xml_document& doc);
