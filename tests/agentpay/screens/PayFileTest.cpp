@@ -81,6 +81,10 @@ TEST_F(PayFileTest, recordsAreTypedCheckedAndSavedIntoRecordLines) {
     EXPECT_FALSE(Enabled(command)) << command;
   EXPECT_TRUE(Enabled("btnSave") && Enabled("btnFind") && Enabled("btnFindNext"));
 
+  // A template without an interbank column has no picker.
+  auto& grid = Child<TPayGrid>(screen, "sgtemp");
+  for (int column = 3; column >= 0; --column) grid.setCurrentIndex(grid.model()->index(0, column));
+  EXPECT_TRUE(prompts.ModalRuns().empty());
   Type(0, 0, "张三");
   Type(0, 1, "6222001");
   Type(0, 3, "工资");
