@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "Faults.h"
+#include "PayDocuments.h"
 #include "Reply.h"
 #include "RequestLog.h"
 #include "Sessions.h"
@@ -44,5 +45,6 @@ class TSimServer {
   std::mutex mutex_;  // guards what follows
   TSimData data_;
   TSessions sessions_;
+  TPayDocuments payDocuments_;
   TReplyEncoding encoding_ = TReplyEncoding::Gbk;
 };
