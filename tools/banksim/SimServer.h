@@ -35,6 +35,8 @@ class TSimServer {
   // The control interface (SimControl.cpp).
   TSimReply Control(const TLoggedRequest& request);
   TSimReply Configure(const TFormFields& settings);
+  // The confirmed agent-pay documents as JSON.
+  TSimReply PayDocuments();
 
   httplib::Server server_;
   const bool verbose_;
