@@ -75,6 +75,11 @@ void AddFileResult(TXmlElement& root, const TPayDocument& document, const TSimCu
   }
 }
 
+QList<TEchoField> WithoutTimeOut(QList<TEchoField> fields) {
+  fields.removeIf([](const TEchoField& field) { return field.Key == "TimeOut"; });
+  return fields;
+}
+
 QList<TEchoField> Only(const QList<TEchoField>& fields, const QList<QByteArray>& keys) {
   QList<TEchoField> chosen;
   for (const QByteArray& key : keys) {

@@ -15,5 +15,8 @@ QList<TEchoField> FileResultFields(const TPayDocument& document, const TSimCusto
 // FILE_ERROR and, unless the file is in error, the summary and ITEMLIST of the
 // reviewers (WF_EXTR_ID, WF_EXTR_NM).
 void AddFileResult(TXmlElement& root, const TPayDocument& document, const TSimCustomer& customer);
+// The fields but TimeOut: the client may hold the waiting time to its own
+// bounds before sending it back.
+QList<TEchoField> WithoutTimeOut(QList<TEchoField> fields);
 // The fields of those keys, in the order of the keys.
 QList<TEchoField> Only(const QList<TEchoField>& fields, const QList<QByteArray>& keys);

@@ -91,7 +91,7 @@ TSimReply DocumentPoll(TTxContext& tx) {
   if (!document || !document->Confirmed) return UnknownDocument(tx);
   const std::optional<TSimReply> mismatch =
       CheckEchoed(tx, Only(FileResultFields(*document, *caller.Customer), kPolledKeys) +
-                          DocumentPollFields(*document));
+                          WithoutTimeOut(DocumentPollFields(*document)));
   if (mismatch) return *mismatch;
 
   TXmlElement root{QStringLiteral("ROOT"), {}, {}};

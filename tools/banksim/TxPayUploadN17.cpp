@@ -72,7 +72,7 @@ TSimReply FilePoll(TTxContext& tx) {
       tx.PayDocuments.FindBySerial(caller.Customer->Id, tx.Form.Text("TxnSrlNo"));
   if (!document || document->Confirmed) return UnknownDocument(tx);
   const std::optional<TSimReply> mismatch =
-      CheckEchoed(tx, FileRequestFields(*document, *caller.Customer));
+      CheckEchoed(tx, WithoutTimeOut(FileRequestFields(*document, *caller.Customer)));
   if (mismatch) return *mismatch;
 
   TXmlElement root{QStringLiteral("ROOT"), {}, {}};
