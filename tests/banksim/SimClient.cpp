@@ -40,6 +40,47 @@ bool TSimReplyData::WellFormedXml() const {
   return !reader.hasError();
 }
 
+QList<QMap<QString, QString>> TSimReplyData::List(const QString& name) const {
+  QList<QMap<QString, QString>> entries;
+  QXmlStreamReader reader(Text());
+  int depth = 0;  // 1 inside the list, 2 inside an entry
+  QString entryName;
+  while (!reader.atEnd()) {
+    const QXmlStreamReader::TokenType token = reader.readNext();
+    if (token == QXmlStreamReader::StartElement) {
+      if (depth == 0 && reader.name() == name) {
+        depth = 1;
+      } else if (depth == 1) {
+        entryName = reader.name().toString();
+        entries.append(QMap<QString, QString>());
+        depth = 2;
+      } else if (depth == 2) {
+        entries.last()[reader.name().toString()] = reader.readElementText();
+      }
+    } else if (token == QXmlStreamReader::Characters && depth == 2 && !reader.isWhitespace()) {
+      entries.last()[entryName] = reader.text().toString();
+    } else if (token == QXmlStreamReader::EndElement && depth > 0) {
+      --depth;
+      if (depth == 0) break;
+    }
+  }
+  return entries;
+}
+
+QByteArray PayUploadBody(const QByteArray& fileName, const QList<QByteArray>& lines,
+                         const QList<QPair<QByteArray, QByteArray>>& fields) {
+  const QByteArray delimiter = "-----------------------------7d819b381f0a8e\r\n";
+  QByteArray body = delimiter + "Content-Disposition: form-data; name=\"SEND_FILE\"; filename=\"" +
+                    fileName + "\"\r\nContent-Type: text/plain\r\n\r\n";
+  for (const QByteArray& line : lines) body += line + "\r\n";
+  body += "\r\n";
+  for (const auto& [name, value] : fields) {
+    body += delimiter + "Content-Disposition: form-data; name=\"" + name + "\"\r\n\r\n" + value +
+            "\r\n";
+  }
+  return body + "-----------------------------7d819b381f0a8e--\r\n";
+}
+
 TSimClient::TSimClient(quint16 port) : port_(port) {}
 
 TSimReplyData TSimClient::Post(const char* path, const QByteArray& body, const char* contentType) {

@@ -3,6 +3,9 @@
 #include <httplib.h>
 
 #include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QPair>
 #include <QString>
 
 // Plain HTTP to a running simulator, and what the tests read from its replies.
@@ -21,7 +24,17 @@ struct TSimReplyData {
   // The text of the first element of that name, or a null string.
   QString Element(const QString& name) const;
   bool WellFormedXml() const;
+  // The entries of a list element (ITEMLIST, USELIST, ...): each entry's child
+  // elements by name. A text-only entry is kept under its own name.
+  QList<QMap<QString, QString>> List(const QString& name) const;
 };
+
+// A multipart body as the client sends an upload: the file part SEND_FILE with
+// its lines (each ended by CR LF, then one more CR LF), then the fields in order.
+constexpr char kPayMultipart[] =
+    "multipart/form-data; boundary=---------------------------7d819b381f0a8e";
+QByteArray PayUploadBody(const QByteArray& fileName, const QList<QByteArray>& lines,
+                         const QList<QPair<QByteArray, QByteArray>>& fields);
 
 class TSimClient {
  public:

@@ -4,6 +4,13 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+QByteArray TLoggedRequest::Header(const QByteArray& name) const {
+  for (const auto& [key, value] : Headers) {
+    if (key.compare(name, Qt::CaseInsensitive) == 0) return value;
+  }
+  return {};
+}
+
 void TRequestLog::Add(TLoggedRequest request) {
   std::lock_guard lock(mutex_);
   requests_.append(std::move(request));

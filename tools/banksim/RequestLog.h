@@ -11,6 +11,9 @@ struct TLoggedRequest {
   QByteArray Query;  // raw, without "?"
   QList<QPair<QByteArray, QByteArray>> Headers;
   QByteArray Body;
+
+  // The first header of that name (case-insensitive); empty when absent.
+  QByteArray Header(const QByteArray& name) const;
 };
 
 // The requests received so far, in memory only, oldest first.

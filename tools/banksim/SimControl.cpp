@@ -1,6 +1,11 @@
 // The control interface under "/__sim/": tests read the request log, set faults
 // and change settings. Its requests are not recorded.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
 #include "SimServer.h"
+#include "UploadLines.h"
 
 namespace {
 
@@ -16,6 +21,18 @@ TSimReply Done() {
   return PlainReply(200, QStringLiteral("OK"));
 }
 
+QJsonObject DocumentJson(const TPayDocument& document) {
+  return {{QStringLiteral("number"), document.Number},
+          {QStringLiteral("customer"), document.CustomerId},
+          {QStringLiteral("user"), document.UserId},
+          {QStringLiteral("mode"), document.Mode},
+          {QStringLiteral("item"), document.Item.Id},
+          {QStringLiteral("use"), document.Use.Id},
+          {QStringLiteral("amount"), FenText(document.Amount)},
+          {QStringLiteral("reviewers"), QJsonArray::fromStringList(document.Reviewers)},
+          {QStringLiteral("lines"), QJsonArray::fromStringList(document.Lines)}};
+}
+
 }  // namespace
 
 TSimReply TSimServer::Control(const TLoggedRequest& request) {
@@ -26,6 +43,7 @@ TSimReply TSimServer::Control(const TLoggedRequest& request) {
     reply.Body = log_.ToJson();
     return reply;
   }
+  if (command == "GET /__sim/paydocuments") return PayDocuments();
   if (command == "POST /__sim/requests/clear") {
     log_.Clear();
     return Done();
@@ -65,4 +83,18 @@ TSimReply TSimServer::Configure(const TFormFields& settings) {
     }
   }
   return Done();
+}
+
+TSimReply TSimServer::PayDocuments() {
+  std::lock_guard lock(mutex_);
+  QJsonArray list;
+  for (const TSimCustomer& customer : data_.Customers) {
+    for (const TPayDocument* document : payDocuments_.Confirmed(customer.Id)) {
+      list.append(DocumentJson(*document));
+    }
+  }
+  TSimReply reply = PlainReply(200, {});
+  reply.ContentType = "application/json";
+  reply.Body = QJsonDocument(list).toJson(QJsonDocument::Compact);
+  return reply;
 }

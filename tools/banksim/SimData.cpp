@@ -32,7 +32,74 @@ TSimOperator ReadOperator(const QJsonObject& object, const QString& fileName) {
 
 TSimAccount ReadAccount(const QJsonObject& object, const QString& fileName) {
   return {RequiredString(object, "accNo", fileName),
-          object.value(QLatin1String("accName")).toString()};
+          object.value(QLatin1String("accName")).toString(),
+          object.value(QLatin1String("bankName")).toString()};
+}
+
+QString OptionalString(const QJsonObject& object, const char* key, const QString& fallback) {
+  return object.value(QLatin1String(key)).toString(fallback);
+}
+
+TSimProcessing ReadProcessing(const QJsonValue& value, const QString& fileName) {
+  TSimProcessing processing;
+  if (value.isUndefined()) return processing;
+  const QJsonObject object = value.toObject();
+  processing.Mode = OptionalString(object, "mode", processing.Mode);
+  processing.TimeOutMs = object.value(QLatin1String("timeOut")).toInt(processing.TimeOutMs);
+  processing.Polls = object.value(QLatin1String("polls")).toInt(processing.Polls);
+  const bool timeout = processing.Mode == QLatin1String("timeout");
+  if ((processing.Mode != QLatin1String("sync") && processing.Mode != QLatin1String("async") &&
+       !timeout) ||
+      processing.Polls < (timeout ? 1 : 0)) {
+    Fail(fileName, QStringLiteral("bad processing \"%1\" with %2 polls")
+                       .arg(processing.Mode)
+                       .arg(processing.Polls));
+  }
+  return processing;
+}
+
+TSimPayItem ReadPayItem(const QJsonObject& object, const QString& fileName) {
+  TSimPayItem item;
+  item.No = RequiredString(object, "no", fileName);
+  item.Id = RequiredString(object, "id", fileName);
+  item.Name = RequiredString(object, "name", fileName);
+  item.Ectip = OptionalString(object, "ectip", item.Ectip);
+  item.FileSize = OptionalString(object, "fileSize", {});
+  item.AmountField = object.value(QLatin1String("amountField")).toInt(item.AmountField);
+  if (item.AmountField < 1)
+    Fail(fileName, QStringLiteral("item \"%1\": bad amountField").arg(item.Id));
+  item.AccNo = OptionalString(object, "accNo", {});
+  item.SelUserMode = OptionalString(object, "selUserMode", item.SelUserMode);
+  item.SelectOper = OptionalString(object, "selectOper", item.SelectOper);
+  item.FileError = object.value(QLatin1String("fileError")).toBool(false);
+  item.FileProcessing = ReadProcessing(object.value(QLatin1String("fileProcessing")), fileName);
+  item.DocumentProcessing =
+      ReadProcessing(object.value(QLatin1String("documentProcessing")), fileName);
+  return item;
+}
+
+TSimPayUse ReadPayUse(const QJsonObject& object, const QString& fileName) {
+  TSimPayUse use;
+  use.No = RequiredString(object, "no", fileName);
+  use.Id = RequiredString(object, "id", fileName);
+  use.Name = RequiredString(object, "name", fileName);
+  use.ModeId = OptionalString(object, "modeId", {});
+  use.Locked = OptionalString(object, "locked", use.Locked);
+  return use;
+}
+
+TSimPayMode ReadPayMode(const QJsonObject& object, const QString& fileName) {
+  TSimPayMode mode;
+  mode.PyPerQot = OptionalString(object, "pyPerQot", {});
+  mode.IsBigFile = OptionalString(object, "isBigFile", mode.IsBigFile);
+  mode.SignDat = OptionalString(object, "signDat", {});
+  for (const auto& item : object.value(QLatin1String("items")).toArray()) {
+    mode.Items.append(ReadPayItem(item.toObject(), fileName));
+  }
+  for (const auto& use : object.value(QLatin1String("uses")).toArray()) {
+    mode.Uses.append(ReadPayUse(use.toObject(), fileName));
+  }
+  return mode;
 }
 
 TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
@@ -47,6 +114,9 @@ TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
   for (const auto& account : object.value(QLatin1String("accounts")).toArray()) {
     customer.Accounts.append(ReadAccount(account.toObject(), fileName));
   }
+  const QJsonObject agentPay = object.value(QLatin1String("agentPay")).toObject();
+  customer.PayModes[0] = ReadPayMode(agentPay.value(QLatin1String("pay")).toObject(), fileName);
+  customer.PayModes[1] = ReadPayMode(agentPay.value(QLatin1String("collect")).toObject(), fileName);
   return customer;
 }
 
@@ -99,6 +169,28 @@ const TSimOperator* TSimCustomer::FindOperator(const QString& id) const {
 const TSimAccount* TSimCustomer::FindAccount(const QString& accNo) const {
   for (const TSimAccount& account : Accounts) {
     if (account.AccNo == accNo) return &account;
+  }
+  return nullptr;
+}
+
+QList<const TSimOperator*> TSimCustomer::Reviewers() const {
+  QList<const TSimOperator*> reviewers;
+  for (const TSimOperator& op : Operators) {
+    if (op.OpenType == QLatin1String("1")) reviewers.append(&op);
+  }
+  return reviewers;
+}
+
+const TSimPayItem* TSimPayMode::FindItem(const QString& id) const {
+  for (const TSimPayItem& item : Items) {
+    if (item.Id == id) return &item;
+  }
+  return nullptr;
+}
+
+const TSimPayUse* TSimPayMode::FindUse(const TSimPayItem& item, const QString& id) const {
+  for (const TSimPayUse& use : Uses) {
+    if (use.Id == id && use.No.compare(item.No, Qt::CaseInsensitive) == 0) return &use;
   }
   return nullptr;
 }

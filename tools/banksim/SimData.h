@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <array>
 
 // What the simulated bank knows: its customers with their operators, and the
 // settings that a test may change while the simulator runs.
@@ -18,6 +19,56 @@ struct TSimOperator {
 struct TSimAccount {
   QString AccNo;
   QString AccName;
+  QString BankName;  // the branch that keeps the account
+};
+
+// How the bank answers an agent-pay file or document that it processes: at
+// once ("sync"), or after Polls polls answered "still processing" ("async"),
+// the last of them with secNum "1" ("timeout"; the poll after it is answered).
+struct TSimProcessing {
+  QString Mode = QStringLiteral("sync");
+  int TimeOutMs = 2000;
+  int Polls = 1;
+};
+
+// An agent-pay item (项目) of one pay mode.
+struct TSimPayItem {
+  QString No;                                 // ITEMNO, the key of its uses
+  QString Id;                                 // Entrst_Prj_ID, ITEMID
+  QString Name;                               // Entrst_Prj_Nm, ITEMNAME
+  QString Ectip = QStringLiteral("0");        // ITEMECTIP: the 661 upload path and code
+  QString FileSize;                           // FILESIZE; empty: not sent
+  int AmountField = 3;                        // 1-based field of a record line holding the amount
+  QString AccNo;                              // the company account; empty: none shown
+  QString SelUserMode = QStringLiteral("0");  // SEL_USER_MODE_CD; "18": a reviewer is chosen
+  QString SelectOper = QStringLiteral("0");   // SELECTOPER; "0": one reviewer, "1": all
+  bool FileError = false;                     // every file of the item is found in error
+  TSimProcessing FileProcessing;              // N17 uploads (N17141, N17144)
+  TSimProcessing DocumentProcessing;          // N17 confirmations (N17146, N17145)
+};
+
+// A use (用途) of an item: its No is the item's No.
+struct TSimPayUse {
+  QString No;
+  QString Id;
+  QString Name;
+  QString ModeId;
+  QString Locked = QStringLiteral("0");  // "1": the upload carries control totals
+};
+
+// The items and uses of one pay mode (批量代发 or 批量代扣) and, for the N17
+// interface, the upload parameters of the mode.
+struct TSimPayMode {
+  QString PyPerQot;
+  QString IsBigFile = QStringLiteral("0");
+  QString SignDat;
+  QList<TSimPayItem> Items;
+  QList<TSimPayUse> Uses;
+
+  const TSimPayItem* FindItem(const QString& id) const;
+  // The use of that id among the uses of the item (use No and item No compared
+  // ignoring case).
+  const TSimPayUse* FindUse(const TSimPayItem& item, const QString& id) const;
 };
 
 struct TSimCustomer {
@@ -27,9 +78,12 @@ struct TSimCustomer {
   int AgentType = 0;
   QList<TSimOperator> Operators;
   QList<TSimAccount> Accounts;
+  std::array<TSimPayMode, 2> PayModes;  // 0: 批量代发, 1: 批量代扣
 
   const TSimOperator* FindOperator(const QString& id) const;
   const TSimAccount* FindAccount(const QString& accNo) const;
+  // The operators who review documents (openType "1"), in data order.
+  QList<const TSimOperator*> Reviewers() const;
 };
 
 // A file served as an attachment at "/" + Path.

@@ -63,18 +63,11 @@ TLoggedRequest ToLogged(const httplib::Request& request) {
   return logged;
 }
 
-QByteArray HeaderOf(const TLoggedRequest& request, const QByteArray& name) {
-  for (const auto& [key, value] : request.Headers) {
-    if (key.compare(name, Qt::CaseInsensitive) == 0) return value;
-  }
-  return {};
-}
-
 // The fields of a request; nothing for a multipart body that cannot be read.
 // A field of the body wins over one of the query.
 std::optional<TFormFields> FormOf(const TLoggedRequest& request) {
   if (request.Method == "GET") return TFormFields(request.Query);
-  const QByteArray contentType = HeaderOf(request, "Content-Type");
+  const QByteArray contentType = request.Header("Content-Type");
   if (!IsMultipartForm(contentType)) return TFormFields(request.Body + '&' + request.Query);
   const auto parts = ParseMultipart(request.Body, MultipartBoundary(contentType));
   if (!parts) return std::nullopt;
@@ -186,7 +179,7 @@ TSimReply TSimServer::BankRequest(const TLoggedRequest& request) {
     return ErrorReply(QStringLiteral("EBLN9997"), QStringLiteral("上传数据格式错误"), encoding_);
   }
   const TFormFields& form = *parsed;
-  TTxContext tx{request, form, data_, sessions_, encoding_};
+  TTxContext tx{request, form, data_, sessions_, payDocuments_, encoding_};
   const TTransaction* transaction = FindTransaction(form.Bytes("TXCODE"));
   if (!transaction) return tx.Error(QStringLiteral("EBLN9999"), QStringLiteral("交易码不支持"));
   if (!transaction->Paths.contains(request.Path)) {

@@ -7,6 +7,7 @@
 #include <mutex>
 
 #include "Faults.h"
+#include "PayDocuments.h"
 #include "Reply.h"
 #include "RequestLog.h"
 #include "Sessions.h"
@@ -34,6 +35,8 @@ class TSimServer {
   // The control interface (SimControl.cpp).
   TSimReply Control(const TLoggedRequest& request);
   TSimReply Configure(const TFormFields& settings);
+  // The confirmed agent-pay documents as JSON.
+  TSimReply PayDocuments();
 
   httplib::Server server_;
   const bool verbose_;
@@ -44,5 +47,6 @@ class TSimServer {
   std::mutex mutex_;  // guards what follows
   TSimData data_;
   TSessions sessions_;
+  TPayDocuments payDocuments_;
   TReplyEncoding encoding_ = TReplyEncoding::Gbk;
 };

@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "FormFields.h"
+#include "PayDocuments.h"
 #include "Reply.h"
 #include "RequestLog.h"
 #include "Sessions.h"
@@ -20,6 +21,7 @@ struct TTxContext {
   const TFormFields& Form;
   TSimData& Data;
   TSessions& Sessions;
+  TPayDocuments& PayDocuments;
   TReplyEncoding Encoding;
   // The caller's session; set for every code that needs one.
   const TSimSession* Session = nullptr;

@@ -2,7 +2,6 @@
 
 #include <QLocale>
 #include <cmath>
-#include <optional>
 
 #include "platform/codec/Gbk.h"
 
@@ -26,14 +25,6 @@ bool Missing(const QString& field) {
   return field.trimmed().isEmpty();
 }
 
-// The amount in 1/10000 yuan, or nothing when the text is not a number.
-std::optional<qint64> ReadAmount(const QString& text) {
-  bool ok = false;
-  const double yuan = QLocale::c().toDouble(text.trimmed(), &ok);
-  if (!ok || !std::isfinite(yuan) || std::fabs(yuan) > 1e14) return std::nullopt;
-  return std::llround(yuan * 10000);
-}
-
 QString Reason(const QStringList& fields, const TSimCustomer& customer, qint64& amount) {
   if (fields.size() < kFieldCount) return QStringLiteral("数据格式错误");
   if (!customer.FindAccount(fields[PayAccNo])) return QStringLiteral("付款账号不属于本客户");
@@ -50,6 +41,13 @@ QString Reason(const QStringList& fields, const TSimCustomer& customer, qint64& 
 }
 
 }  // namespace
+
+std::optional<qint64> ReadAmount(const QString& text) {
+  bool ok = false;
+  const double yuan = QLocale::c().toDouble(text.trimmed(), &ok);
+  if (!ok || !std::isfinite(yuan) || std::fabs(yuan) > 1e14) return std::nullopt;
+  return std::llround(yuan * 10000);
+}
 
 QString TCheckedLine::ErrItem() const {
   return QStringList{SeqNo, PayAccNo, PayAccName, RcvAccNo, RcvAccName, Reason}.join(
