@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/ServerPaths.h"
 #include "core/SessionUser.h"
 
@@ -16,6 +18,10 @@ class TSessionControl {
   // Runs the logon (dialog and session start); true when a session exists after.
   virtual bool LogOn(QWidget* parent) = 0;
   virtual void LogOff() = 0;
+  // Runs the hook after every logoff: screens forget what they fetched for the
+  // session. A hook of a screen that can go before the session checks that
+  // the screen is still there.
+  virtual void AddLogoffHook(std::function<void()> hook) = 0;
 
   virtual TUSER& User() = 0;
   virtual const TServerConfig& Server() const = 0;

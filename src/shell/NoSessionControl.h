@@ -12,6 +12,7 @@ class TNoSessionControl : public TSessionControl {
   bool IsLoggedOn() const override { return false; }
   bool LogOn(QWidget* parent) override;
   void LogOff() override {}
+  void AddLogoffHook(std::function<void()> /*hook*/) override {}
   TUSER& User() override { return user_; }
   const TServerConfig& Server() const override { return server_; }
 

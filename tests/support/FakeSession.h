@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <functional>
+#include <vector>
 
 #include "core/SessionControl.h"
 #include "platform/errors/ClerkError.h"
@@ -19,7 +21,9 @@ class TFakeSession : public TSessionControl {
   void LogOff() override {
     ++LogOffCalls;
     LoggedOn = false;
+    for (const std::function<void()>& hook : hooks_) hook();
   }
+  void AddLogoffHook(std::function<void()> hook) override { hooks_.push_back(std::move(hook)); }
   TUSER& User() override { return Record; }
   const TServerConfig& Server() const override { return Settings; }
 
@@ -30,4 +34,7 @@ class TFakeSession : public TSessionControl {
   int LogOffCalls = 0;
   TUSER Record;
   TServerConfig Settings;
+
+ private:
+  std::vector<std::function<void()>> hooks_;
 };

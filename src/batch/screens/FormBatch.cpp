@@ -30,6 +30,7 @@
 #include "session/transport/ResponseError.h"
 #include "widgets/base/CommandGuard.h"
 #include "widgets/base/SecretField.h"
+#include "widgets/base/WindowsDisabled.h"
 #include "widgets/grid/GridLayout.h"
 #include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
@@ -59,23 +60,6 @@ QString DocumentCell(const TPayMoneyInfo& doc, int col) {
       return {};
   }
 }
-
-// Keeps the main window and the screen disabled for its lifetime.
-class TWindowsDisabled {
- public:
-  explicit TWindowsDisabled(QWidget& screen) : screen_(screen), main_(screen.window()) {
-    screen_.setEnabled(false);
-    if (main_ != &screen_) main_->setEnabled(false);
-  }
-  ~TWindowsDisabled() {
-    if (main_ != &screen_) main_->setEnabled(true);
-    screen_.setEnabled(true);
-  }
-
- private:
-  QWidget& screen_;
-  QWidget* main_;
-};
 
 }  // namespace
 

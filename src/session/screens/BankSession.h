@@ -22,8 +22,7 @@ class TBankSession : public TSessionControl {
   TUSER& User() override { return user_; }
   const TServerConfig& Server() const override { return config_; }
 
-  // Runs at every logoff, for screens that hold data of the session.
-  void AddLogoffHook(std::function<void()> hook);
+  void AddLogoffHook(std::function<void()> hook) override;
 
  private:
   void StartSession();
