@@ -27,8 +27,8 @@ void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
   const TBatchContext batch{registers, supply.Session};
 
   const QString paramDir = QDir(supply.Data.Paths().AppDir()).filePath(QStringLiteral("param"));
-  const TPayFileContext payFile{supply.Screen, supply.Data.Paths().DfdkDir(), paramDir,
-                                supply.StartSpreadsheet};
+  const TPayFileContext payFile{supply.Screen, supply.Session, supply.Data.Paths().DfdkDir(),
+                                paramDir, supply.StartSpreadsheet};
 
   Register<TFormBatch>(screens, 0, QStringLiteral("批量制单"), batch);
   Register<TfmPayFile>(screens, 1, QStringLiteral("浏览转化外部文件"), payFile);

@@ -12,6 +12,7 @@
 #include "agentpay/screens/FormTemplate.h"
 #include "agentpay/screens/PayGrid.h"
 #include "agentpay/screens/PayRowsModel.h"
+#include "agentpay/screens/PaySubmitPanel.h"
 #include "platform/errors/ClerkError.h"
 #include "platform/prompts/Prompts.h"
 #include "registers/screens/FormSelectUBank.h"
@@ -103,16 +104,15 @@ void TfmPayFile::CreateControls() {
   totalsRow->addWidget(lblCount_);
   totalsRow->addStretch();
 
-  auto* pnlSubmit = new QWidget(this);
-  pnlSubmit->setObjectName(QStringLiteral("pnlSubmit"));
-  submitArea_ = new QVBoxLayout(pnlSubmit);
-  submitArea_->setContentsMargins(0, 0, 0, 0);
+  pnlSubmit_ = new TPaySubmitPanel(Prompts(), context_.Session, this);
+  // The upload is offered once its confirmation can follow it.
+  pnlSubmit_->SubmitButton()->setEnabled(false);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(commands);
   layout->addWidget(sgtemp_, 1);
   layout->addWidget(totals);
-  layout->addWidget(pnlSubmit);
+  layout->addWidget(pnlSubmit_);
 }
 
 void TfmPayFile::ShowRecords() {

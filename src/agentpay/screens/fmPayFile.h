@@ -10,8 +10,8 @@
 
 class QLabel;
 class QPushButton;
-class QVBoxLayout;
 class TPayGrid;
+class TPaySubmitPanel;
 class TPayRowsModel;
 
 // "浏览转化外部文件": a company's salary or collection list turned into the
@@ -30,8 +30,7 @@ class TfmPayFile : public TFormOriginal, public TTemplateUsers {
   // an agent-pay text file and a submission; "保存" clears it.
   bool IsExported() const { return exported_; }
   void SetExported(bool exported) { exported_ = exported; }
-  // Where the submission panel goes.
-  QVBoxLayout* SubmitArea() const { return submitArea_; }
+  TPaySubmitPanel& SubmitPanel() const { return *pnlSubmit_; }
 
   // The grid shows the records again; totals and commands follow.
   void ShowRecords();
@@ -93,7 +92,7 @@ class TfmPayFile : public TFormOriginal, public TTemplateUsers {
   TPayGrid* sgtemp_ = nullptr;
   QLabel* lblSum_ = nullptr;
   QLabel* lblCount_ = nullptr;
-  QVBoxLayout* submitArea_ = nullptr;
+  TPaySubmitPanel* pnlSubmit_ = nullptr;
   QPushButton* btnNew_ = nullptr;
   QPushButton* btnModify_ = nullptr;
   QPushButton* btnDelete_ = nullptr;

@@ -16,6 +16,7 @@
 #include "platform/prompts/ScriptedPrompts.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "support/Children.h"
+#include "support/FakeSession.h"
 
 namespace {
 
@@ -61,7 +62,8 @@ class PayFileTest : public testing::Test {
   QTemporaryDir dir;
   TScriptedPrompts prompts;
   TPayTemplate salary;
-  TfmPayFile screen{TPayFileContext{TScreenServices{prompts, {}}, dir.path(), dir.path()}};
+  TFakeSession session;
+  TfmPayFile screen{TPayFileContext{TScreenServices{prompts, {}}, session, dir.path(), dir.path()}};
 };
 
 TEST_F(PayFileTest, recordsAreTypedCheckedAndSavedIntoRecordLines) {
