@@ -43,13 +43,7 @@ TSecretBytes N17UploadBody(const QStringList& fileLines, const TPaySubmission& s
       .Add("ISBIGFILE", lists.IsBigFile)
       .Add("SIGNDAT", lists.SignDat)
       .Add("CCY_ID", lists.CcyId)
-      .Add("TXCODE", QStringLiteral("N17141"))
-      .Add("CUSTOMERID", user.CustId)
-      .Add("USERID", user.UserId)
-      .Add("SKEY", user.SKey)
-      .Add("STY_MAP", QStringLiteral("8"))
-      .Add("resType", QStringLiteral("HTM"))
-      .Add("PT_LANGUAGE", QStringLiteral("CN"))
+      .AddSession(QStringLiteral("N17141"), user)
       .Finish();
 }
 
@@ -71,13 +65,7 @@ TSecretBytes Upload661Body(const QStringList& fileLines, const TPaySubmission& s
       .Add("USEOF_CODE", use.UseId)
       .Add("TEMPLATE_CODE", use.ModeId)
       .Add("IS_ENCRYPT", use.Locked)
-      .Add("TXCODE", txCode)
-      .Add("CUSTOMERID", user.CustId)
-      .Add("USERID", user.UserId)
-      .Add("SKEY", user.SKey)
-      .Add("STY_MAP", QStringLiteral("8"))
-      .Add("resType", QStringLiteral("HTM"))
-      .Add("PT_LANGUAGE", QStringLiteral("CN"))
+      .AddSession(txCode, user)
       .Finish();
 }
 

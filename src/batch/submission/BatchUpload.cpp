@@ -53,13 +53,7 @@ TSecretBytes UploadBody(const TBatch& batch, const TSecretBytes& password, const
   return TMultipartBody(kBoundary)
       .AddFile("SEND_FILE", QStringLiteral("C:\\tmp.txt"), lines)
       .AddSecret("PASSWORD", password)
-      .Add("TXCODE", txCode)
-      .Add("CUSTOMERID", user.CustId)
-      .Add("USERID", user.UserId)
-      .Add("SKEY", user.SKey)
-      .Add("STY_MAP", QStringLiteral("8"))
-      .Add("resType", QStringLiteral("HTM"))
-      .Add("PT_LANGUAGE", QStringLiteral("CN"))
+      .AddSession(txCode, user)
       .Finish();
 }
 

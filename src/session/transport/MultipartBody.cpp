@@ -1,5 +1,6 @@
 #include "session/transport/MultipartBody.h"
 
+#include "core/SessionUser.h"
 #include "platform/codec/Gbk.h"
 
 TMultipartBody::TMultipartBody(QString boundary) : boundary_(std::move(boundary)) {}
@@ -45,6 +46,16 @@ TMultipartBody& TMultipartBody::AddSecret(const char* name, const TSecretBytes& 
   AppendLine(u"");
   body_.Append(gbkValue.View()).Append(QByteArrayView("\r\n"));
   return *this;
+}
+
+TMultipartBody& TMultipartBody::AddSession(const QString& txCode, const TUSER& user) {
+  return Add("TXCODE", txCode)
+      .Add("CUSTOMERID", user.CustId)
+      .Add("USERID", user.UserId)
+      .Add("SKEY", user.SKey)
+      .Add("STY_MAP", QStringLiteral("8"))
+      .Add("resType", QStringLiteral("HTM"))
+      .Add("PT_LANGUAGE", QStringLiteral("CN"));
 }
 
 TSecretBytes TMultipartBody::Finish() {

@@ -5,6 +5,8 @@
 
 #include "platform/secrets/SecretBytes.h"
 
+struct TUSER;
+
 // The multipart form body of the bank's file uploads. Every line is ended by
 // CR LF and every part is the delimiter line, the disposition line, an empty
 // line and the value line; values go in GBK (or UTF-8 where asked) with
@@ -23,6 +25,9 @@ class TMultipartBody {
   TMultipartBody& AddUtf8(const char* name, const QString& value);
   // A value given as its GBK bytes (a password).
   TMultipartBody& AddSecret(const char* name, const TSecretBytes& gbkValue);
+  // The parts every upload ends with: TXCODE, CUSTOMERID, USERID, SKEY,
+  // STY_MAP "8", resType "HTM", PT_LANGUAGE "CN".
+  TMultipartBody& AddSession(const QString& txCode, const TUSER& user);
   // Closes the body with the last delimiter and hands it over.
   TSecretBytes Finish();
 

@@ -51,9 +51,10 @@ class PayFileTest : public testing::Test {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
   }
-  // The next row-range dialog is confirmed as it opens.
-  void ConfirmRange() {
-    prompts.AnswerModal([](QDialog& dialog) {
+  // The next row-range dialog gets the field's text and is confirmed.
+  void ConfirmRange(const char* field, const char* text) {
+    prompts.AnswerModal([field, text](QDialog& dialog) {
+      Child<QLineEdit>(dialog, field).setText(QString::fromUtf8(text));
       Child<QPushButton>(dialog, "btnOk").click();
       return dialog.result();
     });
@@ -138,11 +139,7 @@ TEST_F(PayFileTest, importsAppendOrReplaceAndExportsWriteTheFileAndItsCopy) {
   WriteFileAtomically(text, "a,1,1000,x,\r\nb,2,0.5,y,\r\n");
   for (int round = 0; round < 2; ++round) {
     prompts.AnswerFile(text);
-    prompts.AnswerModal([](QDialog& dialog) {
-      Child<QLineEdit>(dialog, "edtSeparator").setText(",");
-      Child<QPushButton>(dialog, "btnOk").click();
-      return dialog.result();
-    });
+    ConfirmRange("edtSeparator", ",");
     Click("btnImportExcel");
   }
   EXPECT_EQ(screen.Records().Lines().size(), 4);
@@ -188,11 +185,7 @@ TEST_F(PayFileTest, aWorkbookIsImportedFromTheTemplatesSheetAndRefusedWhole) {
   WriteWorkbookFile(book, path);
 
   prompts.AnswerFile(path);
-  prompts.AnswerModal([](QDialog& dialog) {
-    Child<QLineEdit>(dialog, "edtEnd").setText("3");
-    Child<QPushButton>(dialog, "btnOk").click();
-    return dialog.result();
-  });
+  ConfirmRange("edtEnd", "3");
   Click("btnImportExcel");
   EXPECT_EQ(screen.Records().Lines(),
             QStringList({"张三|6222001|100.5|工资", "王五|6222003|8|奖金"}));
@@ -200,11 +193,7 @@ TEST_F(PayFileTest, aWorkbookIsImportedFromTheTemplatesSheetAndRefusedWhole) {
   sheet.SetCell(2, 2, "x");
   WriteWorkbookFile(book, path);
   prompts.AnswerFile(path);
-  prompts.AnswerModal([](QDialog& dialog) {
-    Child<QLineEdit>(dialog, "edtEnd").setText("3");
-    Child<QPushButton>(dialog, "btnOk").click();
-    return dialog.result();
-  });
+  ConfirmRange("edtEnd", "3");
   Click("btnImportExcel");
   EXPECT_EQ(prompts.LastMessage().Text, "第3记录的金额列数据有误！");
   EXPECT_EQ(screen.Records().Lines().size(), 2);
