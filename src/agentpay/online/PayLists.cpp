@@ -1,5 +1,6 @@
 #include "agentpay/online/PayLists.h"
 
+#include "agentpay/online/PayExchange.h"
 #include "core/ServerPaths.h"
 #include "core/SessionUser.h"
 #include "session/transport/GetData.h"
@@ -27,7 +28,7 @@ QList<TPayUse> TPayModeLists::UsesOf(const TPayItem& item) const {
   return uses;
 }
 
-QString ListsPath(const TUSER& user) {
+QString PayMainPlatPath(const TUSER& user) {
   return UsesN17(user) ? MainPlatV6Path() : MainPlatV5Path();
 }
 
@@ -85,23 +86,22 @@ TPayModeLists Read661Lists(const pugi::xml_node& root) {
 }
 
 void TakeSessionFields(const pugi::xml_node& root, TUSER& user) {
-  user.CustId = RequiredText(root, "CUST_ID");
-  user.UserId = RequiredText(root, "USERID");
-  user.SKey = RequiredText(root, "SKEY");
-  user.TxCode = RequiredText(root, "TX_CODE");
+  // All four read before any is taken, so that a reply lacking one leaves the
+  // session as it was.
+  QString custId = RequiredText(root, "CUST_ID");
+  QString userId = RequiredText(root, "USERID");
+  QString sKey = RequiredText(root, "SKEY");
+  QString txCode = RequiredText(root, "TX_CODE");
+  user.CustId = std::move(custId);
+  user.UserId = std::move(userId);
+  user.SKey = std::move(sKey);
+  user.TxCode = std::move(txCode);
 }
 
 TPayListsOfBothModes FetchPayLists(TUSER& user, const TServerConfig& server) {
   TPayListsOfBothModes fetched;
   for (const TPayMode mode : {TPayMode::Pay, TPayMode::Collect}) {
-    RSend2Srv srv;
-    srv.Url = server.ServerBaseUrl + ListsPath(user);
-    srv.Headers = FormContentTypeHeader();
-    srv.PostData = ListsBody(user, mode);
-    TGetData::Send(srv);
-    pugi::xml_document doc;
-    LoadReply(doc, srv.Response);
-    TGetData::CheckReply(doc);
+    const pugi::xml_document doc = PostPayForm(user, server, ListsBody(user, mode));
     const pugi::xml_node root = ReplyRoot(doc);
     TPayModeLists& lists = mode == TPayMode::Pay ? fetched.Pay : fetched.Collect;
     if (UsesN17(user)) {

@@ -31,9 +31,9 @@ struct TPayModeLists {
   QList<TPayUse> UsesOf(const TPayItem& item) const;
 };
 
-// Where the lists are asked for: "/NNVX/NECV6B2BMainPlat" (N17) or
+// Where the lists, the polls and the confirmations go: "/NNVX/NECV6B2BMainPlat" (N17) or
 // "/NNVX/NECV5B2BMainPlat" (661).
-QString ListsPath(const TUSER& user);
+QString PayMainPlatPath(const TUSER& user);
 // N17101 with TRAN_TYPE, or 661201 with TXFLAG, for the mode.
 QByteArray ListsBody(const TUSER& user, TPayMode mode);
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/prompts/Prompts.h"
+#include "widgets/base/CommandGuard.h"
 #include "widgets/base/OkCancelRow.h"
 #include "widgets/base/ReadOnlyField.h"
 #include "widgets/base/SecretField.h"
@@ -135,16 +136,22 @@ void TfmDfdkqr::btnOkClick() {
   }
   // One click sends one confirmation, however fast the second one comes.
   btnOk_->setEnabled(false);
-  bool taken = false;
+  std::optional<QString> success;
   try {
-    taken =
+    success =
         confirm_(secret_field::Gbk(edtPassword_), asksReviewer ? &reviewers_[reviewer] : nullptr);
   } catch (...) {
     secret_field::Wipe(edtPassword_);
-    btnOk_->setEnabled(true);
-    throw;
+    ShowCurrentException(Prompts());
+    reject();
+    return;
   }
   secret_field::Wipe(edtPassword_);
-  btnOk_->setEnabled(true);
-  if (taken) accept();
+  if (!success) {
+    reject();
+    return;
+  }
+  hide();
+  Prompts().Info(TPrompts::kNoticeCaption, *success);
+  accept();
 }

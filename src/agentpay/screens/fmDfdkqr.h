@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <functional>
+#include <optional>
 
 #include "agentpay/online/Pay661Outcome.h"
 #include "agentpay/online/PayOutcome.h"
@@ -19,9 +20,11 @@ class TfmDfdkqr : public TClientDialog {
   Q_OBJECT
  public:
   // Sends the confirmation with the password (GBK) and the chosen reviewer
-  // (null when none is asked for); true when the dialog is done (the bank took
-  // the confirmation, or its answer ends the submission).
-  using TConfirm = std::function<bool(const TSecretBytes& password, const TPayReviewer* reviewer)>;
+  // (null when none is asked for). Returns the success message when the bank
+  // made the document, nothing when the submission ended otherwise (what
+  // ended it has been shown); either way the dialog closes.
+  using TConfirm = std::function<std::optional<QString>(const TSecretBytes& password,
+                                                        const TPayReviewer* reviewer)>;
 
   TfmDfdkqr(TPrompts& prompts, TConfirm confirm, QWidget* parent = nullptr);
   ~TfmDfdkqr() override;
@@ -32,8 +35,9 @@ class TfmDfdkqr : public TClientDialog {
   void Show661(const TPay661Upload& upload, bool collect);
 
   // "确定": the reviewer, then the password (6 to 12 characters) checked,
-  // then the confirmation sent once; the password is wiped after every
-  // attempt that reached the bank.
+  // then the confirmation sent once; the password is wiped after the attempt.
+  // A failed exchange is shown and closes the dialog: the upload waits at the
+  // bank unconfirmed.
   void btnOkClick();
 
  private:

@@ -9,14 +9,19 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "agentpay/online/PayExchange.h"
+#include "agentpay/online/PayUpload.h"
 #include "agentpay/screens/FormTemplate.h"
 #include "agentpay/screens/PayGrid.h"
 #include "agentpay/screens/PayRowsModel.h"
+#include "agentpay/screens/PaySubmit.h"
 #include "agentpay/screens/PaySubmitPanel.h"
 #include "platform/errors/ClerkError.h"
 #include "platform/prompts/Prompts.h"
 #include "registers/screens/FormSelectUBank.h"
+#include "session/transport/GetData.h"
 #include "widgets/base/CommandGuard.h"
+#include "widgets/base/WindowsDisabled.h"
 
 TfmPayFile::TfmPayFile(const TPayFileContext& context, QWidget* parent)
     : TFormOriginal(context.Screen, parent),
@@ -105,8 +110,7 @@ void TfmPayFile::CreateControls() {
   totalsRow->addStretch();
 
   pnlSubmit_ = new TPaySubmitPanel(Prompts(), context_.Session, this);
-  // The upload is offered once its confirmation can follow it.
-  pnlSubmit_->SubmitButton()->setEnabled(false);
+  ConnectClick(pnlSubmit_->SubmitButton(), Prompts(), [this] { btnSubmitClick(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(commands);
@@ -214,6 +218,34 @@ void TfmPayFile::btnFindClick() {
 
 void TfmPayFile::btnFindNextClick() {
   sgtemp_->FindNext();
+}
+
+void TfmPayFile::btnSubmitClick() {
+  TWindowsDisabled disabled(*this);
+  const QStringList lines = UploadFileLines(records_.Lines(), records_.Template().Separator(),
+                                            records_.Template().IfAddEndSign);
+  if (!records_.HasTemplate() || !HoldsRecords()) {
+    Prompts().Info(TPrompts::kSystemCaption, QStringLiteral("当前没有数据可以提交！"));
+    return;
+  }
+  // The upload carries the committed lines; the grid's edits are not among them.
+  if (editing_) {
+    Prompts().Warning(TPrompts::kSystemCaption,
+                      QStringLiteral("请先保存正在编辑的代发代扣记录，再提交代发代扣。"));
+    return;
+  }
+  if (lines.isEmpty()) {
+    Prompts().Info(TPrompts::kSystemCaption, QStringLiteral("当前没有数据可以提交！"));
+    return;
+  }
+  const std::optional<TPaySubmission> choice = pnlSubmit_->CheckedChoice();
+  if (!choice) return;
+  TSessionControl& session = context_.Session;
+  const pugi::xml_document reply =
+      UploadPayFile(session.User(), session.Server(), lines, *choice, pnlSubmit_->ModeLists());
+  // The bank has the file now; closing the screen no longer asks for an export.
+  exported_ = true;
+  AnswerPayUpload(Prompts(), session, *this, ReplyRoot(reply), *choice);
 }
 
 void TfmPayFile::PickInterbankNumber(int row, int column) {

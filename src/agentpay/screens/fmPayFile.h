@@ -49,6 +49,9 @@ class TfmPayFile : public TFormOriginal, public TTemplateUsers {
   bool btnExportClick();
   void btnFindClick();
   void btnFindNextClick();
+  // "提交代发代扣": the committed record lines uploaded with the panel's
+  // choice, and the bank's answer led on to the confirmation.
+  void btnSubmitClick();
 
   // The program ends: records that would be lost are offered for export as
   // when the screen closes; throws when the clerk wanted them exported and

@@ -2,6 +2,7 @@
 
 #include "agentpay/online/Pay661Outcome.h"
 #include "agentpay/online/PayOutcome.h"
+#include "agentpay/online/PayPoll.h"
 #include "core/SessionUser.h"
 #include "platform/codec/Gbk.h"
 #include "session/transport/GetData.h"
@@ -94,6 +95,19 @@ TEST(Pay661Outcome, theConfirmationSendsTheShownValuesAndTheReviewers) {
   EXPECT_EQ(Success661Text(ReplyRoot(doc)),
             "制单成功！请尽快复核！\r\n凭证号：C9\r\n请等待下一级复核员复核：\r\n  甲\r\n  乙\r\n");
   EXPECT_EQ(N17SuccessText("1", "DF1"), "尊敬的客户:\r\n您的批量代扣制单操作成功！\r\n凭证号：DF1");
+}
+
+TEST(PayPoll, theBanksWaitIsHeldToOneToSixtySeconds) {
+  for (const auto& [timeOut, ms] :
+       std::initializer_list<std::pair<const char*, int>>{{"", 1000},
+                                                          {"soon", 1000},
+                                                          {"0", 1000},
+                                                          {"-5", 1000},
+                                                          {"1500", 1500},
+                                                          {" 3000 ", 3000},
+                                                          {"60001", 60000},
+                                                          {"99999999999999", 60000}})
+    EXPECT_EQ(PollWaitMs(timeOut), ms) << timeOut;
 }
 
 }  // namespace

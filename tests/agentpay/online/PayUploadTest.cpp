@@ -27,8 +27,8 @@ TEST(PayLists, bodiesOfBothGenerationsAndTheListsTheyBringBack) {
   EXPECT_EQ(ListsBody(User(-1), TPayMode::Collect),
             "CUSTOMERID=3100012345&USERID=001&TXCODE=661201&SKEY=K%261&TXFLAG=1&STY_MAP=8"
             "&resType=HTM");
-  EXPECT_EQ(ListsPath(User(1)), "/NNVX/NECV6B2BMainPlat");
-  EXPECT_EQ(ListsPath(User(0)), "/NNVX/NECV5B2BMainPlat");
+  EXPECT_EQ(PayMainPlatPath(User(1)), "/NNVX/NECV6B2BMainPlat");
+  EXPECT_EQ(PayMainPlatPath(User(0)), "/NNVX/NECV5B2BMainPlat");
 
   pugi::xml_document doc;
   LoadReply(doc,

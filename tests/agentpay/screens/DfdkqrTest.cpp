@@ -18,7 +18,7 @@ TEST(Dfdkqr, thePasswordAndTheReviewerAreCheckedAndOneClickSendsOnce) {
   TfmDfdkqr dialog(prompts, [&](const TSecretBytes& password, const TPayReviewer* reviewer) {
     EXPECT_FALSE(Child<QPushButton>(*shown, "btnOk").isEnabled());
     sent << password.View().toByteArray() + "/" + (reviewer ? reviewer->Id : "-");
-    return sent.size() > 1;
+    return sent.size() > 1 ? std::optional<QString>("制单成功") : std::nullopt;
   });
   shown = &dialog;
   EXPECT_EQ(dialog.windowTitle(), "代发代扣确认");
@@ -45,11 +45,14 @@ TEST(Dfdkqr, thePasswordAndTheReviewerAreCheckedAndOneClickSendsOnce) {
   password.setText("123456");
   dialog.btnOkClick();
   EXPECT_TRUE(password.text().isEmpty());
+  EXPECT_EQ(dialog.result(), QDialog::Rejected);
   Child<QComboBox>(dialog, "cmbReviewer").setCurrentIndex(1);
   password.setText("123456789012");
   dialog.btnOkClick();
   EXPECT_EQ(sent, QStringList({"123456/201", "123456789012/202"}));
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
+  EXPECT_EQ(prompts.LastMessage().Caption, "提示");
+  EXPECT_EQ(prompts.LastMessage().Text, "制单成功");
 
   TPay661Upload old;
   old.PayTime = "20261210093005";
