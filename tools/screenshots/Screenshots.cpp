@@ -1,6 +1,7 @@
 #include "screenshots/Screenshots.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QLineEdit>
@@ -9,6 +10,7 @@
 #include <cstdio>
 
 #include "agentpay/screens/FormTemplate.h"
+#include "agentpay/screens/PaySubmitPanel.h"
 #include "agentpay/screens/fmPayFile.h"
 #include "batch/screens/FormBatch.h"
 #include "batch/screens/fmSelectPayee.h"
@@ -63,6 +65,8 @@ class TShooter {
     if (!options_.BatchFile.isEmpty()) ok = ShootBatch() && ok;
     if (!options_.TemplateFile.isEmpty()) ok = ShootTemplateEditor() && ok;
     if (!options_.PayFile.isEmpty()) ok = ShootPayFile() && ok;
+    if (!options_.PayConfirmFile.isEmpty() || !options_.PayWaitFile.isEmpty())
+      ok = options_.LogsOn() && ShootPaySubmission() && ok;
     if (!options_.BatchFailuresFile.isEmpty()) ok = options_.LogsOn() && ShootBatchFailures() && ok;
     return ok;
   }
@@ -257,11 +261,15 @@ class TShooter {
     return ShootDialog(editor, options_.TemplateFile);
   }
 
-  // The demo salary workbook imported through the active template, its data
-  // rows chosen in the row-range dialog.
-  bool ShootPayFile() {
+  TfmPayFile* ShowPayScreen() {
     main_.ShowScreen(1);
-    auto* screen = qobject_cast<TfmPayFile*>(main_.ScreenInstance(1));
+    return qobject_cast<TfmPayFile*>(main_.ScreenInstance(1));
+  }
+
+  // The demo salary workbook imported through the active template, its data
+  // rows chosen in the row-range dialog; logged on, 批量代发 chosen.
+  bool ShootPayFile() {
+    TfmPayFile* screen = ShowPayScreen();
     if (!screen) return false;
     prompts_.AnswerFile(DemoPayFile("代发工资表.xlsx"));
     prompts_.AnswerModal([](QDialog& dialog) {
@@ -274,7 +282,50 @@ class TShooter {
       std::fprintf(stderr, "the demo salary workbook was not imported\n");
       return false;
     }
+    if (options_.LogsOn()) screen->SubmitPanel().rgIsPayModeClick(0);
     return Save(main_, options_.PayFile);
+  }
+
+  // The imported lines submitted as 工资代发 and confirmed, then as 奖金代发,
+  // whose file the bank processes while the client waits (closed unconfirmed).
+  bool ShootPaySubmission() {
+    TfmPayFile* screen = ShowPayScreen();
+    if (!screen || screen->Records().Lines().isEmpty()) return false;
+    TPaySubmitPanel& panel = screen->SubmitPanel();
+    auto* items = panel.findChild<QComboBox*>(QStringLiteral("cmbItem"));
+    bool ok = true;
+    if (!options_.PayConfirmFile.isEmpty()) {
+      panel.rgIsPayModeClick(0);
+      prompts_.AnswerModal([this, &ok](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>(QStringLiteral("edtPassword"))
+            ->setText(qEnvironmentVariable("B2B_DEMO_TXPASSWORD"));
+        dialog.show();
+        ok = Save(dialog, options_.PayConfirmFile) && ok;
+        dialog.findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
+        return dialog.result();
+      });
+      panel.SubmitButton()->click();
+      if (!prompts_.LastMessage().Text.contains(QStringLiteral("凭证号："))) {
+        std::fprintf(stderr, "%s\nthe demo salary upload was not confirmed\n",
+                     qPrintable(prompts_.LastMessage().Text));
+        ok = false;
+      }
+    }
+    if (!options_.PayWaitFile.isEmpty()) {
+      panel.rgIsPayModeClick(0);
+      items->setCurrentIndex(items->findText(QStringLiteral("奖金代发")));
+      panel.cmbItemChange();
+      bool shown = false;
+      prompts_.AnswerModal([this, &ok, &shown](QDialog& dialog) {
+        dialog.show();
+        shown = true;
+        ok = Save(dialog, options_.PayWaitFile) && ok;
+        return int(QDialog::Rejected);
+      });
+      panel.SubmitButton()->click();
+      ok = shown && ok;
+    }
+    return ok;
   }
 
   TClientProgram& program_;
@@ -301,6 +352,8 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.SelectPayeeFile = ValueAfter(arguments, "--screenshot-select-payee");
   options.TemplateFile = ValueAfter(arguments, "--screenshot-template");
   options.PayFile = ValueAfter(arguments, "--screenshot-payfile");
+  options.PayConfirmFile = ValueAfter(arguments, "--screenshot-pay-confirm");
+  options.PayWaitFile = ValueAfter(arguments, "--screenshot-pay-wait");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;

@@ -21,7 +21,13 @@ class TScriptedPrompts;
 //                                   password comes from B2B_DEMO_TXPASSWORD)
 //   --screenshot-template FILE      the template editor on the demo salary template
 //   --screenshot-payfile FILE       the main window showing the agent-pay screen
-//                                   with the demo salary workbook imported
+//                                   with the demo salary workbook imported (and,
+//                                   with --logon, 批量代发 chosen)
+//   --screenshot-pay-confirm FILE   the confirmation of the demo salary upload
+//                                   (needs --logon; the transaction password comes
+//                                   from B2B_DEMO_TXPASSWORD), then confirmed
+//   --screenshot-pay-wait FILE      the waiting dialog of an upload the bank
+//                                   processes later (needs --logon), then closed
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default, so nothing waits for a clerk.
@@ -40,6 +46,8 @@ struct TScreenshotOptions {
   QString SelectPayeeFile;
   QString TemplateFile;
   QString PayFile;
+  QString PayConfirmFile;
+  QString PayWaitFile;
   QString CustId;
   QString OperId;
 
@@ -49,7 +57,7 @@ struct TScreenshotOptions {
            !PayeeRegisterFile.isEmpty() || !OwnBankPayeeFile.isEmpty() ||
            !OtherBankPayeeFile.isEmpty() || !BatchFile.isEmpty() || !BatchFailuresFile.isEmpty() ||
            !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty() || !TemplateFile.isEmpty() ||
-           !PayFile.isEmpty();
+           !PayFile.isEmpty() || !PayConfirmFile.isEmpty() || !PayWaitFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };

@@ -15,8 +15,7 @@ struct TUSER;
 
 // A form to the interface's main platform path: the lists, the polls and the
 // confirmations.
-pugi::xml_document PostPayForm(const TUSER& user, const TServerConfig& server,
-                               QByteArrayView body);
+pugi::xml_document PostPayForm(const TUSER& user, const TServerConfig& server, QByteArrayView body);
 
 // The file lines with the clerk's choice, on the path and under the code of the
 // interface and the item.

@@ -53,7 +53,8 @@ void AnswerN17Upload(TPrompts& prompts, TSessionControl& session, QWidget& paren
   }
   TFilePoll poll(ReadFileRequest(root));
   TfmPayWait wait(prompts, session, poll, TPayWaitTexts::File(), &parent);
-  if (prompts.RunModal(wait) == QDialog::Accepted) ConfirmN17(prompts, session, parent, poll.Result());
+  if (prompts.RunModal(wait) == QDialog::Accepted)
+    ConfirmN17(prompts, session, parent, poll.Result());
 }
 
 void Answer661Upload(TPrompts& prompts, TSessionControl& session, QWidget& parent,
@@ -64,9 +65,9 @@ void Answer661Upload(TPrompts& prompts, TSessionControl& session, QWidget& paren
                            const TPayReviewer* reviewer) -> std::optional<QString> {
     pugi::xml_document reply;
     {
-      const TSecretBytes body =
-          Confirm661Body(session.User(), upload, collect ? QStringLiteral("1") : QStringLiteral("0"),
-                         choice.Item.ItemEctip, reviewer, password);
+      const TSecretBytes body = Confirm661Body(session.User(), upload,
+                                               collect ? QStringLiteral("1") : QStringLiteral("0"),
+                                               choice.Item.ItemEctip, reviewer, password);
       reply = PostPayForm(session.User(), session.Server(), body.View());
     }
     return Success661Text(ReplyRoot(reply));

@@ -17,6 +17,7 @@ TfmDfdkqr::TfmDfdkqr(TPrompts& prompts, TConfirm confirm, QWidget* parent)
     : TClientDialog(prompts, parent), confirm_(std::move(confirm)) {
   setObjectName(QStringLiteral("fmDfdkqr"));
   setWindowTitle(QStringLiteral("代发代扣确认"));
+  setMinimumWidth(460);
   CreateControls();
 }
 

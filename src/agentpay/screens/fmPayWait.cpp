@@ -16,15 +16,17 @@
 #include "widgets/base/CommandGuard.h"
 
 TPayWaitTexts TPayWaitTexts::File() {
-  return {QStringLiteral("代发代扣制单"), QStringLiteral("文件正在处理中，请稍等......"),
-          QStringLiteral("文件处理超时，请稍后手工进行文件处理结果查询！"),
-          QStringLiteral("文件记录比较多或文件比较大时，文件处理完成可能需1-5分钟，请您耐心等待！")};
+  return {
+      QStringLiteral("代发代扣制单"), QStringLiteral("文件正在处理中，请稍等......"),
+      QStringLiteral("文件处理超时，请稍后手工进行文件处理结果查询！"),
+      QStringLiteral("文件记录比较多或文件比较大时，文件处理完成可能需1-5分钟，请您耐心等待！")};
 }
 
 TPayWaitTexts TPayWaitTexts::Document() {
-  return {QStringLiteral("代发代扣制单结果查询"), QStringLiteral("单据正在处理中，请稍等......"),
-          QStringLiteral("单据处理超时，请稍后手工进行单据处理结果查询！"),
-          QStringLiteral("文件记录比较多或文件比较大时，单据处理完成可能需1-5分钟，请您耐心等待！")};
+  return {
+      QStringLiteral("代发代扣制单结果查询"), QStringLiteral("单据正在处理中，请稍等......"),
+      QStringLiteral("单据处理超时，请稍后手工进行单据处理结果查询！"),
+      QStringLiteral("文件记录比较多或文件比较大时，单据处理完成可能需1-5分钟，请您耐心等待！")};
 }
 
 TfmPayWait::TfmPayWait(TPrompts& prompts, TSessionControl& session, TPayPoll& poll,

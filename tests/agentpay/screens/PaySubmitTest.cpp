@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "agentpay/online/PayUpload.h"
 #include "agentpay/screens/PaySubmitPanel.h"
@@ -12,6 +13,7 @@
 #include "platform/codec/Gbk.h"
 #include "session/screens/BankSession.h"
 #include "support/Children.h"
+#include "support/ProcessMemory.h"
 #include "support/SessionFixture.h"
 
 namespace {
@@ -185,7 +187,7 @@ TEST_F(PaySubmitTest, theBanksProcessingIsWaitedForAndATimedOutPollIsAskedAgain)
   // 劳务费代发: the bank cannot read the file; nothing is confirmed.
   Choose(0, 3);
   sim.ClearRequests();
-  const qsizetype runs = prompts.ModalRuns().size();
+  const std::size_t runs = prompts.ModalRuns().size();
   ScriptWait(5);
   Submit();
   EXPECT_EQ(prompts.LastMessage().Caption, "系统提示");
@@ -269,6 +271,52 @@ TEST_F(PaySubmitTest, everyFaultIsShownAndLeavesTheRecordsAndTheWindowsAsTheyWer
   Submit();
   EXPECT_TRUE(prompts.LastMessage().Text.contains("交易密码错误"));
   EXPECT_EQ(prompts.ModalRuns().back().Result, QDialog::Rejected);
+}
+
+TEST_F(PaySubmitTest, theDemoSalaryWorkbookGoesToTheBankThroughTheDemoTemplate) {
+  const QString demo = QStringLiteral(REPOSITORY_DIR "/data/demo/dfdk/");
+  screen.Activate(*ReadTemplateFile(demo + "代发工资模板.xml").Template);
+  prompts.AnswerFile(demo + "代发工资表.xlsx");
+  prompts.AnswerModal([](QDialog& dialog) {
+    Child<QLineEdit>(dialog, "edtBegin").setText("3");
+    Child<QLineEdit>(dialog, "edtEnd").setText("14");
+    Child<QPushButton>(dialog, "btnOk").click();
+    return dialog.result();
+  });
+  screen.btnImportExcelClick();
+  screen.btnSaveClick();
+  ASSERT_EQ(screen.Records().Lines().size(), 12);
+
+  LogOn("3100012345", "a12345");
+  Choose(0, 0);
+  ScriptConfirm("123456");
+  Submit();
+  EXPECT_TRUE(shown.contains("12"));
+  EXPECT_TRUE(prompts.LastMessage().Text.contains(QRegularExpression("凭证号：DF\\d{10}$")))
+      << prompts.LastMessage().Text.toStdString();
+}
+
+TEST_F(PaySubmitTest, theTransactionPasswordLeavesNoCopyInMemory) {
+  LogOn("3100067890", "c12345");
+  Records({"6222001|张三|1000.00"});
+  Choose(0, 0);
+  // The probe sees the field's copy; after the confirmation none may be left.
+  // Earlier tests may leave freed copies that the flow overwrites, hence "at
+  // most".
+  const auto copies = [] {
+    return CountInProcessMemory(QByteArrayView(reinterpret_cast<const char*>(u"123456"), 12));
+  };
+  int before = 0;
+  prompts.AnswerModal([&](QDialog& dialog) {
+    before = copies();
+    Child<QLineEdit>(dialog, "edtPassword").setText(QString::fromUtf8("123456"));
+    EXPECT_EQ(copies(), before + 1);
+    Child<QPushButton>(dialog, "btnOk").click();
+    return dialog.result();
+  });
+  Submit();
+  EXPECT_TRUE(prompts.LastMessage().Text.startsWith("制单成功"));
+  EXPECT_LE(copies(), before);
 }
 
 }  // namespace
