@@ -253,7 +253,8 @@ TEST_F(PaySubmitTest, everyFaultIsShownAndLeavesTheRecordsAndTheWindowsAsTheyWer
   Choose(0, 0);
   const QStringList lines = screen.Records().Lines();
   for (const char* txCode : {"N17141", "N17146"}) {
-    for (const char* mode : {"error", "busy503", "nonxml", "empty", "drop", "tooclose"}) {
+    for (const char* mode :
+         {"error", "certificate", "busy503", "nonxml", "empty", "drop", "tooclose"}) {
       screen.SetExported(false);
       sim.SetFault(mode, 1, {{"txcode", txCode}});
       if (QByteArray(txCode) == "N17146") ScriptConfirm("123456");
