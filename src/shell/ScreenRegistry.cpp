@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "agentpay/screens/FormSubstPayRetDownLoad.h"
 #include "agentpay/screens/fmPayFile.h"
 #include "batch/screens/FormBatch.h"
 #include "registers/screens/FormUBank.h"
@@ -41,4 +42,6 @@ void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
   Register<TfmPayeeBook>(screens, 10, QStringLiteral("收款人名册"), registers);
   Register<TfmpaylocalBook>(screens, 11, QStringLiteral("本地名册"), registers);
   Register<TfmUsageBook>(screens, 12, QStringLiteral("转账用途"), registers);
+  Register<TFormSubstPayRetDownLoad>(screens, 14, QStringLiteral("代发代扣批量结果文件下载"),
+                                     payFile);
 }
