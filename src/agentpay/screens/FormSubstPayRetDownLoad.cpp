@@ -1,5 +1,6 @@
 #include "agentpay/screens/FormSubstPayRetDownLoad.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
 #include <QGridLayout>
@@ -245,7 +246,16 @@ void TFormSubstPayRetDownLoad::cmbQueryTypeChange() {
 
 void TFormSubstPayRetDownLoad::showEvent(QShowEvent* event) {
   TFormOriginal::showEvent(event);
-  if (!event->spontaneous()) RunCommand(Prompts(), [this] { ShowAgain(); });
+  // The main window hides and shows its children with itself; only a screen
+  // that was closed starts again.
+  if (!needsReset_ || event->spontaneous()) return;
+  needsReset_ = false;
+  RunCommand(Prompts(), [this] { ShowAgain(); });
+}
+
+void TFormSubstPayRetDownLoad::closeEvent(QCloseEvent* event) {
+  needsReset_ = true;
+  TFormOriginal::closeEvent(event);
 }
 
 void TFormSubstPayRetDownLoad::ShowAgain() {

@@ -41,6 +41,7 @@ class TFormSubstPayRetDownLoad : public TFormOriginal {
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void CreateControls();
@@ -66,6 +67,7 @@ class TFormSubstPayRetDownLoad : public TFormOriginal {
   TDFDKReqDate request_;
   TResultDocsTable table_;
   std::unique_ptr<TListModel> model_;
+  bool needsReset_ = true;  // closed (or never shown) since the last showing
 
   QGroupBox* grpConditions_ = nullptr;
   QComboBox* cmbQueryType_ = nullptr;
