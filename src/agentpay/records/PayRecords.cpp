@@ -14,7 +14,7 @@ void TPayRecords::SetTemplate(const TPayTemplate& payTemplate) {
 }
 
 bool TPayRecords::HasTemplate() const {
-  return !template_.Columns.isEmpty() && !template_.Columns.first().Name.trimmed().isEmpty();
+  return template_.IsOpen();
 }
 
 TPayRecords::TSaveProblem TPayRecords::Save() {

@@ -35,6 +35,10 @@ QString TPayTemplate::Separator() const {
   return trimmed.isEmpty() ? QStringLiteral("|") : trimmed;
 }
 
+bool TPayTemplate::IsOpen() const {
+  return !Columns.isEmpty() && !Columns.first().Name.trimmed().isEmpty();
+}
+
 std::optional<int> TPayTemplate::MoneyIndex() const {
   return ToIndex(Money, Columns.size());
 }

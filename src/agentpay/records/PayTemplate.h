@@ -32,6 +32,8 @@ struct TPayTemplate {
   std::optional<int> MoneyIndex() const;
   std::optional<int> UbankIndex() const;
   QStringList Captions() const;
+  // A template is open: its first column has a caption.
+  bool IsOpen() const;
 
   bool operator==(const TPayTemplate&) const = default;
 };

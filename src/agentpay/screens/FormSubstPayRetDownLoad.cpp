@@ -3,6 +3,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDate>
+#include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,7 +19,10 @@
 #include "agentpay/online/PayExchange.h"
 #include "agentpay/online/PayLists.h"
 #include "agentpay/online/PayResultFiles.h"
+#include "agentpay/records/PayResultText.h"
+#include "agentpay/screens/FormSplitSelect.h"
 #include "agentpay/screens/ResultChoiceDialogs.h"
+#include "agentpay/screens/TextFileLines.h"
 #include "core/ServerPaths.h"
 #include "core/SessionControl.h"
 #include "platform/errors/ClerkError.h"
@@ -87,6 +92,12 @@ void TFormSubstPayRetDownLoad::CreateControls() {
   commands->addWidget(command("btnDownload", QStringLiteral("下载结果"),
                               QStringLiteral("下载选定的代发代扣结果"),
                               &TFormSubstPayRetDownLoad::btnDownloadClick));
+  commands->addWidget(command("btnConvert", QStringLiteral("转换excel"),
+                              QStringLiteral("将下载的文本内容转换成EXECL"),
+                              &TFormSubstPayRetDownLoad::btnConvertClick));
+  commands->addWidget(command("btnSeparator", QStringLiteral("设置分隔符"),
+                              QStringLiteral("设置将文本转换成EXECL时的分隔符"),
+                              &TFormSubstPayRetDownLoad::btnSeparatorClick));
   auto* toggle = new QPushButton(QStringLiteral("查询条件"), this);
   toggle->setObjectName(QStringLiteral("btnConditions"));
   toggle->setCheckable(true);
@@ -230,6 +241,7 @@ void TFormSubstPayRetDownLoad::ResetConditions() {
   FillChoices(cmbAccount_, {});
   FillChoices(cmbEItem_, {});
   cmbQueryTypeChange();
+  separator_ = QStringLiteral("|");
   request_ = {};
   table_.SetDocs({});
   ShowDocs();
@@ -470,4 +482,52 @@ bool TFormSubstPayRetDownLoad::RequestFile(const QString& path, const QByteArray
   disconnect(watch);
   reply = srv.Response;
   return downloaded;
+}
+
+// ---- conversion ----
+
+void TFormSubstPayRetDownLoad::btnSeparatorClick() {
+  TFormSplitSelect dialog(Prompts(), this);
+  separator_ = dialog.Execute(separator_);
+}
+
+void TFormSubstPayRetDownLoad::btnConvertClick() {
+  const QString path = Prompts().OpenFileOfKind(TFileKind::Downloads, QStringLiteral("打开"),
+                                                QStringLiteral("所有文件(*.*)"));
+  if (path.isEmpty()) return;
+  const QString target = ConvertedWorkbookPath(path);
+  if (target.isEmpty()) {
+    Prompts().Warning(TPrompts::kSystemCaption, QStringLiteral("文件名有错误!"));
+    return;
+  }
+  const std::optional<QStringList> lines = ReadTextFileLines(Prompts(), path);
+  if (!lines) return;
+  const QString noSpreadsheet = QStringLiteral("连接到EXCEL文件失败!");
+  std::unique_ptr<TWorkbook> book;
+  try {
+    book = context_.StartSpreadsheet()->NewWorkbook();
+  } catch (const TSpreadsheetError&) {
+    Prompts().Warning(TPrompts::kSystemCaption, noSpreadsheet);
+    return;
+  }
+  if (!lines->value(0).contains(separator_) &&
+      Prompts().Confirm(TPrompts::kSystemCaption, MissingSeparatorQuestion(separator_)))
+    btnSeparatorClick();
+  if (QFileInfo::exists(target) &&
+      !Prompts().Ask(
+          TPrompts::kSystemCaption,
+          QStringLiteral("文件%1已存在，是否替换？").arg(QDir::toNativeSeparators(target))))
+    return;
+  try {
+    TWorksheet sheet = book->Worksheet(1);
+    const QList<QStringList> rows = SplitResultLines(*lines, separator_);
+    for (int row = 0; row < rows.size(); ++row)
+      for (int column = 0; column < rows[row].size(); ++column)
+        sheet.WriteCell(row + 1, column + 1, rows[row][column]);
+    book->SaveAs(target);
+  } catch (const TSpreadsheetError& e) {
+    Prompts().Warning(TPrompts::kSystemCaption, noSpreadsheet + u'\n' + e.Message());
+    return;
+  }
+  Prompts().ShowStatus(QStringLiteral("已转换为%1").arg(QDir::toNativeSeparators(target)));
 }

@@ -38,6 +38,11 @@ class TFormSubstPayRetDownLoad : public TFormOriginal {
   void btnNextClick();
   void btnDownloadClick();
   void cmbQueryTypeChange();
+  // "转换excel": a downloaded text result file cut at the separator into a
+  // workbook beside it.
+  void btnConvertClick();
+  void btnSeparatorClick();
+  const QString& Separator() const { return separator_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -67,7 +72,8 @@ class TFormSubstPayRetDownLoad : public TFormOriginal {
   TDFDKReqDate request_;
   TResultDocsTable table_;
   std::unique_ptr<TListModel> model_;
-  bool needsReset_ = true;  // closed (or never shown) since the last showing
+  QString separator_ = QStringLiteral("|");  // of the conversion
+  bool needsReset_ = true;                   // closed (or never shown) since the last showing
 
   QGroupBox* grpConditions_ = nullptr;
   QComboBox* cmbQueryType_ = nullptr;

@@ -1,16 +1,14 @@
 // The agent-pay screen's imports and exports.
 
-#include <QDir>
 #include <QFileInfo>
 
 #include "agentpay/records/PayExport.h"
 #include "agentpay/records/PayImport.h"
 #include "agentpay/screens/FormFileChange.h"
+#include "agentpay/screens/TextFileLines.h"
 #include "agentpay/screens/fmPayFile.h"
 #include "core/TextHelpers.h"
-#include "platform/codec/Gbk.h"
 #include "platform/files/AtomicFile.h"
-#include "platform/files/FileProblem.h"
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
 
@@ -18,19 +16,6 @@ namespace {
 
 const QString kConvertFailed = QStringLiteral("转换文件失败，请检查文件格式");
 const QString kNoSpreadsheet = QStringLiteral("连接到EXCEL文件失败!");
-
-// The lines of a text file in the system code page; nothing, after telling the
-// clerk, when it cannot be read.
-std::optional<QStringList> ReadLines(TPrompts& prompts, const QString& path) {
-  const std::optional<QByteArray> bytes = ReadWholeFile(path);
-  if (!bytes) {
-    prompts.Warning(TPrompts::kSystemCaption,
-                    QStringLiteral("无法读取文件%1：%2")
-                        .arg(QDir::toNativeSeparators(path), ReadProblemText(path)));
-    return std::nullopt;
-  }
-  return TextLines(codec::FromGbk(*bytes));
-}
 
 }  // namespace
 
@@ -52,7 +37,7 @@ void TfmPayFile::btnImportExcelClick() {
 }
 
 void TfmPayFile::ImportText(const QString& path) {
-  const std::optional<QStringList> lines = ReadLines(Prompts(), path);
+  const std::optional<QStringList> lines = ReadTextFileLines(Prompts(), path);
   if (!lines) return;
   TFormFileChange dialog(Prompts(), this);
   const std::optional<TFormFileChange::TRange> range =
@@ -112,7 +97,7 @@ void TfmPayFile::btnImportTextClick() {
   const QString path = Prompts().OpenFileOfKind(TFileKind::PayFiles, QStringLiteral("打开"),
                                                 QStringLiteral("所有文件(*.*)"));
   if (path.isEmpty()) return;
-  const std::optional<QStringList> lines = ReadLines(Prompts(), path);
+  const std::optional<QStringList> lines = ReadTextFileLines(Prompts(), path);
   if (!lines) return;
   if (lines->isEmpty()) {
     Prompts().Warning(TPrompts::kSystemCaption, QStringLiteral("打开的文件内容为空！"));
