@@ -4,6 +4,7 @@
 
 #include "agentpay/screens/FormSubstPayRetDownLoad.h"
 #include "agentpay/screens/fmPayFile.h"
+#include "agentpay/screens/fmPayoutcomefile.h"
 #include "batch/screens/FormBatch.h"
 #include "registers/screens/FormUBank.h"
 #include "registers/screens/fmPayeeBook.h"
@@ -33,6 +34,7 @@ void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
 
   Register<TFormBatch>(screens, 0, QStringLiteral("批量制单"), batch);
   Register<TfmPayFile>(screens, 1, QStringLiteral("浏览转化外部文件"), payFile);
+  Register<TfmPayoutcomefile>(screens, 2, QStringLiteral("批量代发代扣交易结果浏览"), payFile);
   TPrompts& prompts = supply.Screen.Prompts;
   screens.RegisterDialog(8, QStringLiteral("他行信息文件更新"),
                          [&prompts, paramDir](QWidget* parent) {
