@@ -233,6 +233,27 @@ TEST(MapleGrid, selectsWholeRowsAndContiguousRanges) {
   grid.SetTotalRowCount(0);  // only the empty row: no double click reaches the screen
   DoubleClick(grid, 2, 0);
   EXPECT_EQ(doubleClicked.size(), 1u);
+
+  // With its own limit two presses on one row within it are a double click,
+  // run once the presses are done; a pause or another row between them is not.
+  grid.SetTotalRowCount(10);
+  grid.SetDoubleClickMs(300);
+  const auto press = [&](int row) {
+    QTest::mousePress(grid.viewport(), Qt::LeftButton, {}, CellCenter(grid, 1, row));
+    QTest::mouseRelease(grid.viewport(), Qt::LeftButton, {}, CellCenter(grid, 1, row));
+  };
+  press(3);
+  press(3);
+  EXPECT_EQ(doubleClicked.size(), 1u);
+  QCoreApplication::processEvents();
+  ASSERT_EQ(doubleClicked.size(), 2u);
+  EXPECT_EQ(doubleClicked.back(), std::make_pair(1, 3));
+  press(3);
+  press(4);
+  QTest::qWait(350);
+  press(4);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(doubleClicked.size(), 2u);
 }
 
 TEST(MapleGrid, columnHeadsSpanFromTheirFirstToTheirLastColumn) {

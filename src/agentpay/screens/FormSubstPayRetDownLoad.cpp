@@ -133,6 +133,7 @@ void TFormSubstPayRetDownLoad::CreateControls() {
   };
   grdDocs_->SetListModel(model_.get());
   grdDocs_->OnDblClick = [this](int, int) { btnDownloadClick(); };
+  grdDocs_->SetDoubleClickMs(300);
   connect(grdDocs_->horizontalHeader(), &QHeaderView::sectionClicked, this,
           Guarded(Prompts(), [this](int column) {
             table_.SortBy(column);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QMouseEvent>
 
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
@@ -65,7 +66,8 @@ TMapleGrid::TMapleGrid(TPrompts& prompts, QWidget* parent) : QTableView(parent),
           }));
   connect(this, &QAbstractItemView::doubleClicked, this,
           Guarded(prompts_, [this](const QModelIndex& index) {
-            if (OnDblClick && index.row() < totalRowCount_) OnDblClick(index.column(), index.row());
+            if (doubleClickMs_ == 0 && OnDblClick && index.row() < totalRowCount_)
+              OnDblClick(index.column(), index.row());
           }));
 
   SetColumnCount(kInitialColumns);
@@ -73,6 +75,38 @@ TMapleGrid::TMapleGrid(TPrompts& prompts, QWidget* parent) : QTableView(parent),
 }
 
 TMapleGrid::~TMapleGrid() = default;
+
+bool TMapleGrid::viewportEvent(QEvent* event) {
+  const bool press =
+      event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick;
+  if (doubleClickMs_ > 0 && press) {
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QModelIndex index = indexAt(mouse->position().toPoint());
+    const bool onRow =
+        mouse->button() == Qt::LeftButton && index.isValid() && index.row() < totalRowCount_;
+    const bool second = onRow && lastPress_.isValid() && index.row() == lastPressRow_ &&
+                        lastPress_.elapsed() <= doubleClickMs_;
+    if (second) {
+      lastPress_.invalidate();
+      // Run after the press has selected the row and the mouse is let go, so
+      // that a dialog the command opens does not start inside the press.
+      QMetaObject::invokeMethod(
+          this,
+          [this, column = index.column(), row = index.row()] {
+            RunCommand(prompts_, [&] {
+              if (OnDblClick && row < totalRowCount_) OnDblClick(column, row);
+            });
+          },
+          Qt::QueuedConnection);
+    } else if (onRow) {
+      lastPress_.start();
+      lastPressRow_ = index.row();
+    } else {
+      lastPress_.invalidate();
+    }
+  }
+  return QTableView::viewportEvent(event);
+}
 
 void TMapleGrid::SetColumnCount(int count) {
   count = qMax(count, 1);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QList>
 #include <QTableView>
 #include <deque>
@@ -109,9 +110,13 @@ class TMapleGrid : public QTableView {
   std::function<void(int col, int row)> OnSelectCell;
   // A double click on a cell of a data row; it runs through the command boundary.
   std::function<void(int col, int row)> OnDblClick;
+  // With a limit, a double click is two presses on one data row within that
+  // many milliseconds, whatever the desktop's own interval is.
+  void SetDoubleClickMs(int ms) { doubleClickMs_ = ms; }
 
  protected:
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
   friend class TMapleColumn;
@@ -132,4 +137,7 @@ class TMapleGrid : public QTableView {
   bool rowSelect_ = true;
   bool drawSelectColor_ = true;
   TGridSearch search_;
+  int doubleClickMs_ = 0;  // 0: the desktop's double click
+  QElapsedTimer lastPress_;
+  int lastPressRow_ = -1;
 };
