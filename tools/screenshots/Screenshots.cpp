@@ -4,14 +4,18 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 
+#include "agentpay/screens/FormSubstPayRetDownLoad.h"
 #include "agentpay/screens/FormTemplate.h"
 #include "agentpay/screens/PaySubmitPanel.h"
 #include "agentpay/screens/fmPayFile.h"
+#include "agentpay/screens/fmPayoutcomefile.h"
 #include "batch/screens/FormBatch.h"
 #include "batch/screens/fmSelectPayee.h"
 #include "batch/screens/fmSelectPayer.h"
@@ -22,6 +26,7 @@
 #include "session/screens/BankSession.h"
 #include "session/screens/fmLogon.h"
 #include "shell/ClientProgram.h"
+#include "widgets/grid/MapleGrid.h"
 
 namespace {
 
@@ -68,6 +73,8 @@ class TShooter {
     if (!options_.PayConfirmFile.isEmpty() || !options_.PayWaitFile.isEmpty())
       ok = options_.LogsOn() && ShootPaySubmission() && ok;
     if (!options_.BatchFailuresFile.isEmpty()) ok = options_.LogsOn() && ShootBatchFailures() && ok;
+    if (!options_.PayResultsFile.isEmpty() || !options_.PayOutcomesFile.isEmpty())
+      ok = options_.LogsOn() && ShootPayResults() && ok;
     return ok;
   }
 
@@ -328,6 +335,39 @@ class TShooter {
     return ok;
   }
 
+  // The month's successful salary documents; the failed records of the first
+  // one downloaded and shown under the demo template.
+  bool ShootPayResults() {
+    main_.ShowScreen(14);
+    auto* results = qobject_cast<TFormSubstPayRetDownLoad*>(main_.ScreenInstance(14));
+    if (!results) return false;
+    results->btnQueryClick();
+    if (results->Table().Docs().isEmpty()) {
+      std::fprintf(stderr, "the bank listed no salary documents\n");
+      return false;
+    }
+    bool ok = options_.PayResultsFile.isEmpty() || Save(main_, options_.PayResultsFile);
+    if (options_.PayOutcomesFile.isEmpty()) return ok;
+    const QString failed = DemoPayFile("失败记录.txt");
+    prompts_.AnswerModal([](QDialog& dialog) {
+      for (QRadioButton* kind : dialog.findChildren<QRadioButton*>())
+        kind->setChecked(kind->text() == QStringLiteral("失败"));
+      return int(QDialog::Accepted);
+    });
+    prompts_.AnswerFile(failed);
+    results->findChild<TMapleGrid*>(QStringLiteral("grdDocs"))->SelectRows(0, 0);
+    results->btnDownloadClick();
+    main_.ShowScreen(2);
+    auto* outcomes = qobject_cast<TfmPayoutcomefile*>(main_.ScreenInstance(2));
+    if (!outcomes || !QFileInfo::exists(failed)) {
+      std::fprintf(stderr, "the failed records were not downloaded\n");
+      return false;
+    }
+    prompts_.AnswerFile(failed);
+    outcomes->btnViewClick();
+    return Save(main_, options_.PayOutcomesFile) && ok;
+  }
+
   TClientProgram& program_;
   TFormMain& main_;
   TScriptedPrompts& prompts_;
@@ -354,6 +394,8 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.PayFile = ValueAfter(arguments, "--screenshot-payfile");
   options.PayConfirmFile = ValueAfter(arguments, "--screenshot-pay-confirm");
   options.PayWaitFile = ValueAfter(arguments, "--screenshot-pay-wait");
+  options.PayResultsFile = ValueAfter(arguments, "--screenshot-pay-results");
+  options.PayOutcomesFile = ValueAfter(arguments, "--screenshot-pay-outcomes");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;

@@ -28,6 +28,12 @@ class TScriptedPrompts;
 //                                   from B2B_DEMO_TXPASSWORD), then confirmed
 //   --screenshot-pay-wait FILE      the waiting dialog of an upload the bank
 //                                   processes later (needs --logon), then closed
+//   --screenshot-pay-results FILE   the main window showing the result-download
+//                                   screen with the successful salary documents of
+//                                   the month (needs --logon)
+//   --screenshot-pay-outcomes FILE  the main window showing the result-browse screen
+//                                   on the failed records of the first of them,
+//                                   downloaded into the demo's dfdk (needs --logon)
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default, so nothing waits for a clerk.
@@ -48,6 +54,8 @@ struct TScreenshotOptions {
   QString PayFile;
   QString PayConfirmFile;
   QString PayWaitFile;
+  QString PayResultsFile;
+  QString PayOutcomesFile;
   QString CustId;
   QString OperId;
 
@@ -57,7 +65,8 @@ struct TScreenshotOptions {
            !PayeeRegisterFile.isEmpty() || !OwnBankPayeeFile.isEmpty() ||
            !OtherBankPayeeFile.isEmpty() || !BatchFile.isEmpty() || !BatchFailuresFile.isEmpty() ||
            !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty() || !TemplateFile.isEmpty() ||
-           !PayFile.isEmpty() || !PayConfirmFile.isEmpty() || !PayWaitFile.isEmpty();
+           !PayFile.isEmpty() || !PayConfirmFile.isEmpty() || !PayWaitFile.isEmpty() ||
+           !PayResultsFile.isEmpty() || !PayOutcomesFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };

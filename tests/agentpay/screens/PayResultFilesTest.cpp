@@ -49,8 +49,7 @@ TEST_F(PayResultFilesTest, aTextResultIsCutIntoTheCellsOfAWorkbookBesideIt) {
   TFormSubstPayRetDownLoad screen(Context());
   prompts.AnswerFile(Write("结果.txt", "a||b\r\n成功|张三|"));
   screen.btnConvertClick();
-  EXPECT_EQ(Cells(File("结果.xls")),
-            std::vector<QStringList>({{"a", " ", "b"}, {"成功", "张三"}}));
+  EXPECT_EQ(Cells(File("结果.xls")), std::vector<QStringList>({{"a", " ", "b"}, {"成功", "张三"}}));
 
   // The first line lacks the separator: "确定" sets another one first, and an
   // existing workbook is replaced only on Yes.
