@@ -18,6 +18,9 @@ struct TSheetData {
 
   QString Name;
   std::vector<QStringList> Rows;
+  // Widths of the columns from 0, in characters of the default font; 0 (or a
+  // column beyond the list) keeps the program's default width.
+  std::vector<double> ColumnWidths;
 
   // The used range: rows up to the last non-empty row, columns up to the last
   // non-empty column of any row.

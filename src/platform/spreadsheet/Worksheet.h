@@ -29,6 +29,16 @@ class TWorksheet {
     sheet_.SetCell(row - 1, column - 1, text);
   }
   QString Name() const { return sheet_.Name; }
+  // Column widths (columns from 1) in characters; 0 is the default width.
+  double ColumnWidth(int column) const {
+    const auto index = std::size_t(column - 1);
+    return index < sheet_.ColumnWidths.size() ? sheet_.ColumnWidths[index] : 0;
+  }
+  void SetColumnWidth(int column, double characters) {
+    const auto index = std::size_t(column - 1);
+    if (sheet_.ColumnWidths.size() <= index) sheet_.ColumnWidths.resize(index + 1);
+    sheet_.ColumnWidths[index] = characters;
+  }
 
  private:
   TSheetData& sheet_;

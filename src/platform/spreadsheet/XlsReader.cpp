@@ -30,6 +30,7 @@ enum : quint16 {
   Eof = 0x000A,
   ExternSheet = 0x0017,
   FilePass = 0x002F,
+  ColInfo = 0x007D,
   BoundSheet = 0x0085,
   MulRk = 0x00BD,
   RString = 0x00D6,
@@ -269,6 +270,9 @@ class TSheetReader {
         Put(data, text.StringAfterCount(length, false));
         break;
       }
+      case ColInfo:
+        ReadColInfo(record);
+        break;
       case Number:
         if (size < 14) ThrowDamaged();
         PutNumber(data, DoubleAt(data + 6));
@@ -451,6 +455,18 @@ class TSheetReader {
   std::vector<TUnstored> unstored_;
   std::map<std::pair<int, int>, TSharedFormula> sharedFormulas_;  // by first row and column
   TSheetData* sheet_ = nullptr;
+
+  // The width of a range of columns, in 1/256 of a character.
+  void ReadColInfo(const TRecord& record) {
+    if (record.Size < 6) ThrowDamaged();
+    const int first = U16At(record.Data);
+    const int last = std::min<int>(U16At(record.Data + 2), kColumnLimit - 1);
+    const double width = U16At(record.Data + 4) / 256.0;
+    if (first > last) return;
+    std::vector<double>& widths = sheet_->ColumnWidths;
+    if (widths.size() < std::size_t(last + 1)) widths.resize(std::size_t(last + 1));
+    for (int c = first; c <= last; ++c) widths[std::size_t(c)] = width;
+  }
   int lastWidth_ = 0;
   bool pendingString_ = false;
   int pendingRow_ = 0;

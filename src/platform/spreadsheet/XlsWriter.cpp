@@ -184,7 +184,20 @@ QByteArray SheetStream(const TSheetData& sheet, bool first, TSharedStrings& stri
   out.Bytes.reserve(128 + cellCount * 14);
   out.Record(kBof, Data({0x00, 0x06, 0x10, 0x00, 0xBB, 0x0D, 0xCC, 0x07, 0, 0, 0, 0, 6, 0, 0, 0}));
   out.Record(0x0081, Data({0xC1, 0x04}));  // WSBOOL
-  out.BeginRecord(0x0200);                 // DIMENSIONS
+  const std::size_t widths = std::min<std::size_t>(sheet.ColumnWidths.size(), kMaxColumns);
+  for (std::size_t c = 0; c < widths; ++c) {
+    const double width = sheet.ColumnWidths[c];
+    if (width <= 0) continue;
+    out.BeginRecord(0x007D);  // COLINFO: first and last column, width in 1/256 characters
+    out.U16(quint16(c));
+    out.U16(quint16(c));
+    out.U16(quint16(std::min(width, 255.0) * 256));
+    out.U16(kCellXf);
+    out.U16(0);
+    out.U16(0);
+    out.EndRecord();
+  }
+  out.BeginRecord(0x0200);  // DIMENSIONS
   out.U32(0);
   out.U32(quint32(rows));
   out.U16(0);

@@ -206,7 +206,7 @@ class TSheetParser {
         else if (inCell_ && (inValue_ || (inInline_ && inText_ && phoneticDepth_ == 0)))
           scanner.AppendText(inValue_ ? value_ : inlineText_);
       } else if (token == EToken::StartElement) {
-        Start(scanner);
+        Start(scanner, sheet);
       } else {
         End(scanner.Name(), sheet);
       }
@@ -214,7 +214,26 @@ class TSheetParser {
   }
 
  private:
-  void Start(const TXlsxXmlScanner& scanner) {
+  // <col min=".." max=".." width=".."/>: the width of columns min to max (from 1).
+  void ReadColumnWidth(const TXlsxXmlScanner& scanner, TSheetData& sheet) {
+    int first = 0;
+    int last = 0;
+    double width = 0;
+    const auto number = [&](const char* name, auto& value) {
+      if (!scanner.Attribute(name, attribute_)) return false;
+      const auto [end, error] =
+          std::from_chars(attribute_.data(), attribute_.data() + attribute_.size(), value);
+      return error == std::errc();
+    };
+    if (!number("min", first) || !number("max", last) || !number("width", width)) return;
+    last = std::min(last, kMaxColumns);
+    if (first < 1 || first > last || width <= 0) return;
+    std::vector<double>& widths = sheet.ColumnWidths;
+    if (widths.size() < std::size_t(last)) widths.resize(std::size_t(last));
+    for (int c = first; c <= last; ++c) widths[std::size_t(c - 1)] = width;
+  }
+
+  void Start(const TXlsxXmlScanner& scanner, TSheetData& sheet) {
     const std::string_view name = scanner.Name();
     if (inCell_) {
       if (name == "v")
@@ -227,6 +246,8 @@ class TSheetParser {
         ++phoneticDepth_;
       else if (name == "f")
         StartFormula(scanner);
+    } else if (name == "col") {
+      ReadColumnWidth(scanner, sheet);
     } else if (name == "row") {
       if (scanner.Attribute("r", attribute_)) {
         int r = 0;

@@ -121,6 +121,9 @@ void WriteTo(const TWorkbookData& data, const QString& file, const QString& targ
     CheckLimits(sheet, target);
     lxw_worksheet* worksheet = workbook_add_worksheet(workbook, names[qsizetype(i)].toUtf8());
     if (!worksheet) Fail(target, QStringLiteral("无法添加工作表 %1。").arg(names[qsizetype(i)]));
+    for (size_t c = 0; c < sheet.ColumnWidths.size(); ++c)
+      if (sheet.ColumnWidths[c] > 0)
+        worksheet_set_column(worksheet, lxw_col_t(c), lxw_col_t(c), sheet.ColumnWidths[c], nullptr);
     for (size_t r = 0; r < sheet.Rows.size(); ++r) {
       const QStringList& cells = sheet.Rows[r];
       for (qsizetype c = 0; c < cells.size(); ++c) {

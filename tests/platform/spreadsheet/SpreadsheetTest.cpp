@@ -24,6 +24,7 @@ TEST_P(SpreadsheetRoundTrip, aWorkbookWeWriteReadsBackWithTheSameTexts) {
   sheet.WriteCell(1, 2, U("珺喆维岭 \U0001F600"));
   sheet.WriteCell(1, 4, U("012345678901234567890"));  // column 3 stays empty
   sheet.WriteCell(3, 1, U("1234.50"));
+  sheet.SetColumnWidth(2, 24);
   const QString path = dir.File(QStringLiteral("book.") + QString::fromLatin1(GetParam()));
   book->SaveAs(path);
 
@@ -37,6 +38,8 @@ TEST_P(SpreadsheetRoundTrip, aWorkbookWeWriteReadsBackWithTheSameTexts) {
   EXPECT_EQ(read.ReadCell(1, 4), U("012345678901234567890"));
   EXPECT_EQ(read.ReadCell(2, 1), QString());
   EXPECT_EQ(read.ReadCell(3, 1), U("1234.50"));
+  EXPECT_NEAR(read.ColumnWidth(2), 24, 1);  // .xlsx adds the cell padding
+  EXPECT_EQ(read.ColumnWidth(1), 0);
   EXPECT_THROW(back->Worksheet(2), TSpreadsheetError);
 }
 
