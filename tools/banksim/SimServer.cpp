@@ -200,11 +200,6 @@ TSimReply TSimServer::Download(const QByteArray& path) {
   const QString relative = QString::fromUtf8(QByteArray::fromPercentEncoding(path.mid(1)));
   const TSimDownload* download = data_.FindDownload(relative);
   if (!download) return NotFound();
-  TSimReply reply;
-  reply.ContentType = download->ContentType;
-  reply.Body = download->Content;
-  const QString fileName = relative.section(QLatin1Char('/'), -1);
-  reply.Headers.append(
-      {"Content-Disposition", "attachment; filename=\"" + fileName.toUtf8() + '"'});
-  return reply;
+  return AttachmentReply(download->ContentType, download->Content,
+                         relative.section(QLatin1Char('/'), -1));
 }
