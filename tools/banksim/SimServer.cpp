@@ -180,7 +180,7 @@ TSimReply TSimServer::BankRequest(const TLoggedRequest& request) {
   }
   const TFormFields& form = *parsed;
   TTxContext tx{request, form, data_, sessions_, payDocuments_, encoding_};
-  const TTransaction* transaction = FindTransaction(form.Bytes("TXCODE"));
+  const TTransaction* transaction = FindTransaction(form.Bytes("TXCODE"), request.Path);
   if (!transaction) return tx.Error(QStringLiteral("EBLN9999"), QStringLiteral("交易码不支持"));
   if (!transaction->Paths.contains(request.Path)) {
     return tx.Error(QStringLiteral("EBLN9998"), QStringLiteral("交易码与访问路径不符"));
