@@ -73,16 +73,18 @@ QList<TResultDocument> ResultDocuments(const TSimCustomer& customer,
                                        const TPayDocuments& confirmed) {
   const bool n17 = customer.AgentType == 1;
   QList<TResultDocument> documents;
-  for (const TPayDocument* upload : confirmed.Confirmed(customer.Id)) {
-    documents.append(FromUpload(*upload, n17));
+  const QList<const TPayDocument*> uploads = confirmed.Confirmed(customer.Id);
+  for (auto upload = uploads.crbegin(); upload != uploads.crend(); ++upload) {
+    documents.append(FromUpload(**upload, n17));
   }
   const QDate today = QDate::currentDate();
   for (const TSimResultDocument& demo : customer.Results.Documents) {
     documents.append(FromData(demo, n17, today));
   }
-  std::stable_sort(
-      documents.begin(), documents.end(),
-      [](const TResultDocument& a, const TResultDocument& b) { return a.MadeAt > b.MadeAt; });
+  std::stable_sort(documents.begin(), documents.end(),
+                   [](const TResultDocument& a, const TResultDocument& b) {
+                     return a.MadeAt.date() > b.MadeAt.date();
+                   });
   return documents;
 }
 

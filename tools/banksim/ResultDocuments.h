@@ -34,8 +34,8 @@ struct TResultDocument {
   bool HasResults() const;
 };
 
-// The customer's documents, newest first; those of the demo set are made at
-// 09:30 and keep their data order among those of one day.
+// The customer's documents by make day, newest first; on one day the confirmed
+// uploads (newest first) come before the demo set (in data order, made at 09:30).
 QList<TResultDocument> ResultDocuments(const TSimCustomer& customer,
                                        const TPayDocuments& confirmed);
 
