@@ -43,7 +43,8 @@ class TBankSim {
   // The next `count` requests (0: all until ClearFault) misbehave. Modes:
   // "error" (ERROR reply; params "code", "message"), "certificate" (ERROR with
   // code 0130Z1108005), "tooclose", "busy503", "nonxml", "empty",
-  // "slow" (param "delay_ms", default 7000, then the normal reply), "drop".
+  // "slow" (param "delay_ms", default 7000, then the normal reply), "drop",
+  // "bare" (a ROOT without elements), "notice" (the bank's "提示信息" page).
   // Param "txcode" limits the fault to requests of that transaction code.
   void SetFault(const QString& mode, int count = 1,
                 const QList<QPair<QString, QString>>& params = {});

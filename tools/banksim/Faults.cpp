@@ -5,7 +5,8 @@ namespace {
 const QStringList kModes{QStringLiteral("error"),    QStringLiteral("certificate"),
                          QStringLiteral("tooclose"), QStringLiteral("busy503"),
                          QStringLiteral("nonxml"),   QStringLiteral("empty"),
-                         QStringLiteral("slow"),     QStringLiteral("drop")};
+                         QStringLiteral("slow"),     QStringLiteral("drop"),
+                         QStringLiteral("bare"),     QStringLiteral("notice")};
 
 bool ReadCount(const TFormFields& form, const QByteArray& key, int& value) {
   if (!form.Has(key)) return true;
@@ -73,5 +74,8 @@ TSimReply FaultReply(const TFault& fault, TReplyEncoding encoding) {
   if (fault.Mode == QLatin1String("nonxml")) {
     return HtmlReply(200, QStringLiteral("<html><body><p>系统维护中<br></body>"));
   }
+  if (fault.Mode == QLatin1String("bare"))
+    return XmlReply({QStringLiteral("ROOT"), {}, {}}, encoding);
+  if (fault.Mode == QLatin1String("notice")) return MissingFileReply();
   return HtmlReply(200, {});  // "empty"
 }

@@ -11,7 +11,8 @@
 
 // A misbehaviour asked for by a test.
 struct TFault {
-  QString Mode;        // error, certificate, tooclose, busy503, nonxml, empty, slow, drop
+  QString Mode;        // error, certificate, tooclose, busy503, nonxml, empty, slow, drop,
+                       // bare, notice
   int Count = 1;       // matching requests left; 0: until cleared
   QByteArray TxCode;   // empty: every request
   QString Code;        // "error": the ERRORCODE

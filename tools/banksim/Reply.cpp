@@ -47,3 +47,19 @@ TSimReply HtmlReply(int status, const QString& html) {
   reply.Body = codec::ToGbk(html);
   return reply;
 }
+
+TSimReply MissingFileReply() {
+  return HtmlReply(200, QStringLiteral("<html><head><title>提示信息</title></head><body>"
+                                       "<h3>提示信息</h3><p>您要下载的文件不存在。</p>"
+                                       "</body></html>"));
+}
+
+TSimReply AttachmentReply(const QByteArray& contentType, const QByteArray& content,
+                          const QString& fileName) {
+  TSimReply reply;
+  reply.ContentType = contentType;
+  reply.Body = content;
+  reply.Headers.append(
+      {"Content-Disposition", "attachment; filename=\"" + fileName.toUtf8() + '"'});
+  return reply;
+}

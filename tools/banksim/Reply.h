@@ -32,3 +32,8 @@ TSimReply XmlReply(const TXmlElement& root, TReplyEncoding encoding);
 TSimReply ErrorReply(const QString& code, const QString& message, TReplyEncoding encoding);
 // An HTML page in GBK.
 TSimReply HtmlReply(int status, const QString& html);
+// The notice page ("提示信息") the bank answers a request for a file it does not have.
+TSimReply MissingFileReply();
+// A file to be saved under that name (Content-Disposition "attachment").
+TSimReply AttachmentReply(const QByteArray& contentType, const QByteArray& content,
+                          const QString& fileName);

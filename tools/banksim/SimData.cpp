@@ -30,14 +30,18 @@ TSimOperator ReadOperator(const QJsonObject& object, const QString& fileName) {
   return op;
 }
 
-TSimAccount ReadAccount(const QJsonObject& object, const QString& fileName) {
-  return {RequiredString(object, "accNo", fileName),
-          object.value(QLatin1String("accName")).toString(),
-          object.value(QLatin1String("bankName")).toString()};
-}
-
 QString OptionalString(const QJsonObject& object, const char* key, const QString& fallback) {
   return object.value(QLatin1String(key)).toString(fallback);
+}
+
+TSimAccount ReadAccount(const QJsonObject& object, const QString& fileName) {
+  TSimAccount account;
+  account.AccNo = RequiredString(object, "accNo", fileName);
+  account.AccName = OptionalString(object, "accName", {});
+  account.BankName = OptionalString(object, "bankName", {});
+  account.CurType = OptionalString(object, "curType", account.CurType);
+  account.AccType = OptionalString(object, "accType", account.AccType);
+  return account;
 }
 
 TSimProcessing ReadProcessing(const QJsonValue& value, const QString& fileName) {
@@ -102,6 +106,54 @@ TSimPayMode ReadPayMode(const QJsonObject& object, const QString& fileName) {
   return mode;
 }
 
+// A document names its item and use by id among those of its pay mode.
+TSimResultDocument ReadResultDocument(const QJsonObject& object,
+                                      const std::array<TSimPayMode, 2>& modes,
+                                      const QString& fileName) {
+  TSimResultDocument document;
+  document.Number = RequiredString(object, "number", fileName);
+  document.Mode = object.value(QLatin1String("mode")).toInt(0);
+  if (document.Mode != 0 && document.Mode != 1)
+    Fail(fileName, QStringLiteral("document \"%1\": bad mode").arg(document.Number));
+  const TSimPayMode& mode = modes[document.Mode];
+  const TSimPayItem* item = mode.FindItem(RequiredString(object, "item", fileName));
+  const TSimPayUse* use =
+      item ? mode.FindUse(*item, RequiredString(object, "use", fileName)) : nullptr;
+  if (!use) {
+    Fail(fileName, QStringLiteral("document \"%1\": no such item or use").arg(document.Number));
+  }
+  document.Item = *item;
+  document.Use = *use;
+  document.State = RequiredString(object, "state", fileName);
+  document.IsDownload = OptionalString(object, "isDownload", document.IsDownload);
+  document.IsEctip = OptionalString(object, "isEctip", document.IsEctip);
+  document.FileName = RequiredString(object, "fileName", fileName);
+  document.AttachmentName = OptionalString(object, "attachmentName", {});
+  document.DaysAgo = object.value(QLatin1String("daysAgo")).toInt(0);
+  for (const auto& line : object.value(QLatin1String("lines")).toArray()) {
+    document.Lines.append(line.toString());
+  }
+  return document;
+}
+
+TSimResults ReadResults(const QJsonObject& object, const std::array<TSimPayMode, 2>& modes,
+                        const QString& fileName) {
+  TSimResults results;
+  results.MovDate = OptionalString(object, "movDate", {});
+  results.FileType = OptionalString(object, "fileType", results.FileType);
+  results.AccountField = object.value(QLatin1String("accountField")).toInt(results.AccountField);
+  if (results.AccountField < 1) Fail(fileName, QStringLiteral("bad accountField"));
+  for (const auto& failure : object.value(QLatin1String("failures")).toArray()) {
+    const QJsonObject entry = failure.toObject();
+    results.Failures.append(
+        {RequiredString(entry, "ending", fileName), RequiredString(entry, "reason", fileName)});
+  }
+  for (const auto& document : object.value(QLatin1String("documents")).toArray()) {
+    results.Documents.append(ReadResultDocument(document.toObject(), modes, fileName));
+  }
+  return results;
+}
+
 TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
   TSimCustomer customer;
   customer.Id = RequiredString(object, "id", fileName);
@@ -117,6 +169,8 @@ TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
   const QJsonObject agentPay = object.value(QLatin1String("agentPay")).toObject();
   customer.PayModes[0] = ReadPayMode(agentPay.value(QLatin1String("pay")).toObject(), fileName);
   customer.PayModes[1] = ReadPayMode(agentPay.value(QLatin1String("collect")).toObject(), fileName);
+  customer.Results =
+      ReadResults(object.value(QLatin1String("results")).toObject(), customer.PayModes, fileName);
   return customer;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <array>
 
 // What the simulated bank knows: its customers with their operators, and the
@@ -19,7 +20,9 @@ struct TSimOperator {
 struct TSimAccount {
   QString AccNo;
   QString AccName;
-  QString BankName;  // the branch that keeps the account
+  QString BankName;                            // the branch that keeps the account
+  QString CurType = QStringLiteral("人民币");  // CURTYPE of the result lists
+  QString AccType = QStringLiteral("0");       // ACCTYPE: "0" signed, any other authorised
 };
 
 // How the bank answers an agent-pay file or document that it processes: at
@@ -71,6 +74,36 @@ struct TSimPayMode {
   const TSimPayUse* FindUse(const TSimPayItem& item, const QString& id) const;
 };
 
+// A processed agent-pay document of the demo set, for the result transactions.
+struct TSimResultDocument {
+  QString Number;  // VchID, CREDIT_NO
+  int Mode = 0;    // 0: 批量代发, 1: 批量代扣
+  TSimPayItem Item;
+  TSimPayUse Use;
+  QString State;                             // Vchr_St (N17) or STATUS (661)
+  QString IsDownload = QStringLiteral("0");  // "1": the bank keeps its result files
+  QString IsEctip = QStringLiteral("0");     // 661: "1" all, successful and failed apart
+  QString FileName;
+  QString AttachmentName;  // the name its files are served under; empty: their own
+  int DaysAgo = 0;         // made that many days before the day of the query
+  QStringList Lines;       // the record lines as uploaded
+};
+
+// A record fails when its account field ends with Ending.
+struct TSimRecordFailure {
+  QString Ending;
+  QString Reason;
+};
+
+// What the result transactions answer for a customer besides its documents.
+struct TSimResults {
+  QString MovDate;                            // MOV_DATE: the upgrade to the N17 interface
+  QString FileType = QStringLiteral("true");  // FILETYPE; "false": separate results are zipped
+  int AccountField = 1;                       // 1-based field of a record line holding the account
+  QList<TSimRecordFailure> Failures;          // the first that fits a record decides
+  QList<TSimResultDocument> Documents;
+};
+
 struct TSimCustomer {
   QString Id;  // customer number, sent as CUSTOMERID
   QString Name;
@@ -79,6 +112,7 @@ struct TSimCustomer {
   QList<TSimOperator> Operators;
   QList<TSimAccount> Accounts;
   std::array<TSimPayMode, 2> PayModes;  // 0: 批量代发, 1: 批量代扣
+  TSimResults Results;
 
   const TSimOperator* FindOperator(const QString& id) const;
   const TSimAccount* FindAccount(const QString& accNo) const;

@@ -180,7 +180,7 @@ TSimReply TSimServer::BankRequest(const TLoggedRequest& request) {
   }
   const TFormFields& form = *parsed;
   TTxContext tx{request, form, data_, sessions_, payDocuments_, encoding_};
-  const TTransaction* transaction = FindTransaction(form.Bytes("TXCODE"));
+  const TTransaction* transaction = FindTransaction(form.Bytes("TXCODE"), request.Path);
   if (!transaction) return tx.Error(QStringLiteral("EBLN9999"), QStringLiteral("交易码不支持"));
   if (!transaction->Paths.contains(request.Path)) {
     return tx.Error(QStringLiteral("EBLN9998"), QStringLiteral("交易码与访问路径不符"));
@@ -200,11 +200,6 @@ TSimReply TSimServer::Download(const QByteArray& path) {
   const QString relative = QString::fromUtf8(QByteArray::fromPercentEncoding(path.mid(1)));
   const TSimDownload* download = data_.FindDownload(relative);
   if (!download) return NotFound();
-  TSimReply reply;
-  reply.ContentType = download->ContentType;
-  reply.Body = download->Content;
-  const QString fileName = relative.section(QLatin1Char('/'), -1);
-  reply.Headers.append(
-      {"Content-Disposition", "attachment; filename=\"" + fileName.toUtf8() + '"'});
-  return reply;
+  return AttachmentReply(download->ContentType, download->Content,
+                         relative.section(QLatin1Char('/'), -1));
 }

@@ -13,11 +13,14 @@ TTxRegistration::TTxRegistration(TTransaction transaction) {
   Table().append(std::move(transaction));
 }
 
-const TTransaction* FindTransaction(const QByteArray& code) {
+const TTransaction* FindTransaction(const QByteArray& code, const QByteArray& path) {
+  const TTransaction* elsewhere = nullptr;
   for (const TTransaction& transaction : Table()) {
-    if (transaction.Code == code) return &transaction;
+    if (transaction.Code != code) continue;
+    if (transaction.Paths.contains(path)) return &transaction;
+    if (!code.isEmpty() && !elsewhere) elsewhere = &transaction;
   }
-  return nullptr;
+  return elsewhere;
 }
 
 QList<QByteArray> TransactionPaths() {

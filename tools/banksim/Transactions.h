@@ -43,7 +43,9 @@ struct TTransaction {
 
 // The table of transaction codes. Each code registers itself from its own file:
 //   const TTxRegistration kLogon{{"690101", {kMainPlatV5Path}, false, Logon}};
-const TTransaction* FindTransaction(const QByteArray& code);
+// The transaction of a code, preferably the one accepted on the path. A code
+// registered empty takes the requests without a code on its own paths only.
+const TTransaction* FindTransaction(const QByteArray& code, const QByteArray& path);
 // Every path that some transaction is accepted on.
 QList<QByteArray> TransactionPaths();
 

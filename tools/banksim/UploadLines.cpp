@@ -1,8 +1,6 @@
 #include "UploadLines.h"
 
-#include <QLocale>
-#include <cmath>
-
+#include "core/Amount.h"
 #include "platform/codec/Gbk.h"
 
 namespace {
@@ -43,10 +41,9 @@ QString Reason(const QStringList& fields, const TSimCustomer& customer, qint64& 
 }  // namespace
 
 std::optional<qint64> ReadAmount(const QString& text) {
-  bool ok = false;
-  const double yuan = QLocale::c().toDouble(text.trimmed(), &ok);
-  if (!ok || !std::isfinite(yuan) || std::fabs(yuan) > 1e14) return std::nullopt;
-  return std::llround(yuan * 10000);
+  const std::optional<TAmount> amount = TAmount::Parse(text);
+  if (!amount) return std::nullopt;
+  return amount->Units();
 }
 
 QString TCheckedLine::ErrItem() const {

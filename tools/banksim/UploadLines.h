@@ -28,7 +28,8 @@ struct TCheckedLine {
 QStringList UploadedLines(const QByteArray& file);
 // Checks a line against the customer's accounts; the first failed check gives the reason.
 TCheckedLine CheckUploadLine(const QString& line, const TSimCustomer& customer);
-// A decimal amount in 1/10000 yuan, or nothing when the text is not a number.
+// A decimal amount in 1/10000 yuan, read exactly, or nothing when the text is
+// not a number.
 std::optional<qint64> ReadAmount(const QString& text);
 // An amount of 1/10000 yuan rounded to fen, with two decimals: "1500.50".
 QString FenText(qint64 amount);
