@@ -21,7 +21,10 @@ namespace {
 class ResultDownloadTest : public SessionFixture {
  protected:
   ResultDownloadTest() {
+    // Hidden until the test shows it, as the main window keeps a screen
+    // until its menu entry is chosen.
     screen.setParent(&main);
+    screen.hide();
     main.show();
   }
   ~ResultDownloadTest() override { screen.setParent(nullptr); }
@@ -32,7 +35,9 @@ class ResultDownloadTest : public SessionFixture {
     screen.show();
   }
   void Click(const char* button) { Child<QPushButton>(screen, button).click(); }
-  void Type(const char* field, const QString& text) { Child<QLineEdit>(screen, field).setText(text); }
+  void Type(const char* field, const QString& text) {
+    Child<QLineEdit>(screen, field).setText(text);
+  }
   void Choose(const char* box, const QString& text) {
     auto& combo = Child<QComboBox>(screen, box);
     combo.setCurrentIndex(combo.findText(text));
@@ -130,8 +135,8 @@ TEST_F(ResultDownloadTest, theNewerInterfaceChecksTheConditionsAndPagesThroughTh
   Type("edtHighAmount", "999999.99");
   Click("btnQuery");
   EXPECT_EQ(RequestsOf("N19102").last().Body,
-            Start("N19102") + "&CREDIT_NO=DF9000000015&Vchr_StDt=20260601&Vchr_CODt=" +
-                today.toLatin1() +
+            Start("N19102") +
+                "&CREDIT_NO=DF9000000015&Vchr_StDt=20260601&Vchr_CODt=" + today.toLatin1() +
                 "&Vchr_Beg_Amt=100&Vchr_CtOf_Amt=999999.99&EtrUnt_AccNo=3100012345001"
                 "&VCHR_TP_CODE=1&Vchr_St=800&SBSTRCVPY_PRJ_TPCD=0&PAGE=1");
 
@@ -194,8 +199,9 @@ TEST_F(ResultDownloadTest, theNewerInterfaceDownloadsTheChosenRecordsOfASuccessf
                             "&Fmt_File_TpCd=2");
   const TSimRequest file = sim.Requests().last();
   EXPECT_EQ(file.Path, "/NNVX/NECV6FileDownload");
-  EXPECT_TRUE(file.Body.contains("&FILEPATH=/rcpt/3100012345&SOURCE=DF9000000001_F.txt"
-                                 "&FILENAME=DF9000000001_F.txt&NAMEFLAG=1"));
+  EXPECT_TRUE(
+      file.Body.contains("&FILEPATH=/rcpt/3100012345&SOURCE=DF9000000001_F.txt"
+                         "&FILENAME=DF9000000001_F.txt&NAMEFLAG=1"));
   EXPECT_EQ(prompts.FileDialogs().back().Path.section('/', -1), "DF9000000001_F.txt");
   EXPECT_TRUE(codec::FromGbk(Read(saved)).endsWith("|失败|账户已冻结\r\n"));
 
@@ -214,10 +220,10 @@ TEST_F(ResultDownloadTest, theOlderInterfaceAsksForTheKindOnlyWhereTheBankKeepsT
   EXPECT_FALSE(Child<QComboBox>(screen, "cmbEItem").isHidden());
   EXPECT_EQ(Child<QComboBox>(screen, "cmbEItem").currentText(), "***请选择***");
   Click("btnQuery");
-  EXPECT_EQ(RequestsOf("661501").value(0).Body,
-            Start("661501") + "&TRANTYPE=1&EITEM=&COMPLETED=2&STARTDATE=" +
-                firstOfMonth.toLatin1() + "&ENDDATE=" + today.toLatin1() +
-                "&FROMAMMOUNT=&TOAMMOUNT=&CREDITNO=&ACCNO=&PAGE=1");
+  EXPECT_EQ(
+      RequestsOf("661501").value(0).Body,
+      Start("661501") + "&TRANTYPE=1&EITEM=&COMPLETED=2&STARTDATE=" + firstOfMonth.toLatin1() +
+          "&ENDDATE=" + today.toLatin1() + "&FROMAMMOUNT=&TOAMMOUNT=&CREDITNO=&ACCNO=&PAGE=1");
 
   Choose("cmbQueryType", "批量代发");
   Choose("cmbState", "完成单据");
