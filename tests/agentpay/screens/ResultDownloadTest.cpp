@@ -3,14 +3,20 @@
 #include <QComboBox>
 #include <QDate>
 #include <QFile>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "agentpay/screens/FormSubstPayRetDownLoad.h"
+#include "agentpay/screens/PaySubmitPanel.h"
+#include "agentpay/screens/fmPayFile.h"
+#include "agentpay/screens/fmPayoutcomefile.h"
 #include "platform/codec/Gbk.h"
+#include "platform/files/AtomicFile.h"
 #include "session/screens/BankSession.h"
 #include "support/Children.h"
 #include "support/SessionFixture.h"
@@ -156,6 +162,13 @@ TEST_F(ResultDownloadTest, theNewerInterfaceChecksTheConditionsAndPagesThroughTh
   EXPECT_TRUE(Enabled("btnPrior"));
   EXPECT_TRUE(RequestsOf("N19102").last().Body.endsWith("&PAGE=2"));
 
+  // A click on a title sorts by it, the next one the other way round.
+  auto& grid = Child<TMapleGrid>(screen, "grdDocs");
+  for (const char* title : {"▲凭证号码", "▼凭证号码"}) {
+    Q_EMIT grid.horizontalHeader()->sectionClicked(0);
+    EXPECT_EQ(grid.ColumnText(0), title);
+  }
+
   // A failed query clears the page label and leaves the documents.
   const qsizetype shown = screen.Table().Docs().size();
   sim.SetFault("error");
@@ -274,6 +287,49 @@ TEST_F(ResultDownloadTest, theOlderInterfaceAsksForTheKindOnlyWhereTheBankKeepsT
   }
   Click("btnDownload");
   EXPECT_EQ(prompts.LastMessage().Text, "只有账务系统处理成功的单据才能下载结果文件。");
+}
+
+TEST_F(ResultDownloadTest, aConfirmedSalaryFileComesBackWithTheOutcomeOfEveryRecord) {
+  LogOnAndShow("3100012345", "a12345");
+  TPayFileContext context{TScreenServices{prompts, {}}, session, dir.Path(), dir.Path()};
+  TPayTemplate salary;
+  salary.Money = 3;
+  salary.Columns = {{"收款账号", 1}, {"姓名", 2}, {"实发金额", 3}};
+  TfmPayFile payFile{context};
+  payFile.Activate(salary);
+  payFile.Records().ReplaceLines({"6222000000010029|张三|1000.00", "6222000000010030|李四|500.50",
+                                  "6222000000010086|王五|20"});
+  TPaySubmitPanel& panel = payFile.SubmitPanel();
+  panel.rgIsPayModeClick(0);
+  prompts.AnswerModal([](QDialog& dialog) {
+    Child<QLineEdit>(dialog, "edtPassword").setText("123456");
+    Child<QPushButton>(dialog, "btnOk").click();
+    return dialog.result();
+  });
+  Child<QPushButton>(payFile, "btnSubmit").click();
+  const QString number =
+      QRegularExpression("凭证号：(DF\\d+)").match(prompts.LastMessage().Text).captured(1);
+  ASSERT_FALSE(number.isEmpty()) << prompts.LastMessage().Text.toStdString();
+
+  Type("edtCreditNo", number);
+  Click("btnQuery");
+  ASSERT_EQ(screen.Table().Docs().size(), 1);
+  EXPECT_EQ(screen.Table().Docs()[0].TotalNum, "3");
+  Select(number);
+  ScriptKind("失败");
+  const QString failed = ScriptSave("failed.txt");
+  Click("btnDownload");
+
+  TfmPayoutcomefile outcomes{context};
+  QTemporaryDir templates;
+  WriteFileAtomically(templates.filePath("t.xml"), TemplateFileBytes(salary));
+  prompts.AnswerFile(templates.filePath("t.xml"));
+  outcomes.btnOpenTemplateClick();
+  prompts.AnswerFile(failed);
+  outcomes.btnViewClick();
+  EXPECT_EQ(outcomes.Outcomes().Rows(),
+            QList<QStringList>({{"6222000000010029", "张三", "1000.00", "失败", "账户已冻结"},
+                                {"6222000000010086", "王五", "20", "失败", "户名与账号不符"}}));
 }
 
 }  // namespace
