@@ -90,7 +90,6 @@ class StatementTable {
 
   int Record(int recNo) const;  // the 0-based index; throws when out of range
   int Current() const;          // throws when there is no current row
-  const TSlot& SlotOf(int field, TFieldType expected) const;
   QStringView TextView(int record, int textSlot) const;
   std::optional<TAmount>& AmountOf(int record, int amountSlot);
   const std::optional<TAmount>& AmountOf(int record, int amountSlot) const;

@@ -79,12 +79,14 @@ TEST(DetailFile, rowsFlagsTwoDecimalsAndTotals) {
   EXPECT_EQ(totals->CreditText(), "￥0.00");
   EXPECT_EQ(totals->CountText(), "0");
 
+  table.SortByColumn(4);  // 借(贷)方发生额 ascending, kept for the next file
   read = ReadDetailBytes(Gbk(QString("\r\n") + DetailHeader() + DetailLine("0", "1234.5") + "\r\n" +
                              DetailLine(" 贷方 ", "10", "维岭集团")),
                          table);
   EXPECT_TRUE(read.Ok()) << read.Failure.toStdString();
   ASSERT_EQ(table.RowCount(), 2);
   EXPECT_EQ(table.Text(1, "借(贷)方发生额"), "1234.50");
+  EXPECT_EQ(table.CellText(0, 4), "10.00");
   EXPECT_EQ(table.Text(1, "借贷标志"), "借方");
   EXPECT_EQ(table.Text(2, "借贷标志"), "贷方");
   EXPECT_EQ(table.Text(1, "余额"), "8000.00");
