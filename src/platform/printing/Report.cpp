@@ -21,6 +21,19 @@ namespace {
 
 constexpr int kPdfResolution = 600;
 
+// The commands of the preview window run in its own event loop, which no
+// exception may reach: one meant for the clerk is shown, any other as a fixed text.
+void RunGuarded(TPrompts& prompts, const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const TClerkError& error) {
+    prompts.Error(error.Caption().isEmpty() ? TPrompts::kErrorCaption : error.Caption(),
+                  error.Message());
+  } catch (...) {
+    prompts.Error(TPrompts::kErrorCaption, QStringLiteral("打印时发生错误，本次打印未能完成。"));
+  }
+}
+
 void SetA4Portrait(QPagedPaintDevice& device) {
   device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
 }
@@ -53,7 +66,8 @@ void TReport::Preview(TPrompts& prompts) {
     if (printed && pages) pages->updatePreview();
   };
   AdaptPreviewWindow(
-      dialog, [&] { followPrinting(Print(prompts)); }, [&] { followPrinting(SaveAsPdf(prompts)); });
+      dialog, [&] { RunGuarded(prompts, [&] { followPrinting(Print(prompts)); }); },
+      [&] { RunGuarded(prompts, [&] { followPrinting(SaveAsPdf(prompts)); }); });
   prompts.RunModal(dialog);
 }
 

@@ -32,8 +32,9 @@ class TReport {
   void SetAfterPrint(std::function<void()> handler) { afterPrint_ = std::move(handler); }
 
   // The preview window, run modally through the prompts; its print and save
-  // commands go through the prompts too. The preview follows each printing,
-  // so a line that "after print" changed shows at once.
+  // commands go through the prompts too, and what they throw (the events'
+  // handlers included) is shown there. The preview follows each printing, so
+  // a line that "after print" changed shows at once.
   void Preview(TPrompts& prompts);
   // The print dialog, then the printer. True when the pages went out.
   bool Print(TPrompts& prompts);

@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include "TextBands.h"
+#include "platform/errors/ClerkError.h"
 #include "platform/printing/Report.h"
 #include "platform/prompts/ChineseTranslation.h"
 #include "platform/prompts/ScriptedPrompts.h"
@@ -63,12 +64,16 @@ TEST_F(Report, afterPrintComesOncePerPrintingFromThePreviewAndNeverForItsOwnDraw
     prompts.AnswerFile(dir.File("saved"));
     preview.findChild<QAction*>("actSavePdf")->trigger();
     EXPECT_TRUE(preview.isVisible());  // printing leaves the preview open
+    report.SetAfterPrint([] { throw TClerkError("打印次数上报失败"); });
+    prompts.AnswerModal(QDialog::Accepted);
+    print->trigger();
+    EXPECT_EQ(prompts.LastMessage().Text, "打印次数上报失败");
     return int(QDialog::Rejected);
   });
   report.Preview(prompts);
   // A modal run is recorded when it ends: the preview's after those it opened.
-  EXPECT_EQ(ModalNames(), "PrintDialog PrintDialog PrintDialog ReportPreview");
-  EXPECT_EQ(before, 3);
+  EXPECT_EQ(ModalNames(), "PrintDialog PrintDialog PrintDialog PrintDialog ReportPreview");
+  EXPECT_EQ(before, 4);
   EXPECT_EQ(after, 3);
   EXPECT_EQ(PdfPages(dir.File("saved.pdf")), 3);
 }
