@@ -47,7 +47,7 @@ const QHash<ushort, ushort>& Replacements() {
   return kReplacements;
 }
 
-// The positions of the four-digit codes "<XXXX>" in line.
+// The positions of the four hex digits of each code "<XXXX>" from from to to.
 QList<qsizetype> CodesIn(const QByteArray& pdf, qsizetype from, qsizetype to) {
   QList<qsizetype> codes;
   for (qsizetype at = pdf.indexOf('<', from); at >= 0 && at + 5 < to;
