@@ -19,6 +19,8 @@ QString KindName(TFileKind kind) {
       return QStringLiteral("Downloads");
     case TFileKind::PayFiles:
       return QStringLiteral("PayFiles");
+    case TFileKind::Prints:
+      return QStringLiteral("Prints");
   }
   return {};
 }
