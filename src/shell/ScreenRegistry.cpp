@@ -13,6 +13,8 @@
 #include "registers/screens/fmpaylocalBook.h"
 #include "shell/DataMain.h"
 #include "shell/ScreenCatalogue.h"
+#include "statements/screens/fmDealBrowserFile.h"
+#include "statements/screens/fmDetailBrowserFile.h"
 
 namespace {
 
@@ -35,6 +37,9 @@ void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
   Register<TFormBatch>(screens, 0, QStringLiteral("批量制单"), batch);
   Register<TfmPayFile>(screens, 1, QStringLiteral("浏览转化外部文件"), payFile);
   Register<TfmPayoutcomefile>(screens, 2, QStringLiteral("批量代发代扣交易结果浏览"), payFile);
+  const TStatementContext statements{supply.Screen, paramDir, supply.StartSpreadsheet};
+  Register<TfmDetailBrowserFile>(screens, 3, QStringLiteral("浏览交易明细"), statements);
+  Register<TfmDealBrowserFile>(screens, 4, QStringLiteral("浏览转账流水"), statements);
   TPrompts& prompts = supply.Screen.Prompts;
   screens.RegisterDialog(8, QStringLiteral("他行信息文件更新"),
                          [&prompts, paramDir](QWidget* parent) {

@@ -21,6 +21,8 @@ QString KindName(TFileKind kind) {
       return QStringLiteral("PayFiles");
     case TFileKind::Prints:
       return QStringLiteral("Prints");
+    case TFileKind::Statements:
+      return QStringLiteral("Statements");
   }
   return {};
 }

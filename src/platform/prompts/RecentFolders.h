@@ -4,7 +4,7 @@
 #include <QString>
 
 // The kinds of files whose dialogs each remember their own folder.
-enum class TFileKind { Registers, Batches, CodeTables, Downloads, PayFiles, Prints };
+enum class TFileKind { Registers, Batches, CodeTables, Downloads, PayFiles, Prints, Statements };
 
 // The folder in which a file of each kind was last chosen. With a store file
 // the folders outlive the run: one "kind=folder" line each, UTF-8. A missing or
