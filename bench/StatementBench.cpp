@@ -1,17 +1,25 @@
 #include <benchmark/benchmark.h>
 
 #include <malloc.h>
+#include <QApplication>
 #include <QByteArray>
+#include <QHeaderView>
 #include <QString>
 #include <QStringList>
+#include <QTemporaryDir>
 
 #include <array>
 
 #include "platform/codec/Gbk.h"
+#include "platform/files/AtomicFile.h"
 #include "platform/process/HugePageHeap.h"
+#include "platform/prompts/ScriptedPrompts.h"
 #include "statements/records/DetailFile.h"
 #include "statements/records/FlowFile.h"
 #include "statements/records/StatementTotals.h"
+#include "statements/screens/StatementGrid.h"
+#include "statements/screens/fmDealBrowserFile.h"
+#include "statements/screens/fmDetailBrowserFile.h"
 
 // Statement files of 100,000 lines as the bank's site writes them (GBK, CR LF),
 // read into the table and totalled, each read with its decoding; then the
@@ -199,8 +207,50 @@ void SortFlowByAccount(benchmark::State& state) {
   SortByColumn(state, FlowFileRow(), FlowBytes(), false, 2);  // 收款人账号
 }
 
+// A file screen opening the file as the clerk does (read, totals, the grid
+// shown with its first row as the voucher and painted), then a click on a
+// column caption sorting the grid and painting it again.
+template <class Screen>
+void OnScreen(benchmark::State& state, const QByteArray& bytes, void (Screen::*open)(),
+              const char* grid, int column) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath(QStringLiteral("statement.txt"));
+  WriteFileAtomically(path, bytes);
+  TScriptedPrompts prompts;
+  Screen screen(TStatementContext{TScreenServices{prompts, {}}, dir.path()});
+  screen.resize(1200, 800);
+  screen.show();
+  auto* view = screen.template findChild<TStatementGrid*>(QString::fromLatin1(grid));
+  for (auto _ : state) {
+    prompts.AnswerFile(path);
+    (screen.*open)();
+    screen.grab();
+    if (column >= 0) {
+      Q_EMIT view->horizontalHeader()->sectionClicked(column);
+      screen.grab();
+    }
+  }
+  if (screen.Table().RowCount() != kLines) state.SkipWithError("wrong read");
+}
+
+void DetailFileOnScreen(benchmark::State& state) {
+  OnScreen(state, DetailBytes(), &TfmDetailBrowserFile::FlatButton1Click, "DBGrid1", -1);
+}
+
+void FlowFileOnScreen(benchmark::State& state) {
+  OnScreen(state, FlowBytes(), &TfmDealBrowserFile::SpeedButton1Click, "DBGrid2", -1);
+}
+
+// Opened, then sorted by 对方账户名称 on the screen.
+void DetailFileSortedOnScreen(benchmark::State& state) {
+  OnScreen(state, DetailBytes(), &TfmDetailBrowserFile::FlatButton1Click, "DBGrid1", 7);
+}
+
 }  // namespace
 
+BENCHMARK(DetailFileOnScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(FlowFileOnScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(DetailFileSortedOnScreen)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(ReadDetailAndTotal)->Unit(benchmark::kMillisecond);
 BENCHMARK(ReadFlowAndTotal)->Unit(benchmark::kMillisecond);
 BENCHMARK(SortDetailByAmount)->Unit(benchmark::kMillisecond);
@@ -211,6 +261,7 @@ BENCHMARK(SortFlowByAccount)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   UseHugePagesForHeap();  // the program runs this way too
+  QApplication app(argc, argv);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

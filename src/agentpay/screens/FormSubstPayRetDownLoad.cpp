@@ -72,8 +72,10 @@ TFormSubstPayRetDownLoad::TFormSubstPayRetDownLoad(const TPayFileContext& contex
   ResetConditions();
 }
 
+// The grid asks the model and the table for their texts until it goes, so it
+// goes first.
 TFormSubstPayRetDownLoad::~TFormSubstPayRetDownLoad() {
-  grdDocs_->SetListModel(nullptr);
+  delete grdDocs_;
 }
 
 void TFormSubstPayRetDownLoad::CreateControls() {

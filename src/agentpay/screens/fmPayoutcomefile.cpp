@@ -21,6 +21,11 @@ TfmPayoutcomefile::TfmPayoutcomefile(const TPayFileContext& context, QWidget* pa
   ShowOutcomes();
 }
 
+// The grid asks for the rows' texts until it goes, so it goes first.
+TfmPayoutcomefile::~TfmPayoutcomefile() {
+  delete sgDLtemp_;
+}
+
 void TfmPayoutcomefile::CreateControls() {
   const auto command = [this](const char* name, const QString& caption, const QString& hint,
                               void (TfmPayoutcomefile::*run)()) {

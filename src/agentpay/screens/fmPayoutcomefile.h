@@ -14,6 +14,7 @@ class TfmPayoutcomefile : public TFormOriginal {
   Q_OBJECT
  public:
   explicit TfmPayoutcomefile(const TPayFileContext& context, QWidget* parent = nullptr);
+  ~TfmPayoutcomefile() override;
 
   const TPayOutcomes& Outcomes() const { return outcomes_; }
 

@@ -16,6 +16,19 @@ bool IsAmount(const StatementTable& table, int column) {
   return table.Kind().Fields[table.ColumnField(column)].Type != TFieldType::Text;
 }
 
+// Room for what a column usually holds: account numbers, names, the rest.
+int StartWidth(const StatementTable& table, int column) {
+  const QString& field = table.Kind().Fields[table.ColumnField(column)].Name;
+  if (IsAmount(table, column)) return 110;
+  if (field.contains(QStringLiteral("账号")) || field.contains(QStringLiteral("帐号")) ||
+      field.contains(QStringLiteral("账户")))
+    return field.contains(QStringLiteral("名称")) ? 210 : 160;
+  if (field.contains(QStringLiteral("名称")) || field.contains(QStringLiteral("户名")) ||
+      field.contains(QStringLiteral("单位")))
+    return 210;
+  return 100;
+}
+
 }  // namespace
 
 TStatementGrid::TStatementGrid(TPrompts& prompts, StatementTable& table, QWidget* parent)
@@ -25,7 +38,7 @@ TStatementGrid::TStatementGrid(TPrompts& prompts, StatementTable& table, QWidget
   QList<TColumnDef> columns;
   for (int column = 0; column < table_.ColumnCount(); ++column) {
     const bool amount = IsAmount(table_, column);
-    columns.append({table_.Captions()[column], amount ? 110 : 100,
+    columns.append({table_.Captions()[column], StartWidth(table_, column),
                     amount ? TColumnAlignment::Right : TColumnAlignment::Left, amount});
   }
   SetColumns(columns);

@@ -21,7 +21,10 @@ TfmDealBrowserFile::TfmDealBrowserFile(const TStatementContext& context, QWidget
   CreateControls();
 }
 
-TfmDealBrowserFile::~TfmDealBrowserFile() = default;
+// The grid asks the table for its texts until it goes, so it goes first.
+TfmDealBrowserFile::~TfmDealBrowserFile() {
+  delete DBGrid2_;
+}
 
 void TfmDealBrowserFile::CreateControls() {
   TCommandRow buttons(*this, Prompts());

@@ -33,7 +33,10 @@ TfmDetailBrowserFile::TfmDetailBrowserFile(const TStatementContext& context, QWi
   CreateControls();
 }
 
-TfmDetailBrowserFile::~TfmDetailBrowserFile() = default;
+// The grid asks the table for its texts until it goes, so it goes first.
+TfmDetailBrowserFile::~TfmDetailBrowserFile() {
+  delete DBGrid1_;
+}
 
 void TfmDetailBrowserFile::CreateControls() {
   auto* header = new QHBoxLayout;
