@@ -464,7 +464,8 @@ class TSheetReader {
     const double width = U16At(record.Data + 4) / 256.0;
     if (first > last) return;
     std::vector<double>& widths = sheet_->ColumnWidths;
-    if (widths.size() < std::size_t(last + 1)) widths.resize(std::size_t(last + 1));
+    const std::size_t count = static_cast<std::size_t>(last) + 1;
+    if (widths.size() < count) widths.resize(count);
     for (int c = first; c <= last; ++c) widths[std::size_t(c)] = width;
   }
   int lastWidth_ = 0;

@@ -23,7 +23,7 @@ TfmDealBrowserFile::TfmDealBrowserFile(const TStatementContext& context, QWidget
 
 // The grid asks the table for its texts until it goes, so it goes first.
 TfmDealBrowserFile::~TfmDealBrowserFile() {
-  delete DBGrid2_;
+  delete grid_;
 }
 
 void TfmDealBrowserFile::CreateControls() {
@@ -35,15 +35,15 @@ void TfmDealBrowserFile::CreateControls() {
   buttons.Add("SpeedButton4", QStringLiteral("打印"), QStringLiteral("打印当前选中的数据"),
               [this] { SpeedButton4Click(); });
 
-  DBGrid2_ = new TStatementGrid(Prompts(), table_, this);
-  DBGrid2_->setObjectName(QStringLiteral("DBGrid2"));
-  DBGrid2_->OnRowClick = [this](int recNo) { DBGrid2CellClick(recNo); };
-  DBGrid2_->Refresh();
+  grid_ = new TStatementGrid(Prompts(), table_, this);
+  grid_->setObjectName(QStringLiteral("DBGrid2"));
+  grid_->OnRowClick = [this](int recNo) { DBGrid2CellClick(recNo); };
+  grid_->Refresh();
   totals_ = new TTotalsLine(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons.Layout());
-  layout->addWidget(DBGrid2_, 1);
+  layout->addWidget(grid_, 1);
   layout->addWidget(CreateVoucherPanel());
   layout->addWidget(totals_);
 }
@@ -83,14 +83,14 @@ void TfmDealBrowserFile::SpeedButton1Click() {
                                                 QStringLiteral("所有文件(*.*)"));
   if (path.isEmpty()) return;
   const TStatementFileRead read = ReadFlowFile(path, table_);
-  DBGrid2_->Refresh();
+  grid_->Refresh();
   if (!read.Ok()) {
     Prompts().Warning(TPrompts::kSystemCaption, read.Failure);
     return;
   }
   if (table_.RowCount() > 0) {
     table_.First();
-    DBGrid2_->SelectRecord(table_.RecNo());
+    grid_->SelectRecord(table_.RecNo());
     DBGrid2CellClick(table_.RecNo());
   }
   UpdateTotals();

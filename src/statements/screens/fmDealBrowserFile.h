@@ -37,7 +37,7 @@ class TfmDealBrowserFile : public TFormOriginal {
   StatementTable table_;
   TFormHisDetailRep vouchers_;
 
-  TStatementGrid* DBGrid2_ = nullptr;
+  TStatementGrid* grid_ = nullptr;
   QLabel* lblCurrency_ = nullptr;
   QLabel* lblDate_ = nullptr;
   QLabel* lblVoucherNo_ = nullptr;

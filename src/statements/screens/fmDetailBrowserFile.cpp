@@ -35,7 +35,7 @@ TfmDetailBrowserFile::TfmDetailBrowserFile(const TStatementContext& context, QWi
 
 // The grid asks the table for its texts until it goes, so it goes first.
 TfmDetailBrowserFile::~TfmDetailBrowserFile() {
-  delete DBGrid1_;
+  delete grid_;
 }
 
 void TfmDetailBrowserFile::CreateControls() {
@@ -61,16 +61,16 @@ void TfmDetailBrowserFile::CreateControls() {
   buttons.Add("FlatButton4", QStringLiteral("打印"), QStringLiteral("打印当前选中的数据"),
               [this] { FlatButton4Click(); });
 
-  DBGrid1_ = new TStatementGrid(Prompts(), table_, this);
-  DBGrid1_->setObjectName(QStringLiteral("DBGrid1"));
-  DBGrid1_->OnRowClick = [this](int recNo) { DBGrid1CellClick(recNo); };
-  DBGrid1_->Refresh();
+  grid_ = new TStatementGrid(Prompts(), table_, this);
+  grid_->setObjectName(QStringLiteral("DBGrid1"));
+  grid_->OnRowClick = [this](int recNo) { DBGrid1CellClick(recNo); };
+  grid_->Refresh();
   totals_ = new TTotalsLine(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(buttons.Layout());
   layout->addLayout(header);
-  layout->addWidget(DBGrid1_, 1);
+  layout->addWidget(grid_, 1);
   layout->addWidget(CreateVoucherPanel());
   layout->addWidget(totals_);
 }
@@ -101,7 +101,7 @@ void TfmDetailBrowserFile::FlatButton1Click() {
                                                 QStringLiteral("所有文件(*.*)"));
   if (path.isEmpty()) return;
   const TStatementFileRead read = ReadDetailFile(path, table_);
-  DBGrid1_->Refresh();
+  grid_->Refresh();
   if (!read.Ok()) {
     Prompts().Warning(TPrompts::kSystemCaption, read.Failure);
     return;
@@ -112,7 +112,7 @@ void TfmDetailBrowserFile::FlatButton1Click() {
   lblAccName_->setText(accName_);
   if (table_.RowCount() > 0) {
     table_.First();
-    DBGrid1_->SelectRecord(table_.RecNo());
+    grid_->SelectRecord(table_.RecNo());
     DBGrid1CellClick(table_.RecNo());
   }
   UpdateTotals();

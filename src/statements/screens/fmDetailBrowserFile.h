@@ -45,7 +45,7 @@ class TfmDetailBrowserFile : public TFormOriginal {
 
   QLabel* lblAccName_ = nullptr;
   QLabel* lblAccNo_ = nullptr;
-  TStatementGrid* DBGrid1_ = nullptr;
+  TStatementGrid* grid_ = nullptr;
   QLabel* lblDate_ = nullptr;
   QLabel* lblVoucherNo_ = nullptr;
   TPartyPanel* payer_ = nullptr;

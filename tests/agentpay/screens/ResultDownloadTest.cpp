@@ -76,7 +76,7 @@ class ResultDownloadTest : public SessionFixture {
   }
   // The next save dialog gets a file of the output folder.
   QString ScriptSave(const char* name) {
-    const QString path = out.filePath(QString::fromUtf8(name));
+    QString path = out.filePath(QString::fromUtf8(name));
     prompts.AnswerFile(path);
     return path;
   }

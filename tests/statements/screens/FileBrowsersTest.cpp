@@ -35,7 +35,7 @@ QByteArray FlowLine(const char* amount, const char* status) {
 class FileBrowsersTest : public testing::Test {
  protected:
   QString Write(const char* name, const QByteArray& utf8) {
-    const QString path = dir.filePath(QString::fromUtf8(name));
+    QString path = dir.filePath(QString::fromUtf8(name));
     WriteFileAtomically(path, codec::ToGbk(QString::fromUtf8(utf8)));
     return path;
   }
