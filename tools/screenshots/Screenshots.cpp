@@ -26,6 +26,8 @@
 #include "session/screens/BankSession.h"
 #include "session/screens/fmLogon.h"
 #include "shell/ClientProgram.h"
+#include "statements/screens/fmDealBrowserFile.h"
+#include "statements/screens/fmDetailBrowserFile.h"
 #include "widgets/grid/MapleGrid.h"
 
 namespace {
@@ -73,6 +75,9 @@ class TShooter {
     if (!options_.PayConfirmFile.isEmpty() || !options_.PayWaitFile.isEmpty())
       ok = options_.LogsOn() && ShootPaySubmission() && ok;
     if (!options_.BatchFailuresFile.isEmpty()) ok = options_.LogsOn() && ShootBatchFailures() && ok;
+    if (!options_.DetailFileFile.isEmpty())
+      ok = ShootStatementFile(3, options_.DetailFileFile) && ok;
+    if (!options_.DealFileFile.isEmpty()) ok = ShootStatementFile(4, options_.DealFileFile) && ok;
     if (!options_.PayResultsFile.isEmpty() || !options_.PayOutcomesFile.isEmpty())
       ok = options_.LogsOn() && ShootPayResults() && ok;
     return ok;
@@ -335,6 +340,22 @@ class TShooter {
     return ok;
   }
 
+  // A statement file screen on its demo file, the first row shown as a voucher.
+  bool ShootStatementFile(int code, const QString& file) {
+    main_.ShowScreen(code);
+    const QString demo = QDir(program_.Data().Paths().AppDir())
+                             .filePath(code == 3 ? QStringLiteral("statements/账户明细示例.csv")
+                                                 : QStringLiteral("statements/转账流水示例.txt"));
+    prompts_.AnswerFile(demo);
+    if (auto* detail = qobject_cast<TfmDetailBrowserFile*>(main_.ScreenInstance(code)))
+      detail->FlatButton1Click();
+    else if (auto* deal = qobject_cast<TfmDealBrowserFile*>(main_.ScreenInstance(code)))
+      deal->SpeedButton1Click();
+    else
+      return false;
+    return Save(main_, file);
+  }
+
   // The month's successful salary documents; the failed records of the first
   // one downloaded and shown under the demo template.
   bool ShootPayResults() {
@@ -396,6 +417,8 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.PayWaitFile = ValueAfter(arguments, "--screenshot-pay-wait");
   options.PayResultsFile = ValueAfter(arguments, "--screenshot-pay-results");
   options.PayOutcomesFile = ValueAfter(arguments, "--screenshot-pay-outcomes");
+  options.DetailFileFile = ValueAfter(arguments, "--screenshot-detail-file");
+  options.DealFileFile = ValueAfter(arguments, "--screenshot-deal-file");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;

@@ -34,6 +34,9 @@ class TScriptedPrompts;
 //   --screenshot-pay-outcomes FILE  the main window showing the result-browse screen
 //                                   on the failed records of the first of them,
 //                                   downloaded into the demo's dfdk (needs --logon)
+//   --screenshot-detail-file FILE   the main window showing the account-detail file
+//                                   screen on the demo file of statements/
+//   --screenshot-deal-file FILE     the same for the transfer-flow file screen
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default, so nothing waits for a clerk.
@@ -56,6 +59,8 @@ struct TScreenshotOptions {
   QString PayWaitFile;
   QString PayResultsFile;
   QString PayOutcomesFile;
+  QString DetailFileFile;
+  QString DealFileFile;
   QString CustId;
   QString OperId;
 
@@ -66,7 +71,8 @@ struct TScreenshotOptions {
            !OtherBankPayeeFile.isEmpty() || !BatchFile.isEmpty() || !BatchFailuresFile.isEmpty() ||
            !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty() || !TemplateFile.isEmpty() ||
            !PayFile.isEmpty() || !PayConfirmFile.isEmpty() || !PayWaitFile.isEmpty() ||
-           !PayResultsFile.isEmpty() || !PayOutcomesFile.isEmpty();
+           !PayResultsFile.isEmpty() || !PayOutcomesFile.isEmpty() || !DetailFileFile.isEmpty() ||
+           !DealFileFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };
