@@ -39,7 +39,7 @@ TStatementGrid::TStatementGrid(TPrompts& prompts, StatementTable& table, QWidget
   for (int column = 0; column < table_.ColumnCount(); ++column) {
     const bool amount = IsAmount(table_, column);
     columns.append({table_.Captions()[column], StartWidth(table_, column),
-                    amount ? TColumnAlignment::Right : TColumnAlignment::Left, amount});
+                    amount ? TColumnAlignment::Right : TColumnAlignment::Left});
   }
   SetColumns(columns);
   OnGetColumnText = [this](int col, int row, QString& title) {
