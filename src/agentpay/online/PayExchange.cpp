@@ -4,6 +4,7 @@
 #include "agentpay/online/PayUpload.h"
 #include "core/ServerPaths.h"
 #include "core/SessionUser.h"
+#include "session/transport/FormExchange.h"
 #include "session/transport/GetData.h"
 
 namespace {
@@ -19,7 +20,7 @@ pugi::xml_document Exchange(const QString& url, QByteArrayView body, const QStri
 
 pugi::xml_document PostPayForm(const TUSER& user, const TServerConfig& server,
                                QByteArrayView body) {
-  return Exchange(server.ServerBaseUrl + PayMainPlatPath(user), body, FormContentTypeHeader());
+  return PostForm(server.ServerBaseUrl + PayMainPlatPath(user), body);
 }
 
 pugi::xml_document UploadPayFile(const TUSER& user, const TServerConfig& server,

@@ -27,6 +27,7 @@
 #include "core/SessionControl.h"
 #include "platform/errors/ClerkError.h"
 #include "platform/prompts/Prompts.h"
+#include "session/transport/FormExchange.h"
 #include "session/transport/GetData.h"
 #include "session/transport/TempWbFm.h"
 #include "widgets/base/CommandGuard.h"
@@ -423,8 +424,8 @@ void TFormSubstPayRetDownLoad::DownloadN17(const TPayResultDoc& doc) {
     return;
   }
   QString reply;
-  if (RequestFile(FileDownloadV6Path(), N17FileBody(session.User(), SplitRemoteFile(recptFileNm)),
-                  reply))
+  if (PostForFile(session.Server().ServerBaseUrl + FileDownloadV6Path(),
+                  N17FileBody(session.User(), SplitRemoteFile(recptFileNm)), reply))
     return;
   try {
     pugi::xml_document doc2;
@@ -452,8 +453,8 @@ void TFormSubstPayRetDownLoad::Download661(const TPayResultDoc& doc) {
   TWindowsDisabled disabled(*this);
   TSessionControl& session = context_.Session;
   QString reply;
-  if (RequestFile(FileDownloadV5Path(), File661Body(session.User(), prefix + File661Name(doc)),
-                  reply))
+  if (PostForFile(session.Server().ServerBaseUrl + FileDownloadV5Path(),
+                  File661Body(session.User(), prefix + File661Name(doc)), reply))
     return;
   if (reply.contains(QStringLiteral("提示信息"))) {
     Prompts().Error(TPrompts::kErrorCaption,
@@ -463,28 +464,6 @@ void TFormSubstPayRetDownLoad::Download661(const TPayResultDoc& doc) {
   pugi::xml_document answer;
   LoadReply(answer, reply);
   TGetData::CheckReply(answer);
-}
-
-bool TFormSubstPayRetDownLoad::RequestFile(const QString& path, const QByteArray& body,
-                                           QString& reply) {
-  bool downloaded = false;
-  QMetaObject::Connection watch;
-  if (TTempWbFm* browser = TTempWbFm::Current())
-    watch =
-        connect(browser, &TTempWbFm::DownloadStarted, this, [&downloaded] { downloaded = true; });
-  RSend2Srv srv;
-  srv.Url = context_.Session.Server().ServerBaseUrl + path;
-  srv.Headers = FormContentTypeHeader();
-  srv.PostData = body;
-  try {
-    TGetData::Send(srv);
-  } catch (...) {
-    disconnect(watch);
-    throw;
-  }
-  disconnect(watch);
-  reply = srv.Response;
-  return downloaded;
 }
 
 // ---- conversion ----

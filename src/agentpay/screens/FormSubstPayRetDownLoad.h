@@ -63,9 +63,6 @@ class TFormSubstPayRetDownLoad : public TFormOriginal {
   bool IsN17() const;
   void DownloadN17(const TPayResultDoc& doc);
   void Download661(const TPayResultDoc& doc);
-  // Posts a file request; true when the bank answered with a file (it has
-  // been offered for saving), else the reply's text is left in reply.
-  bool RequestFile(const QString& path, const QByteArray& body, QString& reply);
 
   TPayFileContext context_;
   TPayResultLists lists_;
