@@ -103,7 +103,12 @@ TEST_F(BankSimAgentPayResults, ListsOfBothInterfaces) {
                                             {"ACCNAME", "维岭旧版接口测试公司"},
                                             {"CURTYPE", "人民币"},
                                             {"OPENDEPT", "维岭银行北京分行营业部"},
-                                            {"ACCTYPE", "0"}}}));
+                                            {"ACCTYPE", "0"}},
+                                           {{"ACCNO", "3100067890002"},
+                                            {"ACCNAME", "维岭旧版接口测试公司"},
+                                            {"CURTYPE", "美元"},
+                                            {"OPENDEPT", "维岭银行北京分行营业部"},
+                                            {"ACCTYPE", "1"}}}));
   EXPECT_EQ(old.List("EPAYLIST"),
             (QList<QMap<QString, QString>>{{{"BILLCODE", "662001"}, {"BILLDESC", "水费代扣"}}}));
 }

@@ -128,6 +128,18 @@ void TBankSim::Configure(const QString& key, const QString& value) {
   Control("POST", "/__sim/config", FormValue(key) + '=' + FormValue(value));
 }
 
+QJsonArray TBankSim::PrintCounts() const {
+  const QJsonDocument document = QJsonDocument::fromJson(Control("GET", "/__sim/printcounts"));
+  if (!document.isArray()) throw Failure(QStringLiteral("bad print counts"));
+  return document.array();
+}
+
+void TBankSim::SetPrintCount(const QList<QPair<QString, QString>>& receipt, int count) {
+  QByteArray body = "count=" + QByteArray::number(count);
+  for (const auto& [key, value] : receipt) body += '&' + FormValue(key) + '=' + FormValue(value);
+  Control("POST", "/__sim/printcounts", body);
+}
+
 QByteArray TBankSim::Control(const QByteArray& method, const QByteArray& path,
                              const QByteArray& body) const {
   httplib::Client client("127.0.0.1", port_);

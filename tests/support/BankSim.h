@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QList>
 #include <QPair>
 #include <QProcess>
@@ -55,6 +56,13 @@ class TBankSim {
   // "recordPasswords" ("1": Requests() shows the passwords; by default they
   // are masked with "*").
   void Configure(const QString& key, const QString& value);
+
+  // The print counts of the electronic receipts printed (or set) so far, one
+  // object per receipt: "customer", "kind" ("detail" with "accNo" and
+  // "detailNo", or "transfer" with "creditNo") and "count".
+  QJsonArray PrintCounts() const;
+  // Sets a receipt's print count; the receipt's fields as in PrintCounts().
+  void SetPrintCount(const QList<QPair<QString, QString>>& receipt, int count);
 
  private:
   QByteArray Control(const QByteArray& method, const QByteArray& path,

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 
+#include "QueryFields.h"
 #include "ResultDocuments.h"
 #include "Transactions.h"
 
@@ -43,6 +44,3 @@ struct TResultPage {
 // whole number from 1.
 std::optional<TResultPage> QueryPage(const QList<TResultDocument>& documents,
                                      const TResultFilter& filter, const QString& page);
-
-// EBLN0016: a condition of the request that cannot be read.
-TSimReply BadCondition(const TTxContext& tx);

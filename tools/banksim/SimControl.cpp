@@ -33,6 +33,28 @@ QJsonObject DocumentJson(const TPayDocument& document) {
           {QStringLiteral("lines"), QJsonArray::fromStringList(document.Lines)}};
 }
 
+QJsonObject PrintCountJson(const TPrintCount& count) {
+  const TReceiptKey& receipt = count.Receipt;
+  QJsonObject object{{QStringLiteral("customer"), receipt.CustomerId},
+                     {QStringLiteral("count"), count.Count}};
+  if (receipt.IsDetail()) {
+    object.insert(QStringLiteral("kind"), QStringLiteral("detail"));
+    object.insert(QStringLiteral("accNo"), receipt.AccNo);
+    object.insert(QStringLiteral("detailNo"), receipt.Number);
+  } else {
+    object.insert(QStringLiteral("kind"), QStringLiteral("transfer"));
+    object.insert(QStringLiteral("creditNo"), receipt.Number);
+  }
+  return object;
+}
+
+TSimReply JsonReply(const QJsonArray& list) {
+  TSimReply reply = PlainReply(200, {});
+  reply.ContentType = "application/json";
+  reply.Body = QJsonDocument(list).toJson(QJsonDocument::Compact);
+  return reply;
+}
+
 }  // namespace
 
 TSimReply TSimServer::Control(const TLoggedRequest& request) {
@@ -44,6 +66,8 @@ TSimReply TSimServer::Control(const TLoggedRequest& request) {
     return reply;
   }
   if (command == "GET /__sim/paydocuments") return PayDocuments();
+  if (command == "GET /__sim/printcounts") return PrintCounts();
+  if (command == "POST /__sim/printcounts") return SetPrintCount(TFormFields(request.Body));
   if (command == "POST /__sim/requests/clear") {
     log_.Clear();
     return Done();
@@ -93,8 +117,30 @@ TSimReply TSimServer::PayDocuments() {
       list.append(DocumentJson(*document));
     }
   }
-  TSimReply reply = PlainReply(200, {});
-  reply.ContentType = "application/json";
-  reply.Body = QJsonDocument(list).toJson(QJsonDocument::Compact);
-  return reply;
+  return JsonReply(list);
+}
+
+TSimReply TSimServer::PrintCounts() {
+  std::lock_guard lock(mutex_);
+  QJsonArray list;
+  for (const TPrintCount& count : printCounts_.All()) list.append(PrintCountJson(count));
+  return JsonReply(list);
+}
+
+// customer and count, and creditNo (a transfer receipt) or accNo and detailNo
+// (an account-detail receipt).
+TSimReply TSimServer::SetPrintCount(const TFormFields& form) {
+  bool ok = false;
+  const int count = form.Bytes("count").toInt(&ok);
+  const bool detail = form.Has("accNo");
+  const TReceiptKey receipt{form.Utf8("customer"), form.Utf8("accNo"),
+                            form.Utf8(detail ? "detailNo" : "creditNo")};
+  if (!ok || count < 0 || receipt.CustomerId.isEmpty() || receipt.Number.isEmpty() ||
+      (detail && receipt.AccNo.isEmpty())) {
+    return PlainReply(400, QStringLiteral("a print count needs customer, count (from 0) and "
+                                          "creditNo, or accNo and detailNo"));
+  }
+  std::lock_guard lock(mutex_);
+  printCounts_.Set(receipt, count);
+  return Done();
 }

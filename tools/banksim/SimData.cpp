@@ -6,6 +6,9 @@
 #include <QJsonObject>
 #include <stdexcept>
 
+#include "AccountHistory.h"
+#include "core/Amount.h"
+
 namespace {
 
 [[noreturn]] void Fail(const QString& fileName, const QString& what) {
@@ -34,13 +37,39 @@ QString OptionalString(const QJsonObject& object, const char* key, const QString
   return object.value(QLatin1String(key)).toString(fallback);
 }
 
+// 1/10000 yuan of a decimal text.
+qint64 RequiredAmount(const QJsonObject& object, const char* key, const QString& fileName) {
+  const std::optional<TAmount> amount = TAmount::Parse(RequiredString(object, key, fileName));
+  if (!amount) Fail(fileName, QStringLiteral("\"%1\" is not an amount").arg(QLatin1String(key)));
+  return amount->Units();
+}
+
+TSimHistorySettings ReadHistorySettings(const QJsonObject& object, const QString& fileName) {
+  TSimHistorySettings settings;
+  if (object.isEmpty()) return settings;
+  settings.Seed = quint64(object.value(QLatin1String("seed")).toInteger(0));
+  settings.Count = object.value(QLatin1String("count")).toInt(3000);
+  settings.Days = object.value(QLatin1String("days")).toInt(settings.Days);
+  if (settings.Count < 0 || settings.Days < 1) Fail(fileName, QStringLiteral("bad history"));
+  settings.OpeningBalance = RequiredAmount(object, "openingBalance", fileName);
+  settings.ShortBalances = object.value(QLatin1String("shortBalances")).toBool(false);
+  settings.PaddedFlags = object.value(QLatin1String("paddedFlags")).toBool(false);
+  return settings;
+}
+
 TSimAccount ReadAccount(const QJsonObject& object, const QString& fileName) {
   TSimAccount account;
   account.AccNo = RequiredString(object, "accNo", fileName);
   account.AccName = OptionalString(object, "accName", {});
   account.BankName = OptionalString(object, "bankName", {});
   account.CurType = OptionalString(object, "curType", account.CurType);
+  account.CurCode = OptionalString(object, "curCode", account.CurCode);
   account.AccType = OptionalString(object, "accType", account.AccType);
+  account.KindName = OptionalString(object, "kindName", account.KindName);
+  account.Status = OptionalString(object, "status", account.Status);
+  account.HistorySettings =
+      ReadHistorySettings(object.value(QLatin1String("history")).toObject(), fileName);
+  account.History = MakeHistory(account);
   return account;
 }
 
@@ -154,6 +183,42 @@ TSimResults ReadResults(const QJsonObject& object, const std::array<TSimPayMode,
   return results;
 }
 
+// Made and (when submitted) sent to the bank that many days before the day of
+// the query; the maker and checker default to the first operator and reviewer.
+TSimTransfer ReadTransfer(const QJsonObject& object, const TSimCustomer& customer,
+                          const QString& fileName) {
+  TSimTransfer transfer;
+  transfer.Number = RequiredString(object, "number", fileName);
+  transfer.AccNo = RequiredString(object, "accNo", fileName);
+  if (!customer.FindAccount(transfer.AccNo)) {
+    Fail(fileName,
+         QStringLiteral("transfer \"%1\": not an account of the customer").arg(transfer.Number));
+  }
+  transfer.RevAccNo = RequiredString(object, "revAccNo", fileName);
+  transfer.RevName = RequiredString(object, "revName", fileName);
+  transfer.RevBank = OptionalString(object, "revBank", {});
+  transfer.Amount = RequiredAmount(object, "amount", fileName);
+  transfer.Use = OptionalString(object, "use", {});
+  transfer.Status = RequiredString(object, "status", fileName);
+  transfer.DaysAgo = object.value(QLatin1String("daysAgo")).toInt(0);
+  if (object.contains(QLatin1String("time"))) {
+    transfer.Time =
+        QTime::fromString(RequiredString(object, "time", fileName), QStringLiteral("hh:mm:ss"));
+    if (!transfer.Time.isValid()) {
+      Fail(fileName, QStringLiteral("transfer \"%1\": bad time").arg(transfer.Number));
+    }
+  }
+  transfer.Submitted = object.value(QLatin1String("submitted")).toBool(true);
+  const QList<const TSimOperator*> reviewers = customer.Reviewers();
+  transfer.Maker = OptionalString(
+      object, "maker", customer.Operators.isEmpty() ? QString() : customer.Operators[0].Name);
+  transfer.Checker =
+      OptionalString(object, "checker", reviewers.isEmpty() ? QString() : reviewers[0]->Name);
+  transfer.Approver = OptionalString(object, "approver", {});
+  transfer.CerCode = OptionalString(object, "cerCode", {});
+  return transfer;
+}
+
 TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
   TSimCustomer customer;
   customer.Id = RequiredString(object, "id", fileName);
@@ -171,6 +236,11 @@ TSimCustomer ReadCustomer(const QJsonObject& object, const QString& fileName) {
   customer.PayModes[1] = ReadPayMode(agentPay.value(QLatin1String("collect")).toObject(), fileName);
   customer.Results =
       ReadResults(object.value(QLatin1String("results")).toObject(), customer.PayModes, fileName);
+  const QJsonObject transfers = object.value(QLatin1String("transfers")).toObject();
+  customer.UploadStatus = OptionalString(transfers, "uploadStatus", customer.UploadStatus);
+  for (const auto& transfer : transfers.value(QLatin1String("documents")).toArray()) {
+    customer.Transfers.append(ReadTransfer(transfer.toObject(), customer, fileName));
+  }
   return customer;
 }
 

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QTime>
 #include <array>
 
 // What the simulated bank knows: its customers with their operators, and the
@@ -16,13 +17,49 @@ struct TSimOperator {
   QString TxPassword;                      // the transaction password; empty: none set
 };
 
+// How an account's history of transactions is made up: Count transactions
+// over the Days days that end today, drawn from Seed, so that the same data
+// gives the same history on any day, only placed relative to the day.
+struct TSimHistorySettings {
+  quint64 Seed = 0;
+  int Count = 0;  // 0: no history
+  int Days = 548;
+  qint64 OpeningBalance = 0;   // 1/10000 yuan, before the first transaction
+  bool ShortBalances = false;  // YMONEY in its shortest form ("1234.5", "100")
+  bool PaddedFlags = false;    // FLAG with a blank on both sides (" 1 ")
+};
+
+// One transaction of an account's history.
+struct TSimDetail {
+  int DaysAgo = 0;  // before the day of the query
+  QTime Time;
+  QString VoucherKind;  // CREDITTYPE
+  QString VoucherNo;    // CREDITNO; empty for fees and interest
+  bool Credit = false;  // money came in
+  qint64 Amount = 0;    // 1/10000 yuan
+  qint64 Balance = 0;   // after the transaction
+  QString CounterName;
+  QString CounterAccNo;
+  QString Summary;        // REMARK (摘要)
+  QString Note;           // USEOF (备注)
+  QString CompanySerial;  // REVSEQ_NO; only for payments the company sent online
+  QString DetailNo;       // ACC_SEQ_NO, unique in the account
+  QString SerialNo;       // SEQ_NO
+  QString CashFlag;       // OID: "0" 钞户, "1" 汇户
+};
+
 // An account of a customer, the payer of its transfers.
 struct TSimAccount {
   QString AccNo;
   QString AccName;
   QString BankName;                            // the branch that keeps the account
-  QString CurType = QStringLiteral("人民币");  // CURTYPE of the result lists
+  QString CurType = QStringLiteral("人民币");  // CURTYPE of the result lists, the currency name
+  QString CurCode = QStringLiteral("1");       // the currency code of the old interface
   QString AccType = QStringLiteral("0");       // ACCTYPE: "0" signed, any other authorised
+  QString KindName = QStringLiteral("活期");   // the account kind shown in the detail query's list
+  QString Status = QStringLiteral("0");        // ACCOUNTSTATUS of the detail query
+  TSimHistorySettings HistorySettings;
+  QList<TSimDetail> History;  // oldest first, made from HistorySettings when the data is read
 };
 
 // How the bank answers an agent-pay file or document that it processes: at
@@ -104,6 +141,23 @@ struct TSimResults {
   QList<TSimResultDocument> Documents;
 };
 
+// A transfer document of the demo set, as the transfer-flow query lists it.
+struct TSimTransfer {
+  QString Number;  // CREDITNO
+  QString AccNo;   // the payer, one of the customer's accounts
+  QString RevAccNo;
+  QString RevName;
+  QString RevBank;
+  qint64 Amount = 0;  // 1/10000 yuan
+  QString Use;
+  QString Status;  // a status code of the customer's interface
+  int DaysAgo = 0;
+  QTime Time{9, 30};
+  bool Submitted = true;  // sent to the bank, an hour after it was made
+  QString Maker, Checker, Approver;
+  QString CerCode;  // empty: made from the number
+};
+
 struct TSimCustomer {
   QString Id;  // customer number, sent as CUSTOMERID
   QString Name;
@@ -113,6 +167,9 @@ struct TSimCustomer {
   QList<TSimAccount> Accounts;
   std::array<TSimPayMode, 2> PayModes;  // 0: 批量代发, 1: 批量代扣
   TSimResults Results;
+  // The status of the documents of an accepted batch upload.
+  QString UploadStatus = QStringLiteral("1");
+  QList<TSimTransfer> Transfers;
 
   const TSimOperator* FindOperator(const QString& id) const;
   const TSimAccount* FindAccount(const QString& accNo) const;

@@ -179,7 +179,8 @@ TSimReply TSimServer::BankRequest(const TLoggedRequest& request) {
     return ErrorReply(QStringLiteral("EBLN9997"), QStringLiteral("上传数据格式错误"), encoding_);
   }
   const TFormFields& form = *parsed;
-  TTxContext tx{request, form, data_, sessions_, payDocuments_, encoding_};
+  TTxContext tx{request,       form,       data_,        sessions_,
+                payDocuments_, transfers_, printCounts_, encoding_};
   const TTransaction* transaction = FindTransaction(form.Bytes("TXCODE"), request.Path);
   if (!transaction) return tx.Error(QStringLiteral("EBLN9999"), QStringLiteral("交易码不支持"));
   if (!transaction->Paths.contains(request.Path)) {

@@ -8,10 +8,12 @@
 
 #include "Faults.h"
 #include "PayDocuments.h"
+#include "PrintCounts.h"
 #include "Reply.h"
 #include "RequestLog.h"
 #include "Sessions.h"
 #include "SimData.h"
+#include "TransferDocuments.h"
 
 // The simulated bank on one loopback port: the bank's paths, the downloadable
 // files, and the control interface under "/__sim/" for tests.
@@ -37,6 +39,9 @@ class TSimServer {
   TSimReply Configure(const TFormFields& settings);
   // The confirmed agent-pay documents as JSON.
   TSimReply PayDocuments();
+  // The receipts' print counts as JSON, and a count set by a test.
+  TSimReply PrintCounts();
+  TSimReply SetPrintCount(const TFormFields& form);
 
   httplib::Server server_;
   const bool verbose_;
@@ -48,5 +53,7 @@ class TSimServer {
   TSimData data_;
   TSessions sessions_;
   TPayDocuments payDocuments_;
+  TTransferDocuments transfers_;
+  TPrintCounts printCounts_;
   TReplyEncoding encoding_ = TReplyEncoding::Gbk;
 };

@@ -6,10 +6,12 @@
 
 #include "FormFields.h"
 #include "PayDocuments.h"
+#include "PrintCounts.h"
 #include "Reply.h"
 #include "RequestLog.h"
 #include "Sessions.h"
 #include "SimData.h"
+#include "TransferDocuments.h"
 
 inline constexpr char kMainPlatV5Path[] = "/NNVX/NECV5B2BMainPlat";
 inline constexpr char kMainPlatV6Path[] = "/NNVX/NECV6B2BMainPlat";
@@ -22,6 +24,8 @@ struct TTxContext {
   TSimData& Data;
   TSessions& Sessions;
   TPayDocuments& PayDocuments;
+  TTransferDocuments& Transfers;  // those of accepted batch uploads
+  TPrintCounts& PrintCounts;
   TReplyEncoding Encoding;
   // The caller's session; set for every code that needs one.
   const TSimSession* Session = nullptr;

@@ -5,6 +5,33 @@
 
 namespace {
 
+// An accepted line becomes a transfer document of the customer's upload
+// status, made and (unless it waits for review) sent to the bank with the
+// upload.
+TTransferDocument TransferOf(const TCheckedLine& line, const TSimCustomer& customer,
+                             const TSimOperator& maker, const QDateTime& uploadTime) {
+  const TSimAccount& payer = *customer.FindAccount(line.PayAccNo);
+  const QList<const TSimOperator*> reviewers = customer.Reviewers();
+  TTransferDocument document;
+  document.CustomerId = customer.Id;
+  document.PayAccNo = payer.AccNo;
+  document.PayName = line.PayAccName;
+  document.PayBank = payer.BankName;
+  document.CurType = payer.CurType;
+  document.CurCode = payer.CurCode;
+  document.Amount = line.Amount;
+  document.RevAccNo = line.RcvAccNo;
+  document.RevName = line.RcvAccName;
+  document.RevBank = line.RcvBankName;
+  document.Use = line.Usage;
+  document.Status = customer.UploadStatus;
+  document.MadeAt = uploadTime;
+  if (customer.UploadStatus != QLatin1String("1")) document.SubmittedAt = document.MadeAt;
+  document.Maker = maker.Name;
+  document.Checker = reviewers.isEmpty() ? QString() : reviewers[0]->Name;
+  return document;
+}
+
 constexpr char kFileV6Path[] = "/NNVX/NECV6NEWB2BFile";
 constexpr char kFileV5Path[] = "/NNVX/NECV5B2BFile";
 
@@ -26,6 +53,7 @@ TSimReply Upload(TTxContext& tx, bool newGeneration) {
     return tx.Error(QStringLiteral("EBLN0005"), QStringLiteral("上传文件中没有转账数据"));
   }
 
+  const QDateTime uploadTime = QDateTime::currentDateTime();
   TXmlElement rejected{QStringLiteral("ERRITEMLIST"), {}, {}};
   qint64 total = 0;
   int accepted = 0;
@@ -34,6 +62,7 @@ TSimReply Upload(TTxContext& tx, bool newGeneration) {
     if (checked.Accepted()) {
       total += checked.Amount;
       ++accepted;
+      tx.Transfers.Add(TransferOf(checked, *customer, *op, uploadTime));
     } else {
       rejected.Add(QStringLiteral("ERRITEM"), checked.ErrItem());
     }

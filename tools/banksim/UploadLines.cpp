@@ -13,9 +13,11 @@ enum Field {
   PayAccNo = 2,
   RcvAccNo = 4,
   RcvAccName = 5,
+  CounterName = 7,
   UbankNo = 8,
   IsNvx = 10,
   Amount = 11,
+  Usage = 13,
 };
 
 // Empty and single-space fields both mean "not given".
@@ -64,8 +66,15 @@ QStringList UploadedLines(const QByteArray& file) {
 TCheckedLine CheckUploadLine(const QString& line, const TSimCustomer& customer) {
   const QStringList fields = line.split(QLatin1Char('|'));
   const auto field = [&](int i) { return fields.value(i); };
-  TCheckedLine checked{
-      field(SeqNo), field(PayAccNo), field(PayAccName), field(RcvAccNo), field(RcvAccName), 0, {}};
+  TCheckedLine checked{field(SeqNo),
+                       field(PayAccNo),
+                       field(PayAccName),
+                       field(RcvAccNo),
+                       field(RcvAccName),
+                       field(CounterName).trimmed(),
+                       field(Usage),
+                       0,
+                       {}};
   checked.Reason = Reason(fields, customer, checked.Amount);
   return checked;
 }

@@ -16,6 +16,8 @@ struct TCheckedLine {
   QString PayAccName;
   QString RcvAccNo;
   QString RcvAccName;
+  QString RcvBankName;  // the counter name
+  QString Usage;
   qint64 Amount = 0;  // 1/10000 yuan; counts only when the line is accepted
   QString Reason;     // why the line is rejected; empty when it is accepted
 
