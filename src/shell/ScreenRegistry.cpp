@@ -14,7 +14,9 @@
 #include "shell/DataMain.h"
 #include "shell/ScreenCatalogue.h"
 #include "statements/screens/fmDealBrowserFile.h"
+#include "statements/screens/fmDealBrowserFileLink.h"
 #include "statements/screens/fmDetailBrowserFile.h"
+#include "statements/screens/fmDetailBrowserFileLink.h"
 
 namespace {
 
@@ -40,6 +42,9 @@ void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
   const TStatementContext statements{supply.Screen, paramDir, supply.StartSpreadsheet};
   Register<TfmDetailBrowserFile>(screens, 3, QStringLiteral("浏览交易明细"), statements);
   Register<TfmDealBrowserFile>(screens, 4, QStringLiteral("浏览转账流水"), statements);
+  const TStatementOnlineContext online{supply.Screen, supply.Session};
+  Register<TfmDetailBrowserFileLink>(screens, 6, QStringLiteral("账户明细联机查询"), online);
+  Register<TfmDealBrowserFileLink>(screens, 7, QStringLiteral("交易流水联机查询"), online);
   TPrompts& prompts = supply.Screen.Prompts;
   screens.RegisterDialog(8, QStringLiteral("他行信息文件更新"),
                          [&prompts, paramDir](QWidget* parent) {

@@ -20,7 +20,7 @@ QLabel* ValueLabel(QWidget* parent, const QString& name) {
 }  // namespace
 
 TPartyPanel::TPartyPanel(const QString& caption, const QStringList& lineCaptions, const char* name,
-                         QWidget* parent)
+                         QWidget* parent, const QStringList& valueNames)
     : QGroupBox(parent) {
   setObjectName(QString::fromLatin1(name));
   auto* layout = new QHBoxLayout(this);
@@ -33,7 +33,7 @@ TPartyPanel::TPartyPanel(const QString& caption, const QStringList& lineCaptions
   auto* lines = new QGridLayout;
   for (int line = 0; line < lineCaptions.size(); ++line) {
     lines->addWidget(new QLabel(lineCaptions[line], this), line, 0);
-    values_.append(ValueLabel(this, objectName() + QString::number(line)));
+    values_.append(ValueLabel(this, valueNames.value(line, objectName() + QString::number(line))));
     lines->addWidget(values_.last(), line, 1);
   }
   lines->setColumnStretch(1, 1);

@@ -12,8 +12,10 @@ struct TPartyBlock;
 class TPartyPanel : public QGroupBox {
   Q_OBJECT
  public:
+  // The value labels are named valueNames, or the panel's name and the line's
+  // number.
   TPartyPanel(const QString& caption, const QStringList& lineCaptions, const char* name,
-              QWidget* parent = nullptr);
+              QWidget* parent = nullptr, const QStringList& valueNames = {});
   void Show(const TPartyBlock& party);
   QString Line(int line) const;
 
