@@ -27,13 +27,29 @@ std::optional<TSimReply> CheckPrinted(const TTxContext& tx, const TSimDetail& de
   return CheckEchoed(tx, {{"DATE", day.toString(QStringLiteral("yyyyMMdd"))}});
 }
 
+// The receipt's payer is the counterpart of money that came in, so ACC_NO is
+// either the customer's account or the counterpart of the row.
+const TSimDetail* FindReceiptDetail(const TSimCustomer& customer, const QString& accNo,
+                                    const QString& detailNo, const TSimAccount*& account) {
+  for (const TSimAccount& own : customer.Accounts) {
+    const TSimDetail* detail = FindDetail(own, detailNo);
+    if (!detail) continue;
+    if (own.AccNo == accNo || (detail->Credit && detail->CounterAccNo == accNo)) {
+      account = &own;
+      return detail;
+    }
+  }
+  return nullptr;
+}
+
 TSimReply DetailReceipt(TTxContext& tx) {
   const TStatementCaller caller = StatementCaller(tx, std::nullopt);
   if (caller.Refusal) return *caller.Refusal;
-  const TSimAccount* account = caller.Customer->FindAccount(tx.Form.Text("ACC_NO").trimmed());
-  if (!account) return UnknownAccount(tx);
+  const QString accNo = tx.Form.Text("ACC_NO").trimmed();
   const QString detailNo = tx.Form.Text("ACC_SEQ_NO").trimmed();
-  const TSimDetail* detail = FindDetail(*account, detailNo);
+  const TSimAccount* account = caller.Customer->FindAccount(accNo);
+  const TSimDetail* detail = FindReceiptDetail(*caller.Customer, accNo, detailNo, account);
+  if (!account) return UnknownAccount(tx);
   if (!detail) return tx.Error(QStringLiteral("EBLN0022"), QStringLiteral("明细记录不存在"));
   const QByteArray searchType = tx.Form.Bytes("SEARCH_TYPE");
   if (searchType != "0" && searchType != "1") return BadCondition(tx);
