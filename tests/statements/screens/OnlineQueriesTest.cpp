@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "batch/screens/BatchFixture.h"
 #include "core/TextHelpers.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "session/screens/BankSession.h"
@@ -242,6 +243,34 @@ TEST_F(OnlineQueriesTest, newerTransferFlowsSendTheirCodesAndPrintWithoutACount)
   EXPECT_EQ(RequestsOf("NN410P").size(), 2);
   EXPECT_TRUE(RequestsOf("671904").isEmpty());
   EXPECT_TRUE(PdfLines(dir.File("v6.pdf")).join(' ').contains(screen.Table().Text(done, "凭证号")));
+}
+
+TEST_F(OnlineQueriesTest, aBatchSubmittedOnTheBatchScreenComesBackWithItsReceipt) {
+  TStartedRegisters registers(dir.Path());
+  TFormBatch batch(TBatchContext{{{prompts, {}}, registers, &TSpreadsheetApp::Start}, session});
+  TfmDealBrowserFileLink screen(context);
+  Show(screen, "3100067890", "c12345");
+  batch.Batch().Append(BatchDoc("3100067890001", "6217000033334444", 2680, "1", "设备款"));
+  batch.Refresh();
+  Child<QLineEdit>(batch, "edtPassword").setText("123456");
+  batch.btnSubmitClick();
+  ASSERT_EQ(prompts.LastMessage().Caption, "提示") << prompts.LastMessage().Text.toStdString();
+
+  Type(screen, "edtRevAcc", "6217000033334444");
+  screen.SpeedButtonQueryClick();
+  ASSERT_EQ(screen.Table().RowCount(), 1) << prompts.MessageTexts().join("\n").toStdString();
+  Click(Child<TStatementGrid>(screen, "DBGrid1"), screen.Table(), 1);
+  const QString creditNo = screen.Table().Text(1, "凭证号");
+  EXPECT_EQ(Label(screen, "stxtCreditno"), creditNo);
+  QString shown;
+  ScriptPreviewSaved([&] { return screen.Receipt().PrintCountLine; }, dir.File("batch.pdf"),
+                     &shown);
+  screen.SpeedButtonPreviewClick();
+  const QString text = PdfLines(dir.File("batch.pdf")).join(' ');
+  for (const QString& expected :
+       {QStringLiteral("维岭银行网上银行电子回单"), creditNo, QStringLiteral("6217000033334444"),
+        QStringLiteral("设备款"), QStringLiteral("￥2680.00元"), QStringLiteral("第0次补打。")})
+    EXPECT_TRUE(text.contains(expected)) << expected.toStdString() << "\n" << text.toStdString();
 }
 
 }  // namespace
