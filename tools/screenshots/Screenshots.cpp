@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDate>
 #include <QDialog>
 #include <QDir>
 #include <QFileInfo>
@@ -27,7 +28,9 @@
 #include "session/screens/fmLogon.h"
 #include "shell/ClientProgram.h"
 #include "statements/screens/fmDealBrowserFile.h"
+#include "statements/screens/fmDealBrowserFileLink.h"
 #include "statements/screens/fmDetailBrowserFile.h"
+#include "statements/screens/fmDetailBrowserFileLink.h"
 #include "widgets/grid/MapleGrid.h"
 
 namespace {
@@ -78,6 +81,8 @@ class TShooter {
     if (!options_.DetailFileFile.isEmpty())
       ok = ShootStatementFile(3, options_.DetailFileFile) && ok;
     if (!options_.DealFileFile.isEmpty()) ok = ShootStatementFile(4, options_.DealFileFile) && ok;
+    if (!options_.DetailLinkFile.isEmpty()) ok = options_.LogsOn() && ShootDetailLink() && ok;
+    if (!options_.DealLinkFile.isEmpty()) ok = options_.LogsOn() && ShootDealLink() && ok;
     if (!options_.PayResultsFile.isEmpty() || !options_.PayOutcomesFile.isEmpty())
       ok = options_.LogsOn() && ShootPayResults() && ok;
     return ok;
@@ -340,6 +345,48 @@ class TShooter {
     return ok;
   }
 
+  // The first record of the table whose field holds the text, 0 for none.
+  static int RecordWith(const StatementTable& table, const QString& field, const QString& text) {
+    for (int recNo = 1; recNo <= table.RowCount(); ++recNo)
+      if (table.Text(recNo, field) == text) return recNo;
+    return 0;
+  }
+
+  bool ShootDetailLink() {
+    main_.ShowScreen(6);
+    auto* screen = qobject_cast<TfmDetailBrowserFileLink*>(main_.ScreenInstance(6));
+    if (!screen) return false;
+    screen->findChild<QComboBox*>(QStringLiteral("cmbAcc"))->setCurrentIndex(0);
+    screen->findChild<QLineEdit*>(QStringLiteral("edtBeginDate"))
+        ->setText(QDate::currentDate().addDays(-9).toString(QStringLiteral("yyyyMMdd")));
+    screen->SpeedButtonQueryClick();
+    const int credit =
+        RecordWith(screen->Table(), QStringLiteral("借贷标志"), QStringLiteral("贷方"));
+    if (credit == 0) {
+      std::fprintf(stderr, "the bank listed no credit in ten days\n");
+      return false;
+    }
+    screen->DBGrid1CellClick(credit);
+    return Save(main_, options_.DetailLinkFile);
+  }
+
+  bool ShootDealLink() {
+    main_.ShowScreen(7);
+    auto* screen = qobject_cast<TfmDealBrowserFileLink*>(main_.ScreenInstance(7));
+    if (!screen) return false;
+    screen->findChild<QLineEdit*>(QStringLiteral("edtBeginDate"))->clear();
+    screen->findChild<QLineEdit*>(QStringLiteral("edtEndDate"))->clear();
+    screen->SpeedButtonQueryClick();
+    const int done =
+        RecordWith(screen->Table(), QStringLiteral("状态"), QStringLiteral("交易成功"));
+    if (done == 0) {
+      std::fprintf(stderr, "the bank listed no successful transfer\n");
+      return false;
+    }
+    screen->DBGrid1CellClick(done);
+    return Save(main_, options_.DealLinkFile);
+  }
+
   // A statement file screen on its demo file, the first row shown as a voucher.
   bool ShootStatementFile(int code, const QString& file) {
     main_.ShowScreen(code);
@@ -418,6 +465,8 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.PayResultsFile = ValueAfter(arguments, "--screenshot-pay-results");
   options.PayOutcomesFile = ValueAfter(arguments, "--screenshot-pay-outcomes");
   options.DetailFileFile = ValueAfter(arguments, "--screenshot-detail-file");
+  options.DetailLinkFile = ValueAfter(arguments, "--screenshot-detail-link");
+  options.DealLinkFile = ValueAfter(arguments, "--screenshot-deal-link");
   options.DealFileFile = ValueAfter(arguments, "--screenshot-deal-file");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);

@@ -37,6 +37,11 @@ class TScriptedPrompts;
 //   --screenshot-detail-file FILE   the main window showing the account-detail file
 //                                   screen on the demo file of statements/
 //   --screenshot-deal-file FILE     the same for the transfer-flow file screen
+//   --screenshot-detail-link FILE   the main window showing the online account-detail
+//                                   query with ten days of the first account and a
+//                                   credit row's receipt (needs --logon)
+//   --screenshot-deal-link FILE     the online transfer-flow query with a successful
+//                                   document's receipt (needs --logon)
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default, so nothing waits for a clerk.
@@ -61,6 +66,8 @@ struct TScreenshotOptions {
   QString PayOutcomesFile;
   QString DetailFileFile;
   QString DealFileFile;
+  QString DetailLinkFile;
+  QString DealLinkFile;
   QString CustId;
   QString OperId;
 
@@ -72,7 +79,7 @@ struct TScreenshotOptions {
            !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty() || !TemplateFile.isEmpty() ||
            !PayFile.isEmpty() || !PayConfirmFile.isEmpty() || !PayWaitFile.isEmpty() ||
            !PayResultsFile.isEmpty() || !PayOutcomesFile.isEmpty() || !DetailFileFile.isEmpty() ||
-           !DealFileFile.isEmpty();
+           !DealFileFile.isEmpty() || !DetailLinkFile.isEmpty() || !DealLinkFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };
