@@ -65,13 +65,13 @@ QString CountLine(int count) {
 
 QByteArray AfterDetailPrint(const TUSER& user, TFormHisDetailRepLink& receipt) {
   receipt.PrintCountLine = QStringLiteral("第%1次补打").arg(receipt.PrintCount + 1);
-  const QByteArray report = TFormBody::Standard(QStringLiteral("610732"), user)
-                                .Add("ACC_NO", receipt.Payer.Account.trimmed())
-                                .Add("ACC_SEQ_NO", receipt.DetailNo.trimmed())
-                                .Add("SEARCH_TYPE", QStringLiteral("1"))
-                                .Add("AMT", receipt.Money.trimmed())
-                                .Add("DATE", receipt.Date.trimmed())
-                                .Bytes();
+  QByteArray report = TFormBody::Standard(QStringLiteral("610732"), user)
+                          .Add("ACC_NO", receipt.Payer.Account.trimmed())
+                          .Add("ACC_SEQ_NO", receipt.DetailNo.trimmed())
+                          .Add("SEARCH_TYPE", QStringLiteral("1"))
+                          .Add("AMT", receipt.Money.trimmed())
+                          .Add("DATE", receipt.Date.trimmed())
+                          .Bytes();
   ++receipt.PrintCount;
   return report;
 }

@@ -112,7 +112,7 @@ QWidget* TfmDealBrowserFileLink::CreateCriteria() {
   edtEndDate_ = DateField(grbSel_, "edtEndDate");
   for (QLineEdit* date : {edtBeginDate_, edtEndDate_})
     connect(date, &QLineEdit::textEdited, this,
-            Guarded(Prompts(), [this, date] { istmpDate(*date); }));
+            Guarded(Prompts(), [this, date] { IsTmpDate(*date); }));
   cmbDJTYPE_ = combo("cmbDJTYPE");
   edtStartMoney_ = edit("edtStartMoney");
   edtEndMoney_ = edit("edtEndMoney");
@@ -237,7 +237,7 @@ void TfmDealBrowserFileLink::LoadAccounts() {
   }
 }
 
-bool TfmDealBrowserFileLink::istmpDate(QLineEdit& field) {
+bool TfmDealBrowserFileLink::IsTmpDate(QLineEdit& field) {
   return CheckDateField(Prompts(), field);
 }
 

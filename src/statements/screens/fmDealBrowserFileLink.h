@@ -40,7 +40,8 @@ class TfmDealBrowserFileLink : public TFormOriginal {
   void SpeedButtonDownloadClick();
   void SpeedButtonPreviewClick();
   void SpeedButtonPrintClick();
-  bool istmpDate(QLineEdit& field);
+  // istmpDate: the date check run on every key release in a date field.
+  bool IsTmpDate(QLineEdit& field);
 
  protected:
   void showEvent(QShowEvent* event) override;

@@ -104,7 +104,7 @@ QWidget* TfmDetailBrowserFileLink::CreateCriteria() {
   edtEndDate_ = DateField(grbSel_, "edtEndDate");
   for (QLineEdit* date : {edtBeginDate_, edtEndDate_})
     connect(date, &QLineEdit::textEdited, this,
-            Guarded(Prompts(), [this, date] { istmpDate(*date); }));
+            Guarded(Prompts(), [this, date] { IsTmpDate(*date); }));
   edtStartMoney_ = edit("edtStartMoney");
   edtEndMoney_ = edit("edtEndMoney");
   cmbDirection_ = new QComboBox(grbSel_);
@@ -229,7 +229,7 @@ void TfmDetailBrowserFileLink::cmbAccChange() {
   grbSel_->setEnabled(!cmbAcc_->currentText().isEmpty());
 }
 
-bool TfmDetailBrowserFileLink::istmpDate(QLineEdit& field) {
+bool TfmDetailBrowserFileLink::IsTmpDate(QLineEdit& field) {
   return CheckDateField(Prompts(), field);
 }
 

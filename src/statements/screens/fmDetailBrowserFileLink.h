@@ -43,8 +43,8 @@ class TfmDetailBrowserFileLink : public TFormOriginal {
   void FlatButtonDownloadClick();
   void FlatButtonPreviewClick();
   void FlatButtonPrintClick();
-  // The date check run on every key release in a date field.
-  bool istmpDate(QLineEdit& field);
+  // istmpDate: the date check run on every key release in a date field.
+  bool IsTmpDate(QLineEdit& field);
 
  protected:
   void showEvent(QShowEvent* event) override;
