@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "platform/prompts/Prompts.h"
+#include "registers/codetables/CodePackage.h"
 #include "widgets/base/CommandGuard.h"
 
 using codetables::TCodeFile;
@@ -91,6 +92,10 @@ void TFormUBank::btnOkClick() {
   const TCodeFile kind = ChosenFile();
   const QString path = Prompts().OpenFileOfKind(TFileKind::CodeTables, QStringLiteral("打开"), {});
   if (path.isEmpty()) return;
+  if (codetables::IsCodePackage(path)) {
+    UpdateFromPackage(path);
+    return;
+  }
   QString writeProblem;
   if (path.endsWith(codetables::SourceFileName(kind), Qt::CaseInsensitive) &&
       codetables::UpdateCodeTable(kind, path, paramDir_, &writeProblem)) {
@@ -102,4 +107,14 @@ void TFormUBank::btnOkClick() {
   } else {
     Prompts().Error(TPrompts::kSystemCaption, QStringLiteral("文件格式有误，请重新下载更新文件！"));
   }
+}
+
+void TFormUBank::UpdateFromPackage(const QString& path) {
+  const codetables::TCodePackage package = codetables::ReadCodePackage(path);
+  QString problem = package.Problem;
+  if (package.Ok() && codetables::UpdateCodeTables(package, paramDir_, &problem)) {
+    Prompts().Info(TPrompts::kSystemCaption, QStringLiteral("文件已更新完成！"));
+    return;
+  }
+  Prompts().Error(TPrompts::kSystemCaption, problem);
 }

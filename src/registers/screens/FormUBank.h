@@ -16,11 +16,13 @@ class TFormUBank : public TClientDialog {
   TFormUBank(TPrompts& prompts, const QString& paramDir, QWidget* parent = nullptr);
 
   // Asks for the chosen kind of code file, converts it and says how it went.
+  // The bank's package of all three ("zhlhh_unload.tar.gz") updates all three.
   void btnOkClick();
 
  private:
   void CreateControls();
   codetables::TCodeFile ChosenFile() const;
+  void UpdateFromPackage(const QString& path);
 
   QString paramDir_;
   QRadioButton* rbArea_ = nullptr;

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -133,6 +135,50 @@ TEST_F(FormUBankTest, aFileOfAnotherNameOrABadFileIsRefusedAndTheOldTableKept) {
   EXPECT_TRUE(prompts.Messages().back().Text.startsWith(
       QStringLiteral("代码表未能更新，原来的代码表保持不变。\n无法写入文件")))
       << prompts.Messages().back().Text.toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// A package made by tar from the files of the program directory given.
+QString Pack(TempAppDir& app, const char* name, const QStringList& files) {
+  QProcess tar;
+  tar.setWorkingDirectory(app.Path());
+  tar.start("tar", QStringList{"czf", QString::fromUtf8(name)} + files);
+  EXPECT_TRUE(tar.waitForFinished(30000));
+  EXPECT_EQ(tar.exitCode(), 0) << tar.readAllStandardError().toStdString();
+  return app.File(QString::fromUtf8(name));
+}
+
+TEST_F(FormUBankTest, theBanksPackageUpdatesAllThreeTablesOrNone) {
+  app.Write("pkg/sub/AREACODE.TXT", Gbk("浙江省|杭州市|3310|\r\n"));
+  app.Write("pkg/OTHERBANKCODE.TXT", Gbk("华东商业银行|321|\r\n"));
+  app.Write("pkg/UBANKCODE.TXT", Gbk("321|3310|西湖支行|321331000016|\r\n"));
+  app.Write("pkg/bad/UBANKCODE.TXT", Gbk("321|3310|西湖\x01支行|\r\n"));
+
+  // A file missing or one that does not convert changes no table.
+  prompts.AnswerFile(Pack(app, "two.tar.gz", {"pkg/sub/AREACODE.TXT", "pkg/OTHERBANKCODE.TXT"}));
+  form.btnOkClick();
+  ExpectMessage(QMessageBox::Critical, "更新包中缺少文件UBANKCODE.TXT，请重新下载更新文件！");
+  prompts.AnswerFile(Pack(
+      app, "bad.tgz", {"pkg/sub/AREACODE.TXT", "pkg/OTHERBANKCODE.TXT", "pkg/bad/UBANKCODE.TXT"}));
+  form.btnOkClick();
+  ExpectMessage(QMessageBox::Critical, "更新包中的文件UBANKCODE.TXT格式有误，请重新下载更新文件！");
+  app.Write("broken.tar.gz", "not a package");
+  prompts.AnswerFile(app.File("broken.tar.gz"));
+  form.btnOkClick();
+  EXPECT_TRUE(prompts.LastMessage().Text.startsWith("无法读取更新包"));
+  EXPECT_FALSE(QFile::exists(app.File("param/AreaPeov.xml")));
+
+  // Entries are found by their file names wherever they stand in the package.
+  prompts.AnswerFile(Pack(app, "zhlhh_unload.tar.gz",
+                          {"pkg/sub/AREACODE.TXT", "pkg/OTHERBANKCODE.TXT", "pkg/UBANKCODE.TXT"}));
+  form.btnOkClick();
+  ExpectMessage(QMessageBox::Information, kDone);
+  EXPECT_TRUE(app.Read("param/AreaPeov.xml").contains(Gbk("<![CDATA[杭州市]]>")));
+  EXPECT_TRUE(app.Read("param/UBank.xml").contains(Gbk("<![CDATA[西湖支行]]>")));
+  EXPECT_FALSE(QFile::exists(app.File("param/pkg")));
 }
 
 }  // namespace
