@@ -11,6 +11,7 @@
 #include "registers/screens/fmPayerBook.h"
 #include "registers/screens/fmUsageBook.h"
 #include "registers/screens/fmpaylocalBook.h"
+#include "session/screens/frmDlClParam.h"
 #include "shell/DataMain.h"
 #include "shell/ScreenCatalogue.h"
 #include "statements/screens/fmDealBrowserFile.h"
@@ -46,6 +47,11 @@ void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
   Register<TfmDetailBrowserFileLink>(screens, 6, QStringLiteral("账户明细联机查询"), online);
   Register<TfmDealBrowserFileLink>(screens, 7, QStringLiteral("交易流水联机查询"), online);
   TPrompts& prompts = supply.Screen.Prompts;
+  TSessionControl& session = supply.Session;
+  screens.RegisterDialog(5, QStringLiteral("更新客户端软件参数"),
+                         [&prompts, &session](QWidget* parent) {
+                           return std::make_unique<TfrmDlClParam>(prompts, session, parent);
+                         });
   screens.RegisterDialog(8, QStringLiteral("他行信息文件更新"),
                          [&prompts, paramDir](QWidget* parent) {
                            return std::make_unique<TFormUBank>(prompts, paramDir, parent);

@@ -4,8 +4,10 @@
 // have is answered with its notice page.
 #include <QRegularExpression>
 
+#include "ClientParamFiles.h"
 #include "PayFlow.h"
 #include "ResultQuery.h"
+#include "StatementCaller.h"
 #include "ZipFile.h"
 
 namespace {
@@ -27,6 +29,15 @@ std::optional<TResultDocument> FindDocument(
     if (fits(document)) return document;
   }
   return std::nullopt;
+}
+
+// The interbank-number package of the parameter download, for any customer.
+TSimReply CodePackageFile(TTxContext& tx) {
+  const TStatementCaller caller = StatementCaller(tx, std::nullopt);
+  if (caller.Refusal) return *caller.Refusal;
+  if (tx.Form.Text("SOURCE") != QLatin1String("zhlhh_unload.tar.gz")) return MissingFileReply();
+  return AttachmentReply("application/x-gzip", CodeFilePackage(),
+                         QStringLiteral("zhlhh_unload.tar.gz"));
 }
 
 TSimReply ResultFileReply(const TResultDocument& document, const TSimResults& rule,
@@ -82,6 +93,7 @@ TSimReply N17File(TTxContext& tx) {
 // file: "A", "S" or "F" for a document whose results are kept apart, "C" for
 // any other.
 TSimReply OldFile(TTxContext& tx) {
+  if (tx.Form.Text("FILEPATH") == QLatin1String("ibszhlhh")) return CodePackageFile(tx);
   const TPayCaller caller = PayCaller(tx, false);
   if (caller.Refusal) return *caller.Refusal;
   const QString source = tx.Form.Text("SOURCE");

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "batch/screens/BatchFixture.h"
+#include "batch/screens/FormBatch.h"
 #include "core/TextHelpers.h"
 #include "platform/spreadsheet/Spreadsheet.h"
 #include "session/screens/BankSession.h"
@@ -21,6 +21,7 @@
 #include "support/Children.h"
 #include "support/PdfText.h"
 #include "support/SessionFixture.h"
+#include "support/StartedRegisters.h"
 
 namespace {
 
@@ -250,7 +251,17 @@ TEST_F(OnlineQueriesTest, aBatchSubmittedOnTheBatchScreenComesBackWithItsReceipt
   TFormBatch batch(TBatchContext{{{prompts, {}}, registers, &TSpreadsheetApp::Start}, session});
   TfmDealBrowserFileLink screen(context);
   Show(screen, "3100067890", "c12345");
-  batch.Batch().Append(BatchDoc("3100067890001", "6217000033334444", 2680, "1", "设备款"));
+  auto doc = std::make_unique<TPayMoneyInfo>();
+  doc->Payer.PayAccNo = "3100067890001";
+  doc->Payer.PayAccName = "维岭旧版接口测试公司";
+  doc->Payer.BranchCode = "0101";
+  doc->Payee.RcvAccNo = "6217000033334444";
+  doc->Payee.RcvAccName = "收款人44";
+  doc->Payee.IsNVX = "1";
+  doc->Payee.BankCode = "105";
+  doc->Money = TAmount::FromYuan(2680);
+  doc->Usage = "设备款";
+  batch.Batch().Append(std::move(doc));
   batch.Refresh();
   Child<QLineEdit>(batch, "edtPassword").setText("123456");
   batch.btnSubmitClick();
