@@ -7,7 +7,8 @@
 
 #include "agentpay/records/PayTemplate.h"
 #include "platform/files/AtomicFile.h"
-#include "registers/codetables/CodePackage.h"
+#include "registers/screens/FormSelectUBank.h"
+#include "registers/screens/FormUBank.h"
 #include "session/screens/BankSession.h"
 #include "session/screens/frmDlClParam.h"
 #include "support/Children.h"
@@ -70,12 +71,13 @@ TEST_F(ParamDownloadTest, theNewerInterfaceListsItsTemplatesOnceAndEveryFileIsSa
             "RADIOBUTTON=3" + Caller() +
                 "&IS_GENDAN=1&FILEPATH=ibszhlhh&DOWNLOAD_TYPE=1&FILENAME=&PT_LANGUAGE=CN"
                 "&SOURCE=zhlhh_unload.tar.gz&NAMEFLAG=1&LOCAL_REMOTE=0&IS_VERIFY=0&TXCODE=660702");
-  const codetables::TCodePackage package =
-      codetables::ReadCodePackage(dir.File("zhlhh_unload.tar.gz"));
-  ASSERT_TRUE(package.Ok()) << package.Problem.toStdString();
-  QString problem;
   QDir().mkpath(dir.File("tables"));
-  EXPECT_TRUE(codetables::UpdateCodeTables(package, dir.File("tables"), &problem));
+  TFormUBank update(prompts, dir.File("tables"));
+  prompts.AnswerFile(dir.File("zhlhh_unload.tar.gz"));
+  update.btnOkClick();
+  EXPECT_EQ(prompts.LastMessage().Text, "文件已更新完成！");
+  TFormSelectUBank banks(prompts, dir.File("tables"));
+  EXPECT_GE(Child<QComboBox>(banks, "cmbBank").findText("华东商业银行", Qt::MatchContains), 0);
 
   // A template by its Chinese name in UTF-8.
   Child<QRadioButton>(dialog, "rbMode").setChecked(true);

@@ -155,21 +155,8 @@ TEST_F(FormUBankTest, theBanksPackageUpdatesAllThreeTablesOrNone) {
   app.Write("pkg/sub/AREACODE.TXT", Gbk("浙江省|杭州市|3310|\r\n"));
   app.Write("pkg/OTHERBANKCODE.TXT", Gbk("华东商业银行|321|\r\n"));
   app.Write("pkg/UBANKCODE.TXT", Gbk("321|3310|西湖支行|321331000016|\r\n"));
+  app.Write("pkg/bad/AREACODE.TXT", Gbk("江苏省|南京市|3201|\r\n"));
   app.Write("pkg/bad/UBANKCODE.TXT", Gbk("321|3310|西湖\x01支行|\r\n"));
-
-  // A file missing or one that does not convert changes no table.
-  prompts.AnswerFile(Pack(app, "two.tar.gz", {"pkg/sub/AREACODE.TXT", "pkg/OTHERBANKCODE.TXT"}));
-  form.btnOkClick();
-  ExpectMessage(QMessageBox::Critical, "更新包中缺少文件UBANKCODE.TXT，请重新下载更新文件！");
-  prompts.AnswerFile(Pack(
-      app, "bad.tgz", {"pkg/sub/AREACODE.TXT", "pkg/OTHERBANKCODE.TXT", "pkg/bad/UBANKCODE.TXT"}));
-  form.btnOkClick();
-  ExpectMessage(QMessageBox::Critical, "更新包中的文件UBANKCODE.TXT格式有误，请重新下载更新文件！");
-  app.Write("broken.tar.gz", "not a package");
-  prompts.AnswerFile(app.File("broken.tar.gz"));
-  form.btnOkClick();
-  EXPECT_TRUE(prompts.LastMessage().Text.startsWith("无法读取更新包"));
-  EXPECT_FALSE(QFile::exists(app.File("param/AreaPeov.xml")));
 
   // Entries are found by their file names wherever they stand in the package.
   prompts.AnswerFile(Pack(app, "zhlhh_unload.tar.gz",
@@ -179,6 +166,25 @@ TEST_F(FormUBankTest, theBanksPackageUpdatesAllThreeTablesOrNone) {
   EXPECT_TRUE(app.Read("param/AreaPeov.xml").contains(Gbk("<![CDATA[杭州市]]>")));
   EXPECT_TRUE(app.Read("param/UBank.xml").contains(Gbk("<![CDATA[西湖支行]]>")));
   EXPECT_FALSE(QFile::exists(app.File("param/pkg")));
+
+  // A file missing or one that does not convert changes no table.
+  const QByteArray tables = app.Read("param/AreaPeov.xml") + app.Read("param/OtherBank.xml") +
+                            app.Read("param/UBank.xml");
+  prompts.AnswerFile(Pack(app, "two.tar.gz", {"pkg/bad/AREACODE.TXT", "pkg/OTHERBANKCODE.TXT"}));
+  form.btnOkClick();
+  ExpectMessage(QMessageBox::Critical, "更新包中缺少文件UBANKCODE.TXT，请重新下载更新文件！");
+  prompts.AnswerFile(Pack(
+      app, "bad.tgz", {"pkg/bad/AREACODE.TXT", "pkg/OTHERBANKCODE.TXT", "pkg/bad/UBANKCODE.TXT"}));
+  form.btnOkClick();
+  ExpectMessage(QMessageBox::Critical, "更新包中的文件UBANKCODE.TXT格式有误，请重新下载更新文件！");
+  app.Write("broken.tar.gz", "not a package");
+  prompts.AnswerFile(app.File("broken.tar.gz"));
+  form.btnOkClick();
+  EXPECT_TRUE(prompts.LastMessage().Text.startsWith("无法读取更新包"));
+
+  EXPECT_EQ(app.Read("param/AreaPeov.xml") + app.Read("param/OtherBank.xml") +
+                app.Read("param/UBank.xml"),
+            tables);
 }
 
 }  // namespace
