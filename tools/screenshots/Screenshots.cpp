@@ -26,6 +26,7 @@
 #include "registers/screens/FormUBank.h"
 #include "session/screens/BankSession.h"
 #include "session/screens/fmLogon.h"
+#include "session/screens/frmDlClParam.h"
 #include "shell/ClientProgram.h"
 #include "statements/screens/fmDealBrowserFile.h"
 #include "statements/screens/fmDealBrowserFileLink.h"
@@ -81,6 +82,7 @@ class TShooter {
     if (!options_.DetailFileFile.isEmpty())
       ok = ShootStatementFile(3, options_.DetailFileFile) && ok;
     if (!options_.DealFileFile.isEmpty()) ok = ShootStatementFile(4, options_.DealFileFile) && ok;
+    if (!options_.ParamDownloadFile.isEmpty()) ok = options_.LogsOn() && ShootParamDownload() && ok;
     if (!options_.DetailLinkFile.isEmpty()) ok = options_.LogsOn() && ShootDetailLink() && ok;
     if (!options_.DealLinkFile.isEmpty()) ok = options_.LogsOn() && ShootDealLink() && ok;
     if (!options_.PayResultsFile.isEmpty() || !options_.PayOutcomesFile.isEmpty())
@@ -345,6 +347,13 @@ class TShooter {
     return ok;
   }
 
+  // The parameter download with the agent-pay template list chosen.
+  bool ShootParamDownload() {
+    TfrmDlClParam dialog(prompts_, program_.Session(), &main_);
+    dialog.findChild<QRadioButton*>(QStringLiteral("rbMode"))->setChecked(true);
+    return ShootDialog(dialog, options_.ParamDownloadFile);
+  }
+
   // The first record of the table whose field holds the text, 0 for none.
   static int RecordWith(const StatementTable& table, const QString& field, const QString& text) {
     for (int recNo = 1; recNo <= table.RowCount(); ++recNo)
@@ -466,6 +475,7 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.PayOutcomesFile = ValueAfter(arguments, "--screenshot-pay-outcomes");
   options.DetailFileFile = ValueAfter(arguments, "--screenshot-detail-file");
   options.DetailLinkFile = ValueAfter(arguments, "--screenshot-detail-link");
+  options.ParamDownloadFile = ValueAfter(arguments, "--screenshot-param-download");
   options.DealLinkFile = ValueAfter(arguments, "--screenshot-deal-link");
   options.DealFileFile = ValueAfter(arguments, "--screenshot-deal-file");
   options.CustId = ValueAfter(arguments, "--logon", 1);

@@ -42,6 +42,8 @@ class TScriptedPrompts;
 //                                   credit row's receipt (needs --logon)
 //   --screenshot-deal-link FILE     the online transfer-flow query with a successful
 //                                   document's receipt (needs --logon)
+//   --screenshot-param-download FILE  the parameter download dialog with the
+//                                   company's agent-pay templates (needs --logon)
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default, so nothing waits for a clerk.
@@ -68,6 +70,7 @@ struct TScreenshotOptions {
   QString DealFileFile;
   QString DetailLinkFile;
   QString DealLinkFile;
+  QString ParamDownloadFile;
   QString CustId;
   QString OperId;
 
@@ -79,7 +82,8 @@ struct TScreenshotOptions {
            !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty() || !TemplateFile.isEmpty() ||
            !PayFile.isEmpty() || !PayConfirmFile.isEmpty() || !PayWaitFile.isEmpty() ||
            !PayResultsFile.isEmpty() || !PayOutcomesFile.isEmpty() || !DetailFileFile.isEmpty() ||
-           !DealFileFile.isEmpty() || !DetailLinkFile.isEmpty() || !DealLinkFile.isEmpty();
+           !DealFileFile.isEmpty() || !DetailLinkFile.isEmpty() || !DealLinkFile.isEmpty() ||
+           !ParamDownloadFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };
