@@ -5,6 +5,7 @@
 
 #include "agentpay/online/PayLists.h"
 #include "core/Amount.h"
+#include "core/AmountRange.h"
 #include "core/SessionUser.h"
 #include "core/TextHelpers.h"
 #include "session/transport/FormBody.h"
@@ -237,13 +238,9 @@ TConditionProblem CheckConditions(const QString& startDate, const QString& endDa
   if (DateFails(endDate))
     return {QStringLiteral("截止日期输入格式不合法！正确输入应为YYYYMMDD格式！"),
             TConditionProblem::EndDate};
-  const QString amountMessage = QStringLiteral("交易金额格式不合法！标准格式为100表示100.00。");
-  const std::optional<TAmount> low = TAmount::ParsePayment(lowAmount);
-  if (!lowAmount.isEmpty() && !low) return {amountMessage, TConditionProblem::LowAmount};
-  const std::optional<TAmount> high = TAmount::ParsePayment(highAmount);
-  if (!highAmount.isEmpty() && !high) return {amountMessage, TConditionProblem::HighAmount};
-  if (low && high && *high < *low)
-    return {QStringLiteral("交易金额下限大于金额上限，请重新输入！"),
-            TConditionProblem::HighAmount};
-  return {};
+  const TAmountRangeFault fault = CheckAmountRange(lowAmount, highAmount);
+  if (fault == TAmountRangeFault::None) return {};
+  return {AmountRangeMessage(fault), fault == TAmountRangeFault::Low
+                                         ? TConditionProblem::LowAmount
+                                         : TConditionProblem::HighAmount};
 }

@@ -1,6 +1,7 @@
 #include "statements/online/DetailLinkQuery.h"
 
 #include "core/Amount.h"
+#include "core/AmountRange.h"
 #include "core/SessionUser.h"
 #include "core/TextHelpers.h"
 #include "session/transport/FormBody.h"
@@ -143,16 +144,10 @@ TDetailProblem CheckDetailConditions(const QString& beginDate, const QString& en
     return {problem, TDetailProblem::EndDate};
   if (!WithinThreeMonths(begin, end))
     return {QStringLiteral("查询时间段不能超过3个月！"), TDetailProblem::BeginDate};
-  const QString amountMessage = QStringLiteral("交易金额格式不合法！标准格式为100表示100.00。");
-  const QString low = lowAmount.trimmed();
-  const QString high = highAmount.trimmed();
-  const std::optional<TAmount> lowValue = TAmount::ParsePayment(low);
-  if (!low.isEmpty() && !lowValue) return {amountMessage, TDetailProblem::LowAmount};
-  const std::optional<TAmount> highValue = TAmount::ParsePayment(high);
-  if (!high.isEmpty() && !highValue) return {amountMessage, TDetailProblem::HighAmount};
-  if (lowValue && highValue && *highValue < *lowValue)
-    return {QStringLiteral("交易金额下限大于金额上限，请重新输入！"), TDetailProblem::LowAmount};
-  return {};
+  const TAmountRangeFault fault = CheckAmountRange(lowAmount, highAmount);
+  if (fault == TAmountRangeFault::None) return {};
+  return {AmountRangeMessage(fault), fault == TAmountRangeFault::High ? TDetailProblem::HighAmount
+                                                                      : TDetailProblem::LowAmount};
 }
 
 QByteArray DetailQueryBody(const TUSER& user, const SelItem& query) {

@@ -1,6 +1,7 @@
 #include "statements/online/FlowLinkQuery.h"
 
 #include "core/Amount.h"
+#include "core/AmountRange.h"
 #include "core/SessionUser.h"
 #include "core/TextHelpers.h"
 #include "session/transport/FormBody.h"
@@ -127,16 +128,10 @@ TFlowProblem CheckFlowConditions(const QString& beginDate, const QString& endDat
             TFlowProblem::EndDate};
   if (const QString problem = DateFieldProblem(end, false); !problem.isEmpty())
     return {problem, TFlowProblem::EndDate};
-  const QString amountMessage = QStringLiteral("交易金额格式不合法！标准格式为100表示100.00。");
-  const QString low = startMoney.trimmed();
-  const QString high = endMoney.trimmed();
-  const std::optional<TAmount> lowValue = TAmount::ParsePayment(low);
-  if (!low.isEmpty() && !lowValue) return {amountMessage, TFlowProblem::StartMoney};
-  const std::optional<TAmount> highValue = TAmount::ParsePayment(high);
-  if (!high.isEmpty() && !highValue) return {amountMessage, TFlowProblem::EndMoney};
-  if (lowValue && highValue && *highValue < *lowValue)
-    return {QStringLiteral("交易金额下限大于金额上限，请重新输入！"), TFlowProblem::StartMoney};
-  return {};
+  const TAmountRangeFault fault = CheckAmountRange(startMoney, endMoney);
+  if (fault == TAmountRangeFault::None) return {};
+  return {AmountRangeMessage(fault),
+          fault == TAmountRangeFault::High ? TFlowProblem::EndMoney : TFlowProblem::StartMoney};
 }
 
 QByteArray FlowQueryBody(const TUSER& user, const TFlowSelItem& query) {
