@@ -31,6 +31,7 @@
 #include "session/transport/GetData.h"
 #include "session/transport/TempWbFm.h"
 #include "widgets/base/CommandGuard.h"
+#include "widgets/base/CommandRow.h"
 #include "widgets/base/WindowsDisabled.h"
 #include "widgets/grid/ListModel.h"
 #include "widgets/grid/MapleGrid.h"
@@ -80,36 +81,17 @@ TFormSubstPayRetDownLoad::~TFormSubstPayRetDownLoad() {
 }
 
 void TFormSubstPayRetDownLoad::CreateControls() {
-  const auto command = [this](const char* name, const QString& caption, const QString& hint,
-                              void (TFormSubstPayRetDownLoad::*run)()) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    ConnectClick(button, Prompts(), [this, run] { (this->*run)(); });
-    return button;
-  };
-  auto* commands = new QHBoxLayout;
-  commands->addWidget(command("btnQuery", QStringLiteral("查询"),
-                              QStringLiteral("查询代发代扣结果"),
-                              &TFormSubstPayRetDownLoad::btnQueryClick));
-  commands->addWidget(command("btnDownload", QStringLiteral("下载结果"),
-                              QStringLiteral("下载选定的代发代扣结果"),
-                              &TFormSubstPayRetDownLoad::btnDownloadClick));
-  commands->addWidget(command("btnConvert", QStringLiteral("转换excel"),
-                              QStringLiteral("将下载的文本内容转换成EXECL"),
-                              &TFormSubstPayRetDownLoad::btnConvertClick));
-  commands->addWidget(command("btnSeparator", QStringLiteral("设置分隔符"),
-                              QStringLiteral("设置将文本转换成EXECL时的分隔符"),
-                              &TFormSubstPayRetDownLoad::btnSeparatorClick));
-  auto* toggle = new QPushButton(QStringLiteral("查询条件"), this);
-  toggle->setObjectName(QStringLiteral("btnConditions"));
-  toggle->setCheckable(true);
-  toggle->setChecked(true);
-  commands->addWidget(toggle);
-  commands->addStretch();
-
   QWidget* conditions = CreateConditions();
-  connect(toggle, &QPushButton::toggled, conditions, &QWidget::setVisible);
+  TCommandRow commands(*this, Prompts());
+  commands.Add("btnQuery", QStringLiteral("查询"), QStringLiteral("查询代发代扣结果"),
+               [this] { btnQueryClick(); });
+  commands.Add("btnDownload", QStringLiteral("下载结果"), QStringLiteral("下载选定的代发代扣结果"),
+               [this] { btnDownloadClick(); });
+  commands.Add("btnConvert", QStringLiteral("转换excel"),
+               QStringLiteral("将下载的文本内容转换成EXECL"), [this] { btnConvertClick(); });
+  commands.Add("btnSeparator", QStringLiteral("设置分隔符"),
+               QStringLiteral("设置将文本转换成EXECL时的分隔符"), [this] { btnSeparatorClick(); });
+  commands.AddToggle("btnConditions", QStringLiteral("查询条件"), *conditions);
 
   grdDocs_ = new TMapleGrid(Prompts(), this);
   grdDocs_->setObjectName(QStringLiteral("grdDocs"));
@@ -145,21 +127,16 @@ void TFormSubstPayRetDownLoad::CreateControls() {
 
   lblPage_ = new QLabel(this);
   lblPage_->setObjectName(QStringLiteral("lblPage"));
-  btnPrior_ = command("btnPrior", QStringLiteral("上一页"), QString(),
-                      &TFormSubstPayRetDownLoad::btnPriorClick);
-  btnNext_ = command("btnNext", QStringLiteral("下一页"), QString(),
-                     &TFormSubstPayRetDownLoad::btnNextClick);
-  auto* paging = new QHBoxLayout;
-  paging->addWidget(lblPage_);
-  paging->addStretch();
-  paging->addWidget(btnPrior_);
-  paging->addWidget(btnNext_);
+  TCommandRow paging(*this, Prompts(), true);
+  btnPrior_ = paging.Add("btnPrior", QStringLiteral("上一页"), {}, [this] { btnPriorClick(); });
+  btnNext_ = paging.Add("btnNext", QStringLiteral("下一页"), {}, [this] { btnNextClick(); });
+  paging.Layout()->insertWidget(0, lblPage_);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(commands);
+  layout->addLayout(commands.Layout());
   layout->addWidget(conditions);
   layout->addWidget(grdDocs_, 1);
-  layout->addLayout(paging);
+  layout->addLayout(paging.Layout());
 }
 
 QWidget* TFormSubstPayRetDownLoad::CreateConditions() {

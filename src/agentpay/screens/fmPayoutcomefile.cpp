@@ -11,6 +11,7 @@
 #include "agentpay/screens/TextFileLines.h"
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
+#include "widgets/base/CommandRow.h"
 #include "widgets/grid/MapleGrid.h"
 
 TfmPayoutcomefile::TfmPayoutcomefile(const TPayFileContext& context, QWidget* parent)
@@ -27,22 +28,11 @@ TfmPayoutcomefile::~TfmPayoutcomefile() {
 }
 
 void TfmPayoutcomefile::CreateControls() {
-  const auto command = [this](const char* name, const QString& caption, const QString& hint,
-                              void (TfmPayoutcomefile::*run)()) {
-    auto* button = new QPushButton(caption, this);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setToolTip(hint);
-    ConnectClick(button, Prompts(), [this, run] { (this->*run)(); });
-    return button;
-  };
-  auto* commands = new QHBoxLayout;
-  commands->addWidget(command("btnView", QStringLiteral("查看代发代扣结果"),
-                              QStringLiteral("导入批量代发代扣结果文件"),
-                              &TfmPayoutcomefile::btnViewClick));
-  commands->addWidget(command("btnOpenTemplate", QStringLiteral("打开模板"),
-                              QStringLiteral("打开代发代扣模板文件"),
-                              &TfmPayoutcomefile::btnOpenTemplateClick));
-  commands->addStretch();
+  TCommandRow commands(*this, Prompts());
+  commands.Add("btnView", QStringLiteral("查看代发代扣结果"),
+               QStringLiteral("导入批量代发代扣结果文件"), [this] { btnViewClick(); });
+  commands.Add("btnOpenTemplate", QStringLiteral("打开模板"),
+               QStringLiteral("打开代发代扣模板文件"), [this] { btnOpenTemplateClick(); });
 
   sgDLtemp_ = new TMapleGrid(Prompts(), this);
   sgDLtemp_->setObjectName(QStringLiteral("sgDLtemp"));
@@ -62,7 +52,7 @@ void TfmPayoutcomefile::CreateControls() {
   totalsRow->addStretch();
 
   auto* layout = new QVBoxLayout(this);
-  layout->addLayout(commands);
+  layout->addLayout(commands.Layout());
   layout->addWidget(sgDLtemp_, 1);
   layout->addWidget(totals);
 }

@@ -57,38 +57,25 @@ void TfmDealBrowserFileLink::CreateControls() {
                [this] { SpeedButtonPrintClick(); });
   commands.Add("SpeedButtonDownload", QStringLiteral("下载Excel"),
                QStringLiteral("打印当前选中的数据"), [this] { SpeedButtonDownloadClick(); });
-  auto* toggle = new QPushButton(QStringLiteral("查询条件"), this);
-  toggle->setObjectName(QStringLiteral("btnCriteria"));
-  toggle->setCheckable(true);
-  toggle->setChecked(true);
-  auto* note = new QHBoxLayout;
-  note->addWidget(toggle);
-  note->addWidget(
-      new QLabel(QStringLiteral("提示：转账流水查询支持查询网上银行提交的转账交易信息"), this));
-  note->addStretch();
   QWidget* criteria = CreateCriteria();
-  connect(toggle, &QPushButton::toggled, criteria, &QWidget::setVisible);
+  TCommandRow note(*this, Prompts());
+  note.AddToggle("btnCriteria", QStringLiteral("查询条件"), *criteria);
+  note.Layout()->insertWidget(
+      1, new QLabel(QStringLiteral("提示：转账流水查询支持查询网上银行提交的转账交易信息"), this));
 
   grid_ = new TStatementGrid(Prompts(), table_, this);
   grid_->setObjectName(QStringLiteral("DBGrid1"));
   grid_->OnRowClick = [this](int recNo) { DBGrid1CellClick(recNo); };
-  auto* paging = new QHBoxLayout;
-  paging->addStretch();
-  button1_ = new QPushButton(QStringLiteral("上一页"), this);
-  button1_->setObjectName(QStringLiteral("Button1"));
-  ConnectClick(button1_, Prompts(), [this] { Button1Click(); });
-  button2_ = new QPushButton(QStringLiteral("下一页"), this);
-  button2_->setObjectName(QStringLiteral("Button2"));
-  ConnectClick(button2_, Prompts(), [this] { Button2Click(); });
-  paging->addWidget(button1_);
-  paging->addWidget(button2_);
+  TCommandRow paging(*this, Prompts(), true);
+  button1_ = paging.Add("Button1", QStringLiteral("上一页"), {}, [this] { Button1Click(); });
+  button2_ = paging.Add("Button2", QStringLiteral("下一页"), {}, [this] { Button2Click(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(commands.Layout());
-  layout->addLayout(note);
+  layout->addLayout(note.Layout());
   layout->addWidget(criteria);
   layout->addWidget(grid_, 1);
-  layout->addLayout(paging);
+  layout->addLayout(paging.Layout());
   layout->addWidget(CreateReceiptPanel());
 }
 

@@ -59,35 +59,24 @@ void TfmDetailBrowserFileLink::CreateControls() {
   cmbAcc_->setMinimumWidth(420);
   connect(cmbAcc_, &QComboBox::currentTextChanged, this, [this] { cmbAccChange(); });
   account->addWidget(cmbAcc_);
-  auto* toggle = new QPushButton(QStringLiteral("查询条件"), this);
-  toggle->setObjectName(QStringLiteral("btnCriteria"));
-  toggle->setCheckable(true);
-  toggle->setChecked(true);
-  account->addWidget(toggle);
-  account->addStretch();
   QWidget* criteria = CreateCriteria();
-  connect(toggle, &QPushButton::toggled, criteria, &QWidget::setVisible);
+  TCommandRow toggle(*this, Prompts());
+  toggle.AddToggle("btnCriteria", QStringLiteral("查询条件"), *criteria);
+  account->addLayout(toggle.Layout(), 1);
 
   grid_ = new TStatementGrid(Prompts(), table_, this);
   grid_->setObjectName(QStringLiteral("DBGrid1"));
   grid_->OnRowClick = [this](int recNo) { DBGrid1CellClick(recNo); };
-  auto* paging = new QHBoxLayout;
-  paging->addStretch();
-  button1_ = new QPushButton(QStringLiteral("上一页"), this);
-  button1_->setObjectName(QStringLiteral("Button1"));
-  ConnectClick(button1_, Prompts(), [this] { Button1Click(); });
-  button2_ = new QPushButton(QStringLiteral("下一页"), this);
-  button2_->setObjectName(QStringLiteral("Button2"));
-  ConnectClick(button2_, Prompts(), [this] { Button2Click(); });
-  paging->addWidget(button1_);
-  paging->addWidget(button2_);
+  TCommandRow paging(*this, Prompts(), true);
+  button1_ = paging.Add("Button1", QStringLiteral("上一页"), {}, [this] { Button1Click(); });
+  button2_ = paging.Add("Button2", QStringLiteral("下一页"), {}, [this] { Button2Click(); });
 
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(commands.Layout());
   layout->addLayout(account);
   layout->addWidget(criteria);
   layout->addWidget(grid_, 1);
-  layout->addLayout(paging);
+  layout->addLayout(paging.Layout());
   layout->addWidget(CreateReceiptPanel());
 }
 

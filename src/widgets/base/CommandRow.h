@@ -12,11 +12,14 @@ class TPrompts;
 // run through the command boundary.
 class TCommandRow {
  public:
-  TCommandRow(QWidget& owner, TPrompts& prompts);
+  // A row to the right edge (the paging buttons) starts with the stretch.
+  TCommandRow(QWidget& owner, TPrompts& prompts, bool toTheRight = false);
 
   QPushButton* Add(const char* name, const QString& caption, const QString& hint,
                    std::function<void()> command);
-  // The buttons, then a stretch; the layout goes into the screen's layout.
+  // A button held down while the widget shows; a click hides or shows it.
+  QPushButton* AddToggle(const char* name, const QString& caption, QWidget& shown);
+  // The buttons and a stretch; the layout goes into the screen's layout.
   QHBoxLayout* Layout();
 
  private:
