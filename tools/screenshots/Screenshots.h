@@ -42,6 +42,11 @@ class TScriptedPrompts;
 //                                   credit row's receipt (needs --logon)
 //   --screenshot-deal-link FILE     the online transfer-flow query with a successful
 //                                   document's receipt (needs --logon)
+//   --screenshot-certpay FILE       the main window showing the central-finance
+//                                   payment-file editor with the demo documents
+//   --screenshot-certpay-document FILE  its document dialog on the second of them
+//   --screenshot-certpay-payees FILE  the main window showing the central-finance
+//                                   payee register
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default, so nothing waits for a clerk.
@@ -68,6 +73,9 @@ struct TScreenshotOptions {
   QString DealFileFile;
   QString DetailLinkFile;
   QString DealLinkFile;
+  QString CertPayFile;
+  QString CertPayDocumentFile;
+  QString CertPayeeRegisterFile;
   QString CustId;
   QString OperId;
 
@@ -79,7 +87,9 @@ struct TScreenshotOptions {
            !SelectPayerFile.isEmpty() || !SelectPayeeFile.isEmpty() || !TemplateFile.isEmpty() ||
            !PayFile.isEmpty() || !PayConfirmFile.isEmpty() || !PayWaitFile.isEmpty() ||
            !PayResultsFile.isEmpty() || !PayOutcomesFile.isEmpty() || !DetailFileFile.isEmpty() ||
-           !DealFileFile.isEmpty() || !DetailLinkFile.isEmpty() || !DealLinkFile.isEmpty();
+           !DealFileFile.isEmpty() || !DetailLinkFile.isEmpty() || !DealLinkFile.isEmpty() ||
+           !CertPayFile.isEmpty() || !CertPayDocumentFile.isEmpty() ||
+           !CertPayeeRegisterFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };
