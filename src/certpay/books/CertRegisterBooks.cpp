@@ -44,11 +44,16 @@ QList<TCertSheetRow<T>> ReadCertRegisterSheet(const TWorksheet& sheet) {
   return rows;
 }
 
-#define CERT_REGISTER_BOOKS(T)                                                                     \
-  template QByteArray CertRegisterText<T>(const TOwningList<T>&, const QString&);                  \
-  template void WriteCertRegisterSheet<T>(const TOwningList<T>&, const QStringList&, TWorksheet&); \
-  template QList<TCertSheetRow<T>> ReadCertRegisterSheet<T>(const TWorksheet&);
-
-CERT_REGISTER_BOOKS(TCertPayer)
-CERT_REGISTER_BOOKS(TCertPayee)
-CERT_REGISTER_BOOKS(TCertAddInfo)
+// The registers whose files these are.
+template QByteArray CertRegisterText(const TOwningList<TCertPayer>&, const QString&);
+template void WriteCertRegisterSheet(const TOwningList<TCertPayer>&, const QStringList&,
+                                     TWorksheet&);
+template QList<TCertSheetRow<TCertPayer>> ReadCertRegisterSheet(const TWorksheet&);
+template QByteArray CertRegisterText(const TOwningList<TCertPayee>&, const QString&);
+template void WriteCertRegisterSheet(const TOwningList<TCertPayee>&, const QStringList&,
+                                     TWorksheet&);
+template QList<TCertSheetRow<TCertPayee>> ReadCertRegisterSheet(const TWorksheet&);
+template QByteArray CertRegisterText(const TOwningList<TCertAddInfo>&, const QString&);
+template void WriteCertRegisterSheet(const TOwningList<TCertAddInfo>&, const QStringList&,
+                                     TWorksheet&);
+template QList<TCertSheetRow<TCertAddInfo>> ReadCertRegisterSheet(const TWorksheet&);

@@ -35,8 +35,8 @@ QString CertPayerCell(const TCertPayer& payer, int col) {
 QList<TColumnDef> CertPayeeColumns() {
   return {NumberColumn(),
           {QStringLiteral("收款账号"), 170, kLeft},
-          {QStringLiteral("收款账户名称"), 220, kLeft},
-          {QStringLiteral("收款账号开户行名称"), 220, kLeft},
+          {QStringLiteral("收款账户名称"), 200, kLeft},
+          {QStringLiteral("收款账号开户行名称"), 200, kLeft},
           {QStringLiteral("他行人行联行号"), 120, kLeft},
           {QStringLiteral("收款账号是否他行标识"), 150, kCenter},
           {QStringLiteral("对公对私标志"), 100, kCenter}};

@@ -84,7 +84,7 @@ sys.stdout.write(json.dumps(rows))
   }
   static QStringList Row(const QJsonArray& rows, int index) {
     QStringList cells;
-    for (const QJsonValue& cell : rows[index].toArray()) cells << cell.toString();
+    for (const auto& cell : rows[index].toArray()) cells << cell.toString();
     return cells;
   }
 

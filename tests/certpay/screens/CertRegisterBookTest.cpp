@@ -25,7 +25,7 @@ class CertRegisterBookTest : public CertPayFixture {
     return payee;
   }
   // The payee dialog filled with the payee as typed, "确 定" pressed.
-  static TScriptedPrompts::ModalScript Typed(TCertPayee payee) {
+  static TScriptedPrompts::ModalScript Typed(const TCertPayee& payee) {
     return [payee](QDialog& dialog) {
       SetText(dialog, "edtAccNo", payee.AccNo);
       SetText(dialog, "edtAccName", payee.AccName);
