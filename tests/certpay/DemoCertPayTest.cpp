@@ -31,7 +31,8 @@ TEST(DemoCertPay, filesLoadAndWriteBackUnchanged) {
   store.SaveList(store.CertPayees, info_configs::CertPayees());
   store.SaveList(store.CertAddInfos, info_configs::CertAddInfos());
   store.SaveDocuments(store.Documents());
-  for (const QString& name : names) EXPECT_EQ(dir.Read("param/" + name), DemoFile(name)) << name.toStdString();
+  for (const QString& name : names)
+    EXPECT_EQ(dir.Read("param/" + name), DemoFile(name)) << name.toStdString();
 }
 
 }  // namespace
