@@ -6,6 +6,10 @@
 #include "agentpay/screens/fmPayFile.h"
 #include "agentpay/screens/fmPayoutcomefile.h"
 #include "batch/screens/FormBatch.h"
+#include "certpay/screens/FormCertPay.h"
+#include "certpay/screens/FormCertPayAddInfo.h"
+#include "certpay/screens/FormCertPayeeBook.h"
+#include "certpay/screens/FormCertPayerBook.h"
 #include "registers/screens/FormUBank.h"
 #include "registers/screens/fmPayeeBook.h"
 #include "registers/screens/fmPayerBook.h"
@@ -62,4 +66,10 @@ void RegisterScreens(TScreenCatalogue& screens, const TScreenSupply& supply) {
   Register<TfmUsageBook>(screens, 12, QStringLiteral("转账用途"), registers);
   Register<TFormSubstPayRetDownLoad>(screens, 14, QStringLiteral("代发代扣批量结果文件下载"),
                                      payFile);
+  const TCertPayContext certPay{supply.Screen, supply.Data.CertPay, supply.StartSpreadsheet,
+                                paramDir};
+  Register<TFormCertPay>(screens, 13, QStringLiteral("中央财政批量支付文件制作"), certPay);
+  Register<TFormCertPayerBook>(screens, 15, QStringLiteral("中央财政支付付款人名册"), certPay);
+  Register<TFormCertPayeeBook>(screens, 16, QStringLiteral("中央财政支付收款人名册"), certPay);
+  Register<TFormCertPayAddInfo>(screens, 17, QStringLiteral("中央财政支付附加信息"), certPay);
 }

@@ -55,4 +55,33 @@ TEST(CertPayStore, addsOnlyNewRecordsAndLeavesRefusedOnesWithTheCaller) {
   EXPECT_TRUE(TCertPayStore::AddCertAddInfo(data.CertAddInfos, info));
 }
 
+TEST(CertPayStore, documentsGoBackToTheFileWholeAndAMissingPartReadsEmpty) {
+  TempAppDir dir;
+  dir.Write("param/CertPayInfo.xml",
+            RegisterFile(U("<CertPayInfoList><CertPayInfo><CertPayee><AccNo>6222</AccNo>"
+                           "<IsNVX>2-他行</IsNVX></CertPayee><Amt>5</Amt></CertPayInfo>"
+                           "</CertPayInfoList>")));
+  TCertPayStore data{TAppPaths(dir.Path())};
+  data.Load();
+  TOwningList<TUserInput> docs = data.Documents();
+  ASSERT_EQ(docs.Count(), 1);
+  EXPECT_EQ(docs[0].SeqNo, "1");
+  EXPECT_EQ(docs[0].PayeeAccNo, "6222");
+  EXPECT_EQ(docs[0].PayeeBankFlag, U("2-他行"));
+  EXPECT_EQ(docs[0].PayerAccNo, QString());
+  EXPECT_EQ(docs[0].Amt, "5");
+
+  docs[0].PayerAccNo = "110001";
+  docs.Append(std::make_unique<TUserInput>(docs[0]));
+  data.SaveDocuments(docs);
+  TCertPayStore reread{TAppPaths(dir.Path())};
+  reread.Load();
+  ASSERT_EQ(reread.CertPayInfos.Count(), 2);
+  for (const TCertPayInfo& info : reread.CertPayInfos) {
+    EXPECT_TRUE(info.Payer && info.Payee && info.AddInfo);
+    EXPECT_EQ(info.Payer->AccNo, "110001");
+  }
+  EXPECT_EQ(reread.Documents()[1].SeqNo, "2");
+}
+
 }  // namespace

@@ -4,6 +4,8 @@
 #include <QPushButton>
 
 #include "batch/screens/FormBatch.h"
+#include "certpay/screens/FormCertPay.h"
+#include "certpay/screens/FormCertPayeeBook.h"
 #include "platform/codec/Gbk.h"
 #include "platform/prompts/ScriptedPrompts.h"
 #include "registers/screens/fmPayerBook.h"
@@ -58,6 +60,24 @@ TEST(ScreenRegistry, screensAreBuiltWithTheSupplyAndWorkWithTheSessionGiven) {
   EXPECT_EQ(session.LogOnCalls, 2);
   EXPECT_EQ(prompts.LastMessage().Text, QStringLiteral("网银服务器无响应"));
   EXPECT_TRUE(batch->isEnabled());
+}
+
+TEST(ScreenRegistry, centralFinanceScreensShareTheStoreOfTheRun) {
+  TempAppDir dir;
+  TScriptedPrompts prompts;
+  TDataMain data(dir.Path());
+  TFakeSession session;
+  TFormMain form(dir.Path(), prompts);
+  RegisterScreens(form.Screens(), TScreenSupply{form.ScreenServices(), data, session});
+
+  data.CertPay.CertPayees.Append(std::make_unique<TCertPayee>()).AccNo = QStringLiteral("6222");
+  ASSERT_TRUE(form.ShowScreen(16));
+  auto* payees = qobject_cast<TFormCertPayeeBook*>(form.CurrentScreen());
+  ASSERT_NE(payees, nullptr);
+  EXPECT_EQ(Child<TMapleGrid>(*payees, "grdList").CellText(1, 0), QStringLiteral("6222"));
+  ASSERT_TRUE(form.ShowScreen(13));
+  EXPECT_NE(qobject_cast<TFormCertPay*>(form.CurrentScreen()), nullptr);
+  for (const qint32 code : {15, 17}) EXPECT_TRUE(form.ShowScreen(code)) << code;
 }
 
 }  // namespace

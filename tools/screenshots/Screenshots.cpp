@@ -20,6 +20,8 @@
 #include "batch/screens/FormBatch.h"
 #include "batch/screens/fmSelectPayee.h"
 #include "batch/screens/fmSelectPayer.h"
+#include "certpay/screens/FormCertPay.h"
+#include "certpay/screens/FormDefCertPay.h"
 #include "platform/prompts/ScriptedPrompts.h"
 #include "registers/screens/FormDefPayee.h"
 #include "registers/screens/FormSelectUBank.h"
@@ -87,6 +89,7 @@ class TShooter {
     if (!options_.DealLinkFile.isEmpty()) ok = options_.LogsOn() && ShootDealLink() && ok;
     if (!options_.PayResultsFile.isEmpty() || !options_.PayOutcomesFile.isEmpty())
       ok = options_.LogsOn() && ShootPayResults() && ok;
+    ok = ShootCertPay() && ok;
     return ok;
   }
 
@@ -445,6 +448,36 @@ class TShooter {
     return Save(main_, options_.PayOutcomesFile) && ok;
   }
 
+  // The central-finance editor on the demo documents, the second of them in
+  // the document dialog, and the payee register.
+  bool ShootCertPay() {
+    bool ok = true;
+    if (!options_.CertPayFile.isEmpty() || !options_.CertPayDocumentFile.isEmpty()) {
+      main_.ShowScreen(13);
+      auto* editor = qobject_cast<TFormCertPay*>(main_.ScreenInstance(13));
+      if (!editor || editor->Documents().Count() < 2) {
+        std::fprintf(stderr, "the demo central-finance documents were not loaded\n");
+        return false;
+      }
+      if (!options_.CertPayFile.isEmpty()) ok = Save(main_, options_.CertPayFile) && ok;
+      if (!options_.CertPayDocumentFile.isEmpty()) {
+        const QString paramDir = ParamDir();
+        TFormDefCertPay dialog(
+            {main_.ScreenServices(), program_.Data().CertPay, &TSpreadsheetApp::Start, paramDir},
+            &main_);
+        TUserInput doc = editor->Documents()[1];
+        dialog.ShowDocument(doc);
+        dialog.adjustSize();
+        ok = ShootDialog(dialog, options_.CertPayDocumentFile) && ok;
+      }
+    }
+    if (!options_.CertPayeeRegisterFile.isEmpty()) {
+      main_.ShowScreen(16);
+      ok = Save(main_, options_.CertPayeeRegisterFile) && ok;
+    }
+    return ok;
+  }
+
   TClientProgram& program_;
   TFormMain& main_;
   TScriptedPrompts& prompts_;
@@ -478,6 +511,9 @@ TScreenshotOptions ParseScreenshotOptions(const QStringList& arguments) {
   options.ParamDownloadFile = ValueAfter(arguments, "--screenshot-param-download");
   options.DealLinkFile = ValueAfter(arguments, "--screenshot-deal-link");
   options.DealFileFile = ValueAfter(arguments, "--screenshot-deal-file");
+  options.CertPayFile = ValueAfter(arguments, "--screenshot-certpay");
+  options.CertPayDocumentFile = ValueAfter(arguments, "--screenshot-certpay-document");
+  options.CertPayeeRegisterFile = ValueAfter(arguments, "--screenshot-certpay-payees");
   options.CustId = ValueAfter(arguments, "--logon", 1);
   options.OperId = ValueAfter(arguments, "--logon", 2);
   return options;

@@ -44,6 +44,11 @@ class TScriptedPrompts;
 //                                   document's receipt (needs --logon)
 //   --screenshot-param-download FILE  the parameter download dialog with the
 //                                   company's agent-pay templates (needs --logon)
+//   --screenshot-certpay FILE       the main window showing the central-finance
+//                                   payment-file editor with the demo documents
+//   --screenshot-certpay-document FILE  its document dialog on the second of them
+//   --screenshot-certpay-payees FILE  the main window showing the central-finance
+//                                   payee register
 //   --logon CUST OPER               log on first, with the password taken from the
 //                                   environment variable B2B_DEMO_PASSWORD
 // Every prompt is answered with its default, so nothing waits for a clerk.
@@ -71,6 +76,9 @@ struct TScreenshotOptions {
   QString DetailLinkFile;
   QString DealLinkFile;
   QString ParamDownloadFile;
+  QString CertPayFile;
+  QString CertPayDocumentFile;
+  QString CertPayeeRegisterFile;
   QString CustId;
   QString OperId;
 
@@ -83,7 +91,8 @@ struct TScreenshotOptions {
            !PayFile.isEmpty() || !PayConfirmFile.isEmpty() || !PayWaitFile.isEmpty() ||
            !PayResultsFile.isEmpty() || !PayOutcomesFile.isEmpty() || !DetailFileFile.isEmpty() ||
            !DealFileFile.isEmpty() || !DetailLinkFile.isEmpty() || !DealLinkFile.isEmpty() ||
-           !ParamDownloadFile.isEmpty();
+           !ParamDownloadFile.isEmpty() || !CertPayFile.isEmpty() ||
+           !CertPayDocumentFile.isEmpty() || !CertPayeeRegisterFile.isEmpty();
   }
   bool LogsOn() const { return !CustId.isEmpty(); }
 };

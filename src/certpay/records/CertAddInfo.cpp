@@ -3,9 +3,9 @@
 namespace {
 
 const TRecordField<TCertAddInfo> kFields[] = {
-    {"BudgetManage", &TCertAddInfo::BudgetManage}, {"FuncType", &TCertAddInfo::FuncType},
-    {"EconomyType", &TCertAddInfo::EconomyType},   {"PayoutType", &TCertAddInfo::PayoutType},
-    {"BudgetSource", &TCertAddInfo::BudgetSource}, {"ProjectId", &TCertAddInfo::ProjectId},
+    {"BudgetManage", &TCertAddInfo::BudgetManage, 1}, {"FuncType", &TCertAddInfo::FuncType, 2},
+    {"EconomyType", &TCertAddInfo::EconomyType, 3},   {"PayoutType", &TCertAddInfo::PayoutType, 4},
+    {"BudgetSource", &TCertAddInfo::BudgetSource, 5}, {"ProjectId", &TCertAddInfo::ProjectId, 6},
 };
 
 }  // namespace

@@ -16,7 +16,8 @@ class TCertAddInfo {
   QString BudgetSource;
   QString ProjectId;
 
-  // The fields in the order of the item element.
+  // The fields in the order of the item element, of the register text line and
+  // of the register workbook's columns.
   static TRecordFields<TCertAddInfo> Fields();
   void LoadFromXml(xml::Node item);
   void SaveToXml(xml::Node parent) const;

@@ -3,12 +3,12 @@
 namespace {
 
 const TRecordField<TCertPayee> kFields[] = {
-    {"AccNo", &TCertPayee::AccNo},
-    {"AccName", &TCertPayee::AccName},
-    {"CounterName", &TCertPayee::CounterName},
-    {"UBankNo", &TCertPayee::UBankNo},
-    {"IsNVX", &TCertPayee::IsNVX},
-    {"IsPsnAcc", &TCertPayee::IsPsnAcc},
+    {"AccNo", &TCertPayee::AccNo, 1},
+    {"AccName", &TCertPayee::AccName, 2},
+    {"CounterName", &TCertPayee::CounterName, 3},
+    {"UBankNo", &TCertPayee::UBankNo, 4},
+    {"IsNVX", &TCertPayee::IsNVX, 5},
+    {"IsPsnAcc", &TCertPayee::IsPsnAcc, 6},
 };
 
 }  // namespace

@@ -3,9 +3,9 @@
 namespace {
 
 const TRecordField<TCertPayer> kFields[] = {
-    {"AccNo", &TCertPayer::AccNo},
-    {"AccName", &TCertPayer::AccName},
-    {"CounterName", &TCertPayer::CounterName},
+    {"AccNo", &TCertPayer::AccNo, 1},
+    {"AccName", &TCertPayer::AccName, 2},
+    {"CounterName", &TCertPayer::CounterName, 3},
 };
 
 }  // namespace

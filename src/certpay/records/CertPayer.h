@@ -13,7 +13,8 @@ class TCertPayer {
   QString AccName;
   QString CounterName;
 
-  // The fields in the order of the item element.
+  // The fields in the order of the item element, of the register text line and
+  // of the register workbook's columns.
   static TRecordFields<TCertPayer> Fields();
   void LoadFromXml(xml::Node item);
   void SaveToXml(xml::Node parent) const;

@@ -22,6 +22,20 @@ void TCertPayStore::Load() {
   load(CertPayInfos, info_configs::CertPayInfos());
 }
 
+TOwningList<TUserInput> TCertPayStore::Documents() const {
+  TOwningList<TUserInput> docs;
+  for (qsizetype i = 0; i < CertPayInfos.Count(); ++i)
+    docs.Append(
+        std::make_unique<TUserInput>(TUserInput::FromCertPayInfo(CertPayInfos[i], int(i) + 1)));
+  return docs;
+}
+
+void TCertPayStore::SaveDocuments(const TOwningList<TUserInput>& docs) {
+  CertPayInfos.Clear();
+  for (const TUserInput& doc : docs) CertPayInfos.Append(doc.ToCertPayInfo());
+  SaveList(CertPayInfos, info_configs::CertPayInfos());
+}
+
 bool TCertPayStore::AddCertPayer(TOwningList<TCertPayer>& list,
                                  std::unique_ptr<TCertPayer>& record) {
   return AddIfNew(list, record);
@@ -35,4 +49,14 @@ bool TCertPayStore::AddCertPayee(TOwningList<TCertPayee>& list,
 bool TCertPayStore::AddCertAddInfo(TOwningList<TCertAddInfo>& list,
                                    std::unique_ptr<TCertAddInfo>& record) {
   return AddIfNew(list, record);
+}
+
+QStringList PayeeValues(const TOwningList<TCertPayee>& payees, QString TCertPayee::*field,
+                        const QString& typed) {
+  QStringList values;
+  for (const TCertPayee& payee : payees) {
+    const QString& value = payee.*field;
+    if (!value.isEmpty() && value.contains(typed) && !values.contains(value)) values << value;
+  }
+  return values;
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <memory>
 
 #include "certpay/records/CertAddInfo.h"
 #include "certpay/records/CertPayInfo.h"
 #include "certpay/records/CertPayee.h"
 #include "certpay/records/CertPayer.h"
+#include "certpay/records/UserInput.h"
 #include "core/AppPaths.h"
 #include "core/OwningList.h"
 #include "core/RegisterList.h"
@@ -42,6 +44,8 @@ class TCertPayStore {
   TCertPayStore(const TCertPayStore&) = delete;
   TCertPayStore& operator=(const TCertPayStore&) = delete;
 
+  const TAppPaths& Paths() const { return paths_; }
+
   TOwningList<TCertPayer> CertPayers;
   TOwningList<TCertPayee> CertPayees;
   TOwningList<TCertAddInfo> CertAddInfos;
@@ -50,6 +54,19 @@ class TCertPayStore {
   // Reads the four lists; a damaged file is kept aside and listed in DamagedFiles.
   void Load();
   const QList<TDamagedFile>& DamagedFiles() const { return damagedFiles_; }
+
+  // Replaces the descriptor's file by the list. Throws TFileError when it cannot
+  // be written; the old file is then untouched.
+  template <class T>
+  void SaveList(const TOwningList<T>& list, const TInfoConfig& config) const {
+    SaveRegisterList(list, paths_.ListFile(config), config);
+  }
+
+  // The stored payment documents as the editor's documents, numbered from 1.
+  TOwningList<TUserInput> Documents() const;
+  // Replaces the stored documents by the editor's and writes "CertPayInfo.xml";
+  // throws TFileError, the old file then staying.
+  void SaveDocuments(const TOwningList<TUserInput>& docs);
 
   // Append the record unless the list holds a duplicate, and answer whether it
   // did. Only an appended record is moved out of the argument; a refused one
@@ -63,3 +80,8 @@ class TCertPayStore {
   TAppPaths paths_;
   QList<TDamagedFile> damagedFiles_;
 };
+
+// The values of the field of every payee that contain the typed text (all when
+// it is empty), each once, in register order; empty values are left out.
+QStringList PayeeValues(const TOwningList<TCertPayee>& payees, QString TCertPayee::*field,
+                        const QString& typed);
