@@ -11,6 +11,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextDocumentFragment>
@@ -72,6 +73,10 @@ TFormSubstPayRetDownLoad::TFormSubstPayRetDownLoad(const TPayFileContext& contex
   setWindowTitle(QStringLiteral("代发代扣批量结果文件下载"));
   CreateControls();
   ResetConditions();
+  // The accounts and documents of a session that ended are not shown any more.
+  context_.Session.AddLogoffHook([screen = QPointer<TFormSubstPayRetDownLoad>(this)] {
+    if (screen) screen->ResetConditions();
+  });
 }
 
 // The grid asks the model and the table for their texts until it goes, so it

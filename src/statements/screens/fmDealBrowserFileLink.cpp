@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -40,6 +41,10 @@ TfmDealBrowserFileLink::TfmDealBrowserFileLink(const TStatementOnlineContext& co
   setWindowTitle(QStringLiteral("交易流水联机查询"));
   CreateControls();
   Reset();
+  // The accounts and rows of a session that ended are not shown any more.
+  context_.Session.AddLogoffHook([screen = QPointer<TfmDealBrowserFileLink>(this)] {
+    if (screen) screen->Reset();
+  });
 }
 
 // The grid asks the table for its texts until it goes, so it goes first.

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -34,6 +35,10 @@ TfmDetailBrowserFileLink::TfmDetailBrowserFileLink(const TStatementOnlineContext
   setWindowTitle(QStringLiteral("账户明细联机查询"));
   CreateControls();
   Reset();
+  // The accounts and rows of a session that ended are not shown any more.
+  context_.Session.AddLogoffHook([screen = QPointer<TfmDetailBrowserFileLink>(this)] {
+    if (screen) screen->Reset();
+  });
 }
 
 // The grid asks the table for its texts until it goes, so it goes first.

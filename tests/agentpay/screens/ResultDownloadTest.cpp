@@ -176,6 +176,11 @@ TEST_F(ResultDownloadTest, theNewerInterfaceChecksTheConditionsAndPagesThroughTh
   EXPECT_EQ(PageLabel(), "");
   EXPECT_EQ(screen.Table().Docs().size(), shown);
   EXPECT_TRUE(main.isEnabled() && screen.isEnabled());
+
+  // The logoff takes the session's accounts and documents off the screen.
+  session.LogOff();
+  EXPECT_EQ(Child<QComboBox>(screen, "cmbAccount").count(), 1);
+  EXPECT_TRUE(screen.Table().Docs().isEmpty());
 }
 
 TEST_F(ResultDownloadTest, theNewerInterfaceDownloadsTheChosenRecordsOfASuccessfulDocument) {

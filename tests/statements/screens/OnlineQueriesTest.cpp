@@ -176,6 +176,12 @@ TEST_F(OnlineQueriesTest, accountDetailsArePagedNarrowedAndTheirReceiptsCounted)
   screen.FlatButtonDownloadClick();
   EXPECT_EQ(prompts.LastMessage().Text, "因查询时间范围过大以致下载失败，请缩短查询时间范围！");
   EXPECT_EQ(RequestsOf("N00018").size(), 1);
+
+  // The logoff takes the session's accounts and rows off the screen.
+  session.LogOff();
+  EXPECT_EQ(accounts.count(), 0);
+  EXPECT_EQ(screen.Table().RowCount(), 1);
+  EXPECT_EQ(Label(screen, "stxtPayName"), "");
 }
 
 TEST_F(OnlineQueriesTest, olderTransferFlowsShowTheirReceiptsAndReportEachPrinting) {
