@@ -47,10 +47,10 @@ class CertRegisterBookTest : public CertPayFixture {
 TEST_F(CertRegisterBookTest, addRefusesAnOtherBankPayeeWithoutInterbankNumberAndDuplicates) {
   TFormCertPayeeBook book(Context());
   EXPECT_FALSE(Child<QPushButton>(book, "btnExport").isEnabled());
-  QWidget* focused = nullptr;
+  QString focused;
   prompts.AnswerModal([&](QDialog& dialog) {
     Typed(Payee("6222", "0"))(dialog);
-    focused = dialog.focusWidget();
+    focused = dialog.focusWidget() ? dialog.focusWidget()->objectName() : QString();
     EXPECT_NE(dialog.result(), QDialog::Accepted);
     return Typed(Payee("6222", "1"))(dialog);
   });
@@ -59,7 +59,7 @@ TEST_F(CertRegisterBookTest, addRefusesAnOtherBankPayeeWithoutInterbankNumberAnd
   EXPECT_EQ(prompts.Messages()[0].Text, U("他行人行联行号不能为空"));
   EXPECT_EQ(prompts.Messages()[0].Caption, U("系统提示"));
   EXPECT_EQ(prompts.Messages()[0].Icon, QMessageBox::Information);
-  EXPECT_EQ(focused->objectName(), "edtUBankNo");
+  EXPECT_EQ(focused, "edtUBankNo");
   EXPECT_EQ(Registered(), QStringList({U("6222|收款人6222|某银行某支行||1|U")}));
   EXPECT_TRUE(Child<QPushButton>(book, "btnExport").isEnabled());
 
