@@ -16,6 +16,7 @@
 #include "agentpay/screens/PayRowsModel.h"
 #include "agentpay/screens/PaySubmit.h"
 #include "agentpay/screens/PaySubmitPanel.h"
+#include "agentpay/screens/TemplateOpening.h"
 #include "platform/errors/ClerkError.h"
 #include "platform/prompts/Prompts.h"
 #include "registers/screens/FormSelectUBank.h"
@@ -262,17 +263,8 @@ void TfmPayFile::btnTemplateClick() {
 }
 
 void TfmPayFile::btnOpenTemplateClick() {
-  const QString path = Prompts().OpenFileName(QStringLiteral("打开模板"), context_.DfdkDir,
-                                              QStringLiteral("XML文件(*.xml)"));
-  if (path.isEmpty()) return;
-  const TTemplateFileRead read = ReadTemplateFile(path);
-  if (!read.Template) {
-    Prompts().Warning(TPrompts::kSystemCaption, read.Problem);
-    return;
-  }
-  Activate(*read.Template);
-  WriteReported(Prompts(), TPrompts::kErrorCaption,
-                [&] { WriteActiveTemplatePath(context_.DfdkDir, path); });
+  if (const std::optional<TPayTemplate> opened = OpenTemplateFile(Prompts(), context_.DfdkDir))
+    Activate(*opened);
 }
 
 void TfmPayFile::LoadActiveTemplate() {

@@ -8,6 +8,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "agentpay/screens/TemplateOpening.h"
 #include "agentpay/screens/TextFileLines.h"
 #include "platform/prompts/Prompts.h"
 #include "widgets/base/CommandGuard.h"
@@ -83,17 +84,8 @@ void TfmPayoutcomefile::btnViewClick() {
 }
 
 void TfmPayoutcomefile::btnOpenTemplateClick() {
-  const QString path = Prompts().OpenFileName(QStringLiteral("打开模板"), context_.DfdkDir,
-                                              QStringLiteral("XML文件(*.xml)"));
-  if (path.isEmpty()) return;
-  const TTemplateFileRead read = ReadTemplateFile(path);
-  if (!read.Template) {
-    Prompts().Warning(TPrompts::kSystemCaption, read.Problem);
-    return;
-  }
-  UseTemplate(*read.Template);
-  WriteReported(Prompts(), TPrompts::kErrorCaption,
-                [&] { WriteActiveTemplatePath(context_.DfdkDir, path); });
+  if (const std::optional<TPayTemplate> opened = OpenTemplateFile(Prompts(), context_.DfdkDir))
+    UseTemplate(*opened);
 }
 
 void TfmPayoutcomefile::UseTemplate(const TPayTemplate& payTemplate) {

@@ -103,10 +103,5 @@ void TfrmDlClParam::btnOkClick() {
     QPushButton* Button;
     ~TEnableAgain() { Button->setEnabled(true); }
   } enableAgain{btnCancel_};
-  QString reply;
-  if (PostForFile(request.Url, request.Body, reply)) return;
-  // Not a file: the bank's refusal is shown.
-  pugi::xml_document doc;
-  LoadReply(doc, reply);
-  TGetData::CheckReply(doc);
+  DownloadFile(request.Url, request.Body);
 }

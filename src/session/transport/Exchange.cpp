@@ -117,6 +117,16 @@ QString RequiredText(const pugi::xml_node& parent, const char* name) {
   return xml::TrimControls(DocumentTextContent(child));
 }
 
+int RequiredNumber(const pugi::xml_node& parent, const char* name) {
+  const QString text = RequiredText(parent, name);
+  bool ok = false;
+  const int value = text.toInt(&ok);
+  if (!ok)
+    throw EResponseError(
+        QStringLiteral("服务器返回的%1“%2”不是整数。").arg(QString::fromLatin1(name), text));
+  return value;
+}
+
 QString OptionalText(const pugi::xml_node& parent, const char* name) {
   const pugi::xml_node child = parent.child(name);
   return child ? xml::TrimControls(DocumentTextContent(child)) : QString();

@@ -11,6 +11,14 @@ pugi::xml_document PostForm(const QString& url, QByteArrayView body) {
   return doc;
 }
 
+void DownloadFile(const QString& url, QByteArrayView body) {
+  QString reply;
+  if (PostForFile(url, body, reply)) return;
+  pugi::xml_document doc;
+  LoadReply(doc, reply);
+  TGetData::CheckReply(doc);
+}
+
 bool PostForFile(const QString& url, QByteArrayView body, QString& reply) {
   bool downloaded = false;
   QMetaObject::Connection watch;

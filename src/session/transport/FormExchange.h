@@ -13,3 +13,8 @@ pugi::xml_document PostForm(const QString& url, QByteArrayView body);
 // has offered it for saving. Otherwise the reply's text is left in reply. A
 // failed transport throws EResponseError.
 bool PostForFile(const QString& url, QByteArrayView body, QString& reply);
+
+// A form the bank answers with a file, which is offered for saving; an answer
+// that is a page instead is checked, so that the bank's refusal throws
+// EResponseError.
+void DownloadFile(const QString& url, QByteArrayView body);

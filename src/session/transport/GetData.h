@@ -59,6 +59,10 @@ QString DocumentTextContent(const pugi::xml_node& node);
 // "服务器返回信息不完整，请稍后再试！" when the element is missing.
 QString RequiredText(const pugi::xml_node& parent, const char* name);
 
+// The whole number the child element of that name holds; throws EResponseError
+// when it is missing or holds something else.
+int RequiredNumber(const pugi::xml_node& parent, const char* name);
+
 // Text (trimmed) of the child element of that name; empty when it is missing.
 QString OptionalText(const pugi::xml_node& parent, const char* name);
 

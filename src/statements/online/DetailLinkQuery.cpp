@@ -61,14 +61,6 @@ TFormBody& AddOldConditions(TFormBody& body, const SelItem& query) {
       .Add("ACCNO1", query.AccNo);
 }
 
-int PageNumber(const pugi::xml_node& root, const char* name) {
-  const QString text = RequiredText(root, name);
-  bool ok = false;
-  const int value = text.toInt(&ok);
-  if (!ok) throw EResponseError(QStringLiteral("服务器返回的页码“%1”不是整数。").arg(text));
-  return value;
-}
-
 }  // namespace
 
 QStringList DirectionChoices() {
@@ -168,8 +160,8 @@ QByteArray DetailQueryBody(const TUSER& user, const SelItem& query) {
 
 void ReadDetailPage(const pugi::xml_node& root, int tradeType, SelItem& query,
                     StatementTable& table) {
-  query.Page = PageNumber(root, "PAGE");
-  query.Pages = PageNumber(root, "PAGES");
+  query.Page = RequiredNumber(root, "PAGE");
+  query.Pages = RequiredNumber(root, "PAGES");
   query.PostStr = OptionalText(root, "POSTSTR");
   query.Oid1 = OptionalText(root, "OID1");
   query.BatchOid = OptionalText(root, "BATCH_OID");

@@ -28,14 +28,6 @@ bool IsNewInterface(const TUSER& user) {
   return user.TradeType == 1;
 }
 
-int PageNumber(const pugi::xml_node& root, const char* name) {
-  const QString text = RequiredText(root, name);
-  bool ok = false;
-  const int value = text.toInt(&ok);
-  if (!ok) throw EResponseError(QStringLiteral("服务器返回的页码“%1”不是整数。").arg(text));
-  return value;
-}
-
 // The conditions of a query and its spreadsheet, from the state to the account.
 TFormBody& AddConditions(TFormBody& body, const TFlowSelItem& query, bool newInterface) {
   if (newInterface)
@@ -143,8 +135,8 @@ QByteArray FlowQueryBody(const TUSER& user, const TFlowSelItem& query) {
 
 void ReadFlowPage(const pugi::xml_node& root, int tradeType, TFlowSelItem& query,
                   StatementTable& table) {
-  query.Page = PageNumber(root, "PAGE");
-  query.Pages = PageNumber(root, "PAGES");
+  query.Page = RequiredNumber(root, "PAGE");
+  query.Pages = RequiredNumber(root, "PAGES");
   table.Empty();
   for (const pugi::xml_node& item : root.child("ITEMLIST").children()) {
     if (item.type() != pugi::node_element) continue;

@@ -52,11 +52,7 @@ QByteArray DetailCountBody(const TUSER& user, const TFormHisDetailRepLink& recei
 }
 
 int PrintCount(const pugi::xml_node& root) {
-  const QString text = RequiredText(root, "PRINUM");
-  bool ok = false;
-  const int count = text.toInt(&ok);
-  if (!ok) throw EResponseError(QStringLiteral("服务器返回的打印次数“%1”不是整数。").arg(text));
-  return count;
+  return RequiredNumber(root, "PRINUM");
 }
 
 QString CountLine(int count) {

@@ -7,7 +7,11 @@
 #include "core/SessionControl.h"
 #include "core/SessionUser.h"
 #include "platform/prompts/Prompts.h"
+#include "session/transport/FormExchange.h"
+#include "session/transport/GetData.h"
 #include "statements/online/DetailLinkQuery.h"
+#include "statements/records/StatementTable.h"
+#include "statements/screens/StatementGrid.h"
 #include "statements/screens/VoucherPanelParts.h"
 
 QString QueryUrl(TSessionControl& session) {
@@ -34,6 +38,22 @@ bool CheckDateField(TPrompts& prompts, QLineEdit& field) {
   prompts.Warning(TPrompts::kSystemCaption, problem);
   field.setFocus();
   return false;
+}
+
+void QueryPage(TPrompts& prompts, const QString& url, const QByteArray& body,
+               const std::function<void(const pugi::xml_node& root)>& read, TStatementGrid& grid,
+               StatementTable& table) {
+  QString failure;
+  try {
+    const pugi::xml_document reply = PostForm(url, body);
+    read(ReplyRoot(reply));
+  } catch (const EResponseError& e) {
+    failure = e.Message();
+  }
+  grid.Refresh();
+  table.First();
+  if (table.RowCount() > 0) grid.SelectRecord(table.RecNo());
+  if (!failure.isEmpty()) prompts.Error(TPrompts::kErrorCaption, failure);
 }
 
 void UpdatePaging(QPushButton& prior, QPushButton& next, int page, int pages) {

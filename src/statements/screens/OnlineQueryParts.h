@@ -1,11 +1,16 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+#include <functional>
+#include <pugixml.hpp>
 
 class QLineEdit;
 class QPushButton;
 class QWidget;
+class StatementTable;
 class TPartyPanel;
+class TStatementGrid;
 class TPrompts;
 class TSessionControl;
 
@@ -21,6 +26,13 @@ QLineEdit* DateField(QWidget* parent, const char* name);
 // The date check of a field as the clerk types ("edtBeginDate" is the begin
 // date): the message and the focus on the field when it fails.
 bool CheckDateField(TPrompts& prompts, QLineEdit& field);
+
+// Posts a page query and reads its reply; a failed exchange or reply is shown
+// in an error box "错误", what was read before it staying. Either way the grid
+// then shows the table from its first row.
+void QueryPage(TPrompts& prompts, const QString& url, const QByteArray& body,
+               const std::function<void(const pugi::xml_node& root)>& read, TStatementGrid& grid,
+               StatementTable& table);
 
 // "下一页" while pages are left, "上一页" past the first page.
 void UpdatePaging(QPushButton& prior, QPushButton& next, int page, int pages);

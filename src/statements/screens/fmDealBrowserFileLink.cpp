@@ -280,22 +280,13 @@ void TfmDealBrowserFileLink::Button2Click() {
 void TfmDealBrowserFileLink::RunQuery() {
   TWindowsDisabled disabled(*this);
   TSessionControl& session = context_.Session;
-  const auto finish = [this] {
-    grid_->Refresh();
-    table_.First();
-    if (table_.RowCount() > 0) grid_->SelectRecord(table_.RecNo());
-    UpdatePaging(*button1_, *button2_, query_.Page, query_.Pages);
-  };
-  try {
-    const pugi::xml_document reply =
-        PostForm(QueryUrl(session), FlowQueryBody(session.User(), query_));
-    ReadFlowPage(ReplyRoot(reply), session.User().TradeType, query_, table_);
-  } catch (const EResponseError& e) {
-    finish();
-    Prompts().Error(TPrompts::kErrorCaption, e.Message());
-    return;
-  }
-  finish();
+  QueryPage(
+      Prompts(), QueryUrl(session), FlowQueryBody(session.User(), query_),
+      [&](const pugi::xml_node& root) {
+        ReadFlowPage(root, session.User().TradeType, query_, table_);
+      },
+      *grid_, table_);
+  UpdatePaging(*button1_, *button2_, query_.Page, query_.Pages);
 }
 
 void TfmDealBrowserFileLink::DBGrid1CellClick(int recNo) {
@@ -349,11 +340,7 @@ void TfmDealBrowserFileLink::SpeedButtonDownloadClick() {
     return;
   }
   TWindowsDisabled disabled(*this);
-  QString reply;
-  if (PostForFile(QueryUrl(session), FlowExcelBody(session.User(), query_), reply)) return;
-  pugi::xml_document doc;
-  LoadReply(doc, reply);
-  TGetData::CheckReply(doc);
+  DownloadFile(QueryUrl(session), FlowExcelBody(session.User(), query_));
 }
 
 void TfmDealBrowserFileLink::SpeedButtonPreviewClick() {

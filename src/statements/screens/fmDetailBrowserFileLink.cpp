@@ -278,22 +278,13 @@ void TfmDetailBrowserFileLink::Button2Click() {
 void TfmDetailBrowserFileLink::RunQuery() {
   TWindowsDisabled disabled(*this);
   TSessionControl& session = context_.Session;
-  const auto finish = [this] {
-    grid_->Refresh();
-    table_.First();
-    if (table_.RowCount() > 0) grid_->SelectRecord(table_.RecNo());
-    UpdatePaging(*button1_, *button2_, query_.Page, query_.Pages);
-  };
-  try {
-    const pugi::xml_document reply =
-        PostForm(QueryUrl(session), DetailQueryBody(session.User(), query_));
-    ReadDetailPage(ReplyRoot(reply), session.User().TradeType, query_, table_);
-  } catch (const EResponseError& e) {
-    finish();
-    Prompts().Error(TPrompts::kErrorCaption, e.Message());
-    return;
-  }
-  finish();
+  QueryPage(
+      Prompts(), QueryUrl(session), DetailQueryBody(session.User(), query_),
+      [&](const pugi::xml_node& root) {
+        ReadDetailPage(root, session.User().TradeType, query_, table_);
+      },
+      *grid_, table_);
+  UpdatePaging(*button1_, *button2_, query_.Page, query_.Pages);
 }
 
 void TfmDetailBrowserFileLink::DBGrid1CellClick(int recNo) {
@@ -332,11 +323,7 @@ void TfmDetailBrowserFileLink::FlatButtonDownloadClick() {
     return;
   }
   TWindowsDisabled disabled(*this);
-  QString reply;
-  if (PostForFile(QueryUrl(session), DetailExcelBody(session.User(), query_), reply)) return;
-  pugi::xml_document doc;
-  LoadReply(doc, reply);
-  TGetData::CheckReply(doc);
+  DownloadFile(QueryUrl(session), DetailExcelBody(session.User(), query_));
 }
 
 void TfmDetailBrowserFileLink::FlatButtonPreviewClick() {
