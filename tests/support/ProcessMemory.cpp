@@ -20,8 +20,11 @@ struct TRegion {
 };
 
 // The private writable mappings, read before the scan buffer exists so that
-// the buffer is not among them.
-std::vector<TRegion> WritableRegions() {
+// the buffer is not among them. The stack is taken from the frame of the probe
+// up: below it lies memory that no frame holds, with what returned calls left
+// there, such as the vector registers the dynamic linker saves while it binds a
+// library's function on its first call. No program can wipe that.
+std::vector<TRegion> WritableRegions(unsigned long frame) {
   std::vector<TRegion> regions;
   FILE* maps = std::fopen("/proc/self/maps", "r");
   if (!maps) return regions;
@@ -31,8 +34,10 @@ std::vector<TRegion> WritableRegions() {
     char perms[5] = {};
     if (std::sscanf(line, "%lx-%lx %4s", &region.Begin, &region.End, perms) == 3 &&
         perms[0] == 'r' && perms[1] == 'w' && perms[3] == 'p' &&
-        region.End - region.Begin <= kLargestRegion)
+        region.End - region.Begin <= kLargestRegion) {
+      if (region.Begin <= frame && frame < region.End) region.Begin = frame;
       regions.push_back(region);
+    }
   }
   std::fclose(maps);
   return regions;
@@ -41,7 +46,8 @@ std::vector<TRegion> WritableRegions() {
 }  // namespace
 
 int CountInProcessMemory(QByteArrayView needle) {
-  const std::vector<TRegion> regions = WritableRegions();
+  const std::vector<TRegion> regions =
+      WritableRegions(reinterpret_cast<unsigned long>(__builtin_frame_address(0)));
   const int fd = open("/proc/self/mem", O_RDONLY);
   if (fd < 0) return -1;
   constexpr size_t kChunk = 1 << 20;
