@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QByteArray>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QStringList>
 
@@ -15,4 +17,23 @@ inline QByteArray RunSystemPython(const QString& script, const QStringList& argu
   EXPECT_TRUE(python.waitForFinished(60000));
   EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
   return python.readAllStandardOutput();
+}
+
+// The first worksheet as an independent reader (xlrd for .xls, openpyxl for
+// .xlsx) gives it: rows of cell texts.
+inline QJsonArray ReadFirstWorksheet(const QString& path) {
+  const char* script = R"(
+import sys, json
+path = sys.argv[1]
+if path.endswith('.xlsx'):
+    import openpyxl
+    ws = openpyxl.load_workbook(path).worksheets[0]
+    rows = [['' if v is None else str(v) for v in row] for row in ws.iter_rows(values_only=True)]
+else:
+    import xlrd
+    ws = xlrd.open_workbook(path).sheet_by_index(0)
+    rows = [[str(ws.cell_value(r, c)) for c in range(ws.ncols)] for r in range(ws.nrows)]
+sys.stdout.write(json.dumps(rows))
+)";
+  return QJsonDocument::fromJson(RunSystemPython(QString::fromUtf8(script), {path})).array();
 }

@@ -4,15 +4,14 @@
 
 #include <QDir>
 #include <QJsonArray>
-#include <QJsonDocument>
 #include <QLineEdit>
-#include <QProcess>
 #include <memory>
 
 #include "certpay/screens/CertPayContext.h"
 #include "platform/codec/Gbk.h"
 #include "platform/prompts/ScriptedPrompts.h"
 #include "support/Children.h"
+#include "support/SystemPython.h"
 #include "support/TempAppDir.h"
 #include "widgets/grid/MapleGrid.h"
 
@@ -60,28 +59,6 @@ class CertPayFixture : public testing::Test {
     EXPECT_EQ(last.Text, text);
   }
 
-  // The first worksheet as an independent reader (xlrd for .xls, openpyxl for
-  // .xlsx) gives it: rows of cell texts.
-  static QJsonArray ReadBack(const QString& path) {
-    const char* script = R"(
-import sys, json
-path = sys.argv[1]
-if path.endswith('.xlsx'):
-    import openpyxl
-    ws = openpyxl.load_workbook(path).worksheets[0]
-    rows = [['' if v is None else str(v) for v in row] for row in ws.iter_rows(values_only=True)]
-else:
-    import xlrd
-    ws = xlrd.open_workbook(path).sheet_by_index(0)
-    rows = [[str(ws.cell_value(r, c)) for c in range(ws.ncols)] for r in range(ws.nrows)]
-sys.stdout.write(json.dumps(rows))
-)";
-    QProcess python;
-    python.start("/usr/bin/python3", {"-c", script, path});
-    EXPECT_TRUE(python.waitForFinished(60000));
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-  }
   static QStringList Row(const QJsonArray& rows, int index) {
     QStringList cells;
     for (const auto& cell : rows[index].toArray()) cells << cell.toString();

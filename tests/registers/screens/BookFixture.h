@@ -6,14 +6,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QJsonArray>
-#include <QJsonDocument>
-#include <QProcess>
 #include <QPushButton>
 #include <memory>
 
 #include "platform/prompts/ScriptedPrompts.h"
 #include "registers/screens/RegisterContext.h"
 #include "support/StartedRegisters.h"
+#include "support/SystemPython.h"
 #include "support/TempAppDir.h"
 #include "widgets/grid/MapleGrid.h"
 
@@ -114,29 +113,6 @@ class BookFixture : public testing::Test {
     EXPECT_EQ(message.Icon, icon);
     EXPECT_EQ(message.Caption, caption);
     EXPECT_EQ(message.Text, text);
-  }
-
-  // The first worksheet as an independent reader (xlrd for .xls, openpyxl for
-  // .xlsx) gives it: rows of cell texts.
-  static QJsonArray ReadBack(const QString& path) {
-    const char* script = R"(
-import sys, json
-path = sys.argv[1]
-if path.endswith('.xlsx'):
-    import openpyxl
-    ws = openpyxl.load_workbook(path).worksheets[0]
-    rows = [['' if v is None else str(v) for v in row] for row in ws.iter_rows(values_only=True)]
-else:
-    import xlrd
-    ws = xlrd.open_workbook(path).sheet_by_index(0)
-    rows = [[str(ws.cell_value(r, c)) for c in range(ws.ncols)] for r in range(ws.nrows)]
-sys.stdout.write(json.dumps(rows))
-)";
-    QProcess python;
-    python.start("/usr/bin/python3", {"-c", script, path});
-    EXPECT_TRUE(python.waitForFinished(60000));
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
   }
 
   TempAppDir app;
